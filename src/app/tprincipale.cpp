@@ -1,0 +1,241 @@
+#include "app/tprincipale.h"
+
+#include "platform/timeformat.h"
+#include "toolkit/alignment.h"
+#include "toolkit/hints.h"
+#include "toolkit/resources.h"
+#include "toolkit/tapplication.h"
+#include "toolkit/tmessagedialog.h"
+#include "toolkit/tstatusbar.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QIcon>
+#include <QMenu>
+#include <QSessionManager>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+
+constexpr QSize ClientSize(495, 332);
+constexpr QPoint LayoutPosition(214, 127);
+
+struct PageRow {
+    QWidget *TPrincipale::*member;
+    const char *caption;
+};
+
+struct PopupRow {
+    QAction *TPrincipale::*member;
+    const char *caption; // "-" for a separator
+    const char *hint;
+    int groupIndex;
+    bool checked;
+    void (TPrincipale::*handler)();
+};
+
+const PopupRow PopupRows[] = {
+    {&TPrincipale::PopupResistance, "&Résistance", "Code des couleurs", 0, false,
+     &TPrincipale::BarreResistanceClick},
+    {&TPrincipale::PopupLed, "&Led", "Diode électroluminescente", 0, false,
+     &TPrincipale::BarreDiodeClick},
+    {&TPrincipale::PopupCapacite, "&Capacité", "Conversion capacité", 0, false,
+     &TPrincipale::BarreCapaciteClick},
+    {&TPrincipale::N1, "-", "", 0, false, nullptr},
+    {&TPrincipale::PopupInformations, "Informations",
+     "Option d'affichage des panneaux d'information", 1, true,
+     &TPrincipale::PopupInformationsClick},
+    {&TPrincipale::N2, "-", "", 1, false, nullptr},
+    {&TPrincipale::PopupQuitter, "&Quitter", "Quitter Chromohm", 1, false,
+     &TPrincipale::BarreQuitterClick},
+};
+
+QIcon mainIcon() {
+    QIcon icon;
+    const QPixmap small = tk::loadBitmap(QStringLiteral("MAINICON"));
+    if (!small.isNull())
+        icon.addPixmap(small);
+    for (int size : {16, 24, 48, 64, 128, 256}) {
+        const QString path = QStringLiteral(":/res/icons/chromohm-%1.png").arg(size);
+        if (QFile::exists(path))
+            icon.addFile(path, QSize(size, size));
+    }
+    return icon;
+}
+
+} // namespace
+
+TPrincipale::TPrincipale(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint) {
+    Application()->setMainForm(this);
+    buildFrame();
+    buildToolbar();
+    buildResistorPage();
+    buildLedPage();
+    buildCapacitancePage();
+    Application()->runHandler([this] { FormCreate(); });
+}
+
+TPrincipale::~TPrincipale() = default;
+
+void TPrincipale::buildFrame() {
+    setObjectName(QStringLiteral("Principale"));
+    setWindowTitle(QStringLiteral("Chromohm 1.0"));
+    setWindowIcon(mainIcon());
+    setFixedSize(ClientSize);
+    move(LayoutPosition);
+    new tk::AlignHost(this);
+
+    StatusBar = new TStatusBar(this);
+    StatusBar->setObjectName(QStringLiteral("StatusBar"));
+    StatusBar->setGeometry(0, 313, 495, 19);
+    StatusBar->addPanel(60, Qt::AlignHCenter);
+    StatusBar->addPanel(50, Qt::AlignLeft);
+    tk::setAlign(StatusBar, tk::Align::Bottom);
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(0, 62, 495, 251);
+    PageControl1->setUsesScrollButtons(false);
+    const PageRow pages[] = {{&TPrincipale::TabSheet1, "Code des couleurs"},
+                             {&TPrincipale::TabSheet2, "Diode électroluminescente"},
+                             {&TPrincipale::TabSheet3, "Conversion capacité"}};
+    int index = 1;
+    for (const PageRow &row : pages) {
+        QWidget *page = new QWidget;
+        page->setObjectName(QStringLiteral("TabSheet%1").arg(index++));
+        page->setAccessibleName(QString::fromUtf8(row.caption));
+        PageControl1->addTab(page, QString::fromUtf8(row.caption));
+        this->*row.member = page;
+    }
+    tk::setAlign(PageControl1, tk::Align::Client);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TPrincipale::Timer1Timer);
+    Timer1->start();
+
+    buildPopupMenu();
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &TPrincipale::commitSession);
+}
+
+void TPrincipale::buildPopupMenu() {
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    for (const PopupRow &row : PopupRows) {
+        QAction *action = nullptr;
+        if (QLatin1String(row.caption) == QLatin1String("-")) {
+            action = PopupMenu1->addSeparator();
+        } else {
+            action = PopupMenu1->addAction(QString::fromUtf8(row.caption));
+            action->setStatusTip(QString::fromUtf8(row.hint));
+            if (row.checked) {
+                action->setCheckable(true);
+                action->setChecked(true);
+            }
+            connect(action, &QAction::triggered, this, row.handler);
+        }
+        action->setProperty("groupIndex", row.groupIndex);
+        this->*row.member = action;
+    }
+    // Keyboard highlighting shows the hint as pointing does.
+    connect(PopupMenu1, &QMenu::hovered, this,
+            [](QAction *action) { Application()->setHint(action->statusTip()); });
+}
+
+void TPrincipale::contextMenuEvent(QContextMenuEvent *event) {
+    PopupMenu1->popup(event->globalPos());
+}
+
+void TPrincipale::FormCreate() {
+    Timer1Timer();
+    ResistorPageFirstStep();
+    LoadToolbarWallpaper();
+    ResistorPageInit();
+    Application()->setOnHint([this] { showhint(); });
+    SetToolbarCursors();
+    LedPagePrepare();
+    SettingsLoad();
+}
+
+void TPrincipale::Timer1Timer() {
+    StatusBar->setPanelText(0, platform::LongTimeFormat::system().format(QTime::currentTime()));
+}
+
+void TPrincipale::showhint() { StatusBar->setPanelText(1, Application()->Hint()); }
+
+void TPrincipale::BarreResistanceClick() { PageControl1->setCurrentWidget(TabSheet1); }
+
+void TPrincipale::BarreDiodeClick() { PageControl1->setCurrentWidget(TabSheet2); }
+
+void TPrincipale::BarreCapaciteClick() { PageControl1->setCurrentWidget(TabSheet3); }
+
+void TPrincipale::PopupInformationsClick() {
+    // QAction has already flipped its check mark when triggered by the user.
+    Application()->setShowHint(PopupInformations->isChecked());
+}
+
+void TPrincipale::BarreAideClick() { Application()->HelpCommand(platform::HelpCommand::Index, 0); }
+
+void TPrincipale::BarreQuitterClick() { close(); }
+
+void TPrincipale::FormCloseQuery(bool &CanClose) {
+    using B = TMessageDialog::Button;
+    TMessageDialog dialog(TMessageDialog::Type::Confirmation, QStringLiteral("Confirmation"),
+                          QStringLiteral("Voulez-vous quitter Chromohm 1.0 ?"),
+                          {B::Yes, B::No, B::Help}, B::Yes, B::No, 5, this);
+    dialog.setObjectName(QStringLiteral("QuitConfirmation"));
+    CanClose = dialog.run() != ModalResult::No;
+}
+
+void TPrincipale::FormClose() {
+    Application()->HelpCommand(platform::HelpCommand::Quit, 0);
+    SettingsSave();
+}
+
+void TPrincipale::closeEvent(QCloseEvent *event) {
+    if (m_sessionEnding) {
+        // The session ends: stop without the help quit and the settings save.
+        event->accept();
+        QCoreApplication::exit(0);
+        return;
+    }
+    bool CanClose = true;
+    FormCloseQuery(CanClose);
+    if (!CanClose) {
+        event->ignore();
+        return;
+    }
+    // A failed settings save is reported, but the user can always quit.
+    Application()->runHandler([this] { FormClose(); });
+    event->accept();
+    QCoreApplication::exit(0);
+}
+
+bool TPrincipale::QueryEndSession() {
+    bool CanClose = true;
+    FormCloseQuery(CanClose);
+    return CanClose;
+}
+
+void TPrincipale::EndSession() {
+    m_sessionEnding = true;
+    close();
+}
+
+void TPrincipale::commitSession(QSessionManager &manager) {
+    if (manager.allowsInteraction()) {
+        const bool consent = QueryEndSession();
+        manager.release();
+        if (!consent) {
+            manager.cancel();
+            return;
+        }
+    }
+    m_sessionEnding = true;
+}

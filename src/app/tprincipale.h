@@ -1,0 +1,166 @@
+#pragma once
+// TPrincipale, the main window: toolbar at the top, the page control with the
+// three pages in the middle, the status bar (clock, hints) at the bottom, and the
+// popup menu. How the pieces meet:
+//  - the constructor builds the frame and each page from its own file
+//    (src/colourcode/resistorpage.cpp, src/reference/ledpage.cpp,
+//    src/reference/capacitancepage.cpp, src/app/principale_toolbar.cpp), then
+//    runs FormCreate, whose steps call into those files in a fixed order;
+//  - the resistor page keeps its state in ColourCode and recomposes the value
+//    line through UpdateValueLabel;
+//  - closing by any route goes through closeEvent: FormCloseQuery, then FormClose
+//    (help quit, settings save in src/app/settings.cpp).
+
+#include "colourcode/colourcode.h"
+
+#include <QWidget>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QMenu;
+class QSessionManager;
+class QTabWidget;
+class QTimer;
+class TStatusBar;
+class TLabel;
+class TSpeedBar;
+class TSpeedItem;
+class TSpeedbarSection;
+class TJustOne;
+class TColourComboBox;
+class TShape;
+class TBevelPanel;
+class TBevel;
+class TImage;
+class TGlyphButton;
+
+class TPrincipale : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPrincipale(QWidget *parent = nullptr);
+    ~TPrincipale() override;
+
+    // --- Frame -------------------------------------------------------------
+    TSpeedBar *SpeedBar1 = nullptr;
+    TSpeedbarSection *SpeedbarSection1 = nullptr;
+    TSpeedItem *BarreResistance = nullptr;
+    TSpeedItem *BarreDiode = nullptr;
+    TSpeedItem *BarreCapacite = nullptr;
+    TSpeedItem *BarreAide = nullptr;
+    TSpeedItem *BarreApropos = nullptr;
+    TSpeedItem *BarreQuitter = nullptr;
+    QWidget *ToolbarPlace = nullptr; // holds the bar's place until the bar exists
+
+    QTabWidget *PageControl1 = nullptr;
+    QWidget *TabSheet1 = nullptr;
+    QWidget *TabSheet2 = nullptr;
+    QWidget *TabSheet3 = nullptr;
+    TStatusBar *StatusBar = nullptr;
+    QTimer *Timer1 = nullptr;
+
+    QMenu *PopupMenu1 = nullptr;
+    QAction *PopupResistance = nullptr;
+    QAction *PopupLed = nullptr;
+    QAction *PopupCapacite = nullptr;
+    QAction *N1 = nullptr;
+    QAction *PopupInformations = nullptr;
+    QAction *N2 = nullptr;
+    QAction *PopupQuitter = nullptr;
+
+    TJustOne *JustOne1 = nullptr;
+
+    // --- Resistor page (src/colourcode/resistorpage.cpp) ---------------------
+    colourcode::ColourCode ColourCode;
+    TBevelPanel *Panel1 = nullptr;
+    QCheckBox *CheckBox1 = nullptr;
+    TColourComboBox *ComboBox1 = nullptr;
+    TColourComboBox *ComboBox2 = nullptr;
+    TColourComboBox *ComboBox3 = nullptr;
+    TColourComboBox *ComboBox4 = nullptr;
+    TColourComboBox *ComboBox5 = nullptr;
+    QGroupBox *GroupBox1 = nullptr;
+    TLabel *Label1 = nullptr;
+    TLabel *Label2 = nullptr;
+    TLabel *Label3 = nullptr;
+    TShape *Shape1 = nullptr;
+    TShape *Shape2 = nullptr;
+    TShape *Shape3 = nullptr;
+    TShape *Shape4 = nullptr;
+    TShape *Shape5 = nullptr;
+    TShape *Shape6 = nullptr;
+    TShape *Shape7 = nullptr;
+    TShape *Shape8 = nullptr;
+
+    void ComboBox1Change();
+    void ComboBox2Change();
+    void ComboBox3Change();
+    void ComboBox4Change();
+    void ComboBox5Change();
+    void CheckBox1Click();
+    void UpdateValueLabel();
+    void UpdateBands();
+    void FillToleranceCombo();
+
+    // --- LED page (src/reference/ledpage.cpp) --------------------------------
+    TLabel *Label42 = nullptr;
+    TLabel *Label61 = nullptr;
+    TImage *Image1 = nullptr;
+    QGroupBox *GroupBox3 = nullptr;
+    QGroupBox *GroupBox4 = nullptr;
+    TGlyphButton *AlimLed = nullptr;
+
+    void AlimLedClick();
+
+    // --- Capacitance page (src/reference/capacitancepage.cpp) ----------------
+    QGroupBox *GroupBox2 = nullptr;
+    TBevel *Bevel1 = nullptr;
+    TBevel *Bevel2 = nullptr;
+    TImage *Image2 = nullptr;
+
+    // --- Handlers of the frame (src/app/tprincipale.cpp) ---------------------
+    void FormCreate();
+    void Timer1Timer();
+    void showhint();
+    void BarreResistanceClick();
+    void BarreDiodeClick();
+    void BarreCapaciteClick();
+    void PopupInformationsClick();
+    void BarreAideClick();
+    void BarreAproposClick();
+    void BarreQuitterClick();
+    void FormCloseQuery(bool &CanClose);
+    void FormClose();
+
+    // Log-off or shutdown: asks the quit question; false refuses the log-off.
+    bool QueryEndSession();
+    // The session ends after consent: stop at once, without FormClose.
+    void EndSession();
+
+    // --- Settings (src/app/settings.cpp) -------------------------------------
+    void SettingsLoad();
+    void SettingsSave();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    void buildFrame();
+    void buildPopupMenu();
+    void buildToolbar();         // src/app/principale_toolbar.cpp
+    void buildResistorPage();    // src/colourcode/resistorpage.cpp
+    void buildLedPage();         // src/reference/ledpage.cpp
+    void buildCapacitancePage(); // src/reference/capacitancepage.cpp
+
+    // FormCreate's steps that belong to the pages and the toolbar.
+    void ResistorPageFirstStep();
+    void LoadToolbarWallpaper();
+    void ResistorPageInit();
+    void SetToolbarCursors();
+    void LedPagePrepare();
+
+    void commitSession(QSessionManager &manager);
+
+    bool m_sessionEnding = false;
+};

@@ -1,0 +1,5 @@
+// The capacitance page of TPrincipale.
+
+#include "app/tprincipale.h"
+
+void TPrincipale::buildCapacitancePage() {}

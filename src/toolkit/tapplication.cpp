@@ -1,0 +1,154 @@
+#include "toolkit/tapplication.h"
+
+#include "toolkit/hints.h"
+
+#include <QFont>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QToolTip>
+#include <QWindow>
+
+TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Chromohm"));
+    setApplicationVersion(QStringLiteral("1.0"));
+    setDesktopFileName(QStringLiteral("chromohm"));
+    mapFonts();
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    setFont(font);
+    installEventFilter(this);
+}
+
+TApplication::~TApplication() = default;
+
+TApplication *TApplication::instance() { return static_cast<TApplication *>(qApp); }
+
+void TApplication::preferX11() {
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return;
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        return;
+    qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+void TApplication::mapFonts() {
+    // The layout's faces are Windows fonts; these metric-compatible faces keep
+    // every fixed-size text inside its fixed place.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("MS Serif"),
+                               {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
+                                QStringLiteral("DejaVu Serif")});
+}
+
+void TApplication::setHint(const QString &hint) {
+    if (hint == m_hint)
+        return;
+    m_hint = hint;
+    if (m_onHint)
+        m_onHint();
+}
+
+void TApplication::setShowHint(bool on) {
+    m_showHint = on;
+    if (!on)
+        QToolTip::hideText();
+}
+
+void TApplication::HelpCommand(platform::HelpCommand command, long data) {
+    if (m_helpFile.isEmpty() || !m_help)
+        return;
+    m_help->command(m_helpFile.toStdString(), command, data);
+}
+
+void TApplication::ShowException(const std::exception &error) {
+    QString message = QString::fromUtf8(error.what());
+    if (!message.isEmpty() && !message.endsWith(QLatin1Char('.')))
+        message += QLatin1Char('.');
+    QMessageBox box(QMessageBox::Critical, m_title, message, QMessageBox::Ok, activeWindow());
+    box.exec();
+}
+
+bool TApplication::runHandler(const std::function<void()> &handler) {
+    try {
+        handler();
+        return true;
+    } catch (const std::exception &error) {
+        ShowException(error);
+        return false;
+    }
+}
+
+bool TApplication::notify(QObject *receiver, QEvent *event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &error) {
+        ShowException(error);
+        return true;
+    }
+}
+
+QWidget *TApplication::topLevelFor(QWindow *window) const {
+    for (QWidget *w : topLevelWidgets())
+        if (w->windowHandle() == window)
+            return w;
+    return nullptr;
+}
+
+QString TApplication::menuHintAt(QMenu *menu, const QPoint &pos) const {
+    QAction *action = menu->actionAt(pos);
+    if (!action || action->isSeparator())
+        return {};
+    return action->statusTip();
+}
+
+void TApplication::updateHintAt(QWindow *window, const QPointF &pos) {
+    QWidget *top = topLevelFor(window);
+    if (!top || top->inherits("QTipLabel"))
+        return;
+    const QPoint p = pos.toPoint();
+    if (auto *menu = qobject_cast<QMenu *>(top)) {
+        setHint(menuHintAt(menu, p));
+        return;
+    }
+    QWidget *child = top->childAt(p);
+    setHint(tk::hintFor(child ? child : top));
+}
+
+bool TApplication::eventFilter(QObject *watched, QEvent *event) {
+    switch (event->type()) {
+    case QEvent::MouseMove:
+    case QEvent::Enter:
+        if (auto *window = qobject_cast<QWindow *>(watched)) {
+            if (event->type() == QEvent::MouseMove)
+                updateHintAt(window, static_cast<QMouseEvent *>(event)->position());
+            else
+                updateHintAt(window, static_cast<QEnterEvent *>(event)->position());
+        }
+        break;
+    case QEvent::Leave:
+        if (auto *window = qobject_cast<QWindow *>(watched)) {
+            QWidget *top = topLevelFor(window);
+            if (top && !top->inherits("QTipLabel") && !qobject_cast<QMenu *>(top))
+                setHint(QString());
+        }
+        break;
+    case QEvent::ToolTip:
+        if (auto *widget = qobject_cast<QWidget *>(watched)) {
+            auto *help = static_cast<QHelpEvent *>(event);
+            const QString text = tk::hintFor(widget);
+            if (m_showHint && tk::showsHint(widget) && !text.isEmpty())
+                QToolTip::showText(help->globalPos(), text, widget);
+            else
+                QToolTip::hideText();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QApplication::eventFilter(watched, event);
+}

@@ -1,0 +1,85 @@
+#pragma once
+// The application object: title, help file, the current hint and its handler, the
+// hint-display flag (tooltips), the error box for an error raised in a handler,
+// the help commands and the screen's custom cursors.
+
+#include "platform/helpfacility.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QHash>
+#include <QPointer>
+#include <exception>
+#include <functional>
+
+class QMenu;
+class QWindow;
+
+class TApplication : public QApplication {
+    Q_OBJECT
+public:
+    TApplication(int &argc, char **argv);
+    ~TApplication() override;
+
+    static TApplication *instance();
+
+    // On a Wayland desktop with XWayland, ask for the xcb platform unless the user
+    // chose one: window positions and window enumeration need X11.
+    static void preferX11();
+
+    QString Title() const { return m_title; }
+    void setTitle(const QString &title) { m_title = title; }
+    QString HelpFile() const { return m_helpFile; }
+    void setHelpFile(const QString &file) { m_helpFile = file; }
+
+    QString Hint() const { return m_hint; }
+    // Calls the hint handler only when the text changes.
+    void setHint(const QString &hint);
+    void setOnHint(std::function<void()> handler) { m_onHint = std::move(handler); }
+
+    bool ShowHint() const { return m_showHint; }
+    void setShowHint(bool on);
+
+    QWidget *MainForm() const { return m_mainForm; }
+    void setMainForm(QWidget *w) { m_mainForm = w; }
+
+    void setHelpFacility(platform::HelpFacility *facility) { m_help = facility; }
+    platform::HelpFacility *helpFacility() const { return m_help; }
+    // Sent only when the help file name is not empty.
+    void HelpCommand(platform::HelpCommand command, long data);
+    void HelpContext(long context) { HelpCommand(platform::HelpCommand::Context, context); }
+
+    // The error box: message followed by ".", the title as caption, the error icon.
+    void ShowException(const std::exception &error);
+    // Runs a handler; an error raised inside it is shown and the rest is skipped.
+    bool runHandler(const std::function<void()> &handler);
+
+    // Custom cursors of the screen object, by number.
+    void setCursor(int number, const QCursor &cursor) { m_cursors.insert(number, cursor); }
+    QCursor cursor(int number) const { return m_cursors.value(number, QCursor(Qt::ArrowCursor)); }
+
+    // Recomputes the hint from the pointer's position in a window of the program.
+    void updateHintAt(QWindow *window, const QPointF &pos);
+
+    bool notify(QObject *receiver, QEvent *event) override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *topLevelFor(QWindow *window) const;
+    QString menuHintAt(QMenu *menu, const QPoint &pos) const;
+    static void mapFonts();
+
+    QString m_title;
+    QString m_helpFile;
+    QString m_hint;
+    std::function<void()> m_onHint;
+    bool m_showHint = true;
+    QPointer<QWidget> m_mainForm;
+    platform::HelpFacility *m_help = nullptr;
+    QHash<int, QCursor> m_cursors;
+};
+
+// The application object; one per process.
+inline TApplication *Application() { return TApplication::instance(); }

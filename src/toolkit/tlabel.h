@@ -1,0 +1,26 @@
+#pragma once
+// A label that, when auto-sizing, takes the size of its caption the moment the
+// caption is set, so that code placing other controls after it reads the new width.
+
+#include <QLabel>
+
+class TLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit TLabel(QWidget *parent = nullptr);
+
+    void setCaption(const QString &caption);
+    QString caption() const { return text(); }
+
+    void setAutoSize(bool on);
+    bool autoSize() const { return m_autoSize; }
+
+    // Font helpers for the window's face: bold, pixel height, colour.
+    void setFontStyle(bool bold, int pixelHeight = 11);
+    void setFontColor(const QColor &color);
+
+private:
+    void fitToCaption();
+
+    bool m_autoSize = true;
+};

@@ -1,0 +1,37 @@
+// Renders the main window to PNG files, one per page (and per state worth
+// seeing), headless: QT_QPA_PLATFORM=offscreen chromohm-screenshot OUTDIR
+
+#include "app/tprincipale.h"
+#include "toolkit/tapplication.h"
+
+#include <QDir>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+void save(QWidget *w, const QString &dir, const QString &name) {
+    QTest::qWait(20);
+    w->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    TApplication app(argc, argv);
+    app.setTitle(QStringLiteral("Chromohm 1.0"));
+    app.setHelpFile(QStringLiteral("Chromohm.hlp"));
+    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(dir);
+
+    TPrincipale window;
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    const char *names[] = {"page1-resistance", "page2-led", "page3-capacite"};
+    for (int i = 0; i < 3; ++i) {
+        window.PageControl1->setCurrentIndex(i);
+        save(&window, dir, QString::fromLatin1(names[i]));
+    }
+    return 0;
+}
