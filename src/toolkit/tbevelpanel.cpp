@@ -1,0 +1,42 @@
+#include "toolkit/tbevelpanel.h"
+
+#include <QPainter>
+
+TBevelPanel::TBevelPanel(QWidget *parent) : QWidget(parent) {}
+
+void TBevelPanel::setBevels(Bevel outer, Bevel inner) {
+    m_outer = outer;
+    m_inner = inner;
+    update();
+}
+
+QRect TBevelPanel::innerRect() const {
+    const int inset = (m_outer != Bevel::None) + (m_inner != Bevel::None);
+    return rect().adjusted(inset, inset, -inset, -inset);
+}
+
+void TBevelPanel::drawBevel(QPainter &painter, const QRect &r, Bevel bevel,
+                            const QPalette &palette) {
+    if (bevel == Bevel::None)
+        return;
+    const QColor light = palette.color(QPalette::Light);
+    const QColor dark = palette.color(QPalette::Dark);
+    const QColor topLeft = bevel == Bevel::Raised ? light : dark;
+    const QColor bottomRight = bevel == Bevel::Raised ? dark : light;
+    painter.setPen(topLeft);
+    painter.drawLine(r.topLeft(), r.topRight());
+    painter.drawLine(r.topLeft(), r.bottomLeft());
+    painter.setPen(bottomRight);
+    painter.drawLine(r.bottomLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomRight());
+}
+
+void TBevelPanel::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    QRect r = rect();
+    drawBevel(painter, r, m_outer, palette());
+    if (m_outer != Bevel::None)
+        r.adjust(1, 1, -1, -1);
+    drawBevel(painter, r, m_inner, palette());
+}
