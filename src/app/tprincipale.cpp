@@ -109,6 +109,8 @@ void TPrincipale::buildFrame() {
         QWidget *page = new QWidget;
         page->setObjectName(QStringLiteral("TabSheet%1").arg(index++));
         page->setAccessibleName(QString::fromUtf8(row.caption));
+        // Pages show the button face, as the controls laid on them expect.
+        page->setAutoFillBackground(true);
         PageControl1->addTab(page, QString::fromUtf8(row.caption));
         this->*row.member = page;
     }
