@@ -59,8 +59,8 @@ std::optional<THelpBook> THelpFacility::locate(const QString &helpFile) {
         tried.append(QStringLiteral("  %1 (%2)").arg(QDir::toNativeSeparators(path), why));
     }
 
-    QWidget *parent = m_viewer && m_viewer->isVisible() ? m_viewer.get()
-                                                         : QApplication::activeWindow();
+    QWidget *parent =
+        m_viewer && m_viewer->isVisible() ? m_viewer.get() : QApplication::activeWindow();
     THelpViewer::reportProblem(
         parent,
         QStringLiteral("L'aide « %1 » est introuvable ou illisible.\n\nEmplacements examinés :\n%2")

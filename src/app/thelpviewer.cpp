@@ -225,9 +225,13 @@ bool THelpViewer::pageContains(const QUrl &page, const QString &text) {
     return !document.find(text).isNull();
 }
 
-QUrl THelpViewer::currentPage() const { return m_browser->source(); }
+QUrl THelpViewer::currentPage() const {
+    return m_browser->source();
+}
 
-QString THelpViewer::notice() const { return m_notice->isHidden() ? QString() : m_notice->text(); }
+QString THelpViewer::notice() const {
+    return m_notice->isHidden() ? QString() : m_notice->text();
+}
 
 void THelpViewer::setNotice(const QString &text) {
     m_notice->setText(text);
