@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QStyle>
 #include <QTextBrowser>
@@ -21,6 +22,16 @@
 namespace {
 
 const QString ViewerTitle = QStringLiteral("Aide de Chromohm");
+
+// The pages keep numbers and French punctuation together with non-breaking
+// spaces; a blank typed in the search field matches either kind.
+QRegularExpression searchPattern(const QString &text) {
+    QStringList words = text.simplified().split(u' ');
+    for (QString &word : words)
+        word = QRegularExpression::escape(word);
+    return QRegularExpression(words.join(QStringLiteral("[\\s\\x{00a0}]+")),
+                              QRegularExpression::CaseInsensitiveOption);
+}
 
 struct ButtonRow {
     QToolButton *THelpViewer::*member;
@@ -195,7 +206,8 @@ void THelpViewer::bringUp() {
 bool THelpViewer::find(const QString &text) {
     if (text.trimmed().isEmpty() || !m_book)
         return false;
-    if (m_browser->find(text)) {
+    const QRegularExpression pattern = searchPattern(text);
+    if (m_browser->find(pattern)) {
         setNotice(QString());
         return true;
     }
@@ -204,25 +216,25 @@ bool THelpViewer::find(const QString &text) {
     const qsizetype here = pages.indexOf(m_browser->source());
     for (qsizetype step = 1; step <= pages.size(); ++step) {
         const QUrl &page = pages.at((here + step + pages.size()) % pages.size());
-        if (!pageContains(page, text))
+        if (!pageContains(page, pattern))
             continue;
         if (page != m_browser->source())
             m_browser->setSource(page);
         m_browser->moveCursor(QTextCursor::Start);
-        m_browser->find(text);
+        m_browser->find(pattern);
         return true;
     }
-    setNotice(QStringLiteral("« %1 » est introuvable dans l'aide.").arg(text));
+    setNotice(QStringLiteral("« %1 » est introuvable dans l'aide.").arg(text.simplified()));
     return false;
 }
 
-bool THelpViewer::pageContains(const QUrl &page, const QString &text) {
+bool THelpViewer::pageContains(const QUrl &page, const QRegularExpression &pattern) {
     QFile file(page.toLocalFile());
     if (!file.open(QIODevice::ReadOnly))
         return false;
     QTextDocument document;
     document.setHtml(QString::fromUtf8(file.readAll()));
-    return !document.find(text).isNull();
+    return !document.find(pattern).isNull();
 }
 
 QUrl THelpViewer::currentPage() const {

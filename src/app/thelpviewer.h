@@ -11,6 +11,7 @@
 
 class QLabel;
 class QLineEdit;
+class QRegularExpression;
 class QTextBrowser;
 class QToolButton;
 
@@ -41,7 +42,7 @@ private:
     void bringUp();
     void setNotice(const QString &text);
     void updateTitle();
-    static bool pageContains(const QUrl &page, const QString &text);
+    static bool pageContains(const QUrl &page, const QRegularExpression &pattern);
 
     std::optional<THelpBook> m_book;
     QToolButton *m_back = nullptr;
