@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QShortcut>
 #include <QStyle>
 #include <QTextBrowser>
@@ -194,7 +195,40 @@ bool THelpViewer::openPage(const QUrl &page) {
     return true;
 }
 
+void THelpViewer::placeFirstTime() {
+    // Beside the main window where the screen allows, so that the main window and
+    // a question on it stay in view; otherwise against the roomier screen side.
+    QWidget *main = Application() ? Application()->MainForm() : nullptr;
+    QScreen *screen = main ? main->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QSize decoration(16, 40); // the window manager's frame, roughly
+    resize(size().boundedTo(room.size() - decoration));
+    const QSize outer = size() + decoration;
+    QPoint at(room.center().x() - outer.width() / 2, room.center().y() - outer.height() / 2);
+    if (main && main->isVisible()) {
+        const QRect frame = main->frameGeometry();
+        at.setY(frame.top());
+        if (frame.right() + 8 + outer.width() <= room.right())
+            at.setX(frame.right() + 8);
+        else if (frame.left() - 8 - outer.width() >= room.left())
+            at.setX(frame.left() - 8 - outer.width());
+        else if (frame.center().x() < room.center().x())
+            at.setX(room.right() - outer.width());
+        else
+            at.setX(room.left());
+    }
+    at.setX(qBound(room.left(), at.x(), room.right() - outer.width()));
+    at.setY(qBound(room.top(), at.y(), room.bottom() - outer.height()));
+    move(at);
+}
+
 void THelpViewer::bringUp() {
+    if (!m_placed) {
+        placeFirstTime();
+        m_placed = true;
+    }
     if (isMinimized())
         showNormal();
     else

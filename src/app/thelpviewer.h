@@ -39,12 +39,14 @@ public:
 private:
     void buildToolbar();
     bool openPage(const QUrl &page);
+    void placeFirstTime();
     void bringUp();
     void setNotice(const QString &text);
     void updateTitle();
     static bool pageContains(const QUrl &page, const QRegularExpression &pattern);
 
     std::optional<THelpBook> m_book;
+    bool m_placed = false;
     QToolButton *m_back = nullptr;
     QToolButton *m_forward = nullptr;
     QToolButton *m_index = nullptr;

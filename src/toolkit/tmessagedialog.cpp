@@ -100,6 +100,7 @@ TMessageDialog::TMessageDialog(Type type, const QString &title, const QString &m
             push->setFocus();
         }
         m_buttons.append({b, push});
+        row->addWidget(push);
         if (b == Button::Help) {
             connect(push, &QPushButton::clicked, this,
                     [helpContext] { Application()->HelpContext(helpContext); });

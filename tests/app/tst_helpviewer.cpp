@@ -382,6 +382,7 @@ void TestHelpViewer::helpFromTheQuitQuestion() {
     ProblemBoxes boxes;
 
     bool questionFound = false, questionStayed = false, mainBlocked = false;
+    bool buttonsApart = false;
     bool viewerUsable = false;
     QString topicPage;
     QTimer::singleShot(0, this, [&] {
@@ -392,12 +393,17 @@ void TestHelpViewer::helpFromTheQuitQuestion() {
         questionFound = question != nullptr;
         if (!question)
             return;
-        QTest::mouseClick(question->button(TMessageDialog::Button::Help), Qt::LeftButton);
+        // Its three buttons stand side by side, as the user sees them.
+        const QRect yes = question->button(TMessageDialog::Button::Yes)->geometry();
+        const QRect no = question->button(TMessageDialog::Button::No)->geometry();
+        const QRect help = question->button(TMessageDialog::Button::Help)->geometry();
+        buttonsApart =
+            yes.right() < no.left() && no.right() < help.left() && question->rect().contains(help);
+        clickThroughWindow(question->button(TMessageDialog::Button::Help));
         QTest::qWait(50); // let the problem box, if any, be answered
         questionStayed = question->isVisible();
 
         // The main window is blocked by the question: its tabs don't switch.
-        clickThroughWindow(principale.PageControl1->tabBar());
         const QRect ledTab = principale.PageControl1->tabBar()->tabRect(1);
         QTest::mouseClick(principale.windowHandle(), Qt::LeftButton, {},
                           principale.PageControl1->tabBar()->mapTo(&principale, ledTab.center()));
@@ -414,6 +420,7 @@ void TestHelpViewer::helpFromTheQuitQuestion() {
     principale.close();
 
     QVERIFY(questionFound);
+    QVERIFY(buttonsApart);
     QVERIFY(questionStayed);
     QVERIFY(mainBlocked);
     QVERIFY(principale.isVisible()); // "&Non" keeps the program running
