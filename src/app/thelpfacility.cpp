@@ -41,15 +41,12 @@ void THelpFacility::command(const std::string &helpFile, platform::HelpCommand c
 
 std::optional<THelpBook> THelpFacility::locate(const QString &helpFile) {
     // A name with a folder is taken as it stands.
-    const QStringList candidates =
-        QFileInfo(helpFile).fileName() != helpFile || QDir::isAbsolutePath(helpFile)
-            ? QStringList{helpFile}
-            : [&] {
-                  QStringList paths;
-                  for (const QString &folder : m_folders)
-                      paths.append(QDir(folder).filePath(helpFile));
-                  return paths;
-              }();
+    QStringList candidates;
+    if (QFileInfo(helpFile).fileName() != helpFile)
+        candidates.append(helpFile);
+    else
+        for (const QString &folder : m_folders)
+            candidates.append(QDir(folder).filePath(helpFile));
 
     QStringList tried;
     for (const QString &path : candidates) {

@@ -3,7 +3,6 @@
 #include "toolkit/hints.h"
 #include "toolkit/tapplication.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -176,7 +175,8 @@ void THelpViewer::showTopic(long topic) {
         return;
     }
     bringUp();
-    openPage(*page);
+    if (!openPage(*page))
+        openPage(m_book->indexPage());
 }
 
 bool THelpViewer::openPage(const QUrl &page) {

@@ -104,6 +104,7 @@ private slots:
     void firstFolderWithABookWins();
     void unreadableBookIsReported_data();
     void unreadableBookIsReported();
+    void missingTopicPageIsReported();
     void defaultFoldersStartBesideTheProgram();
     void backForwardAndIndex();
     void searchAcrossTheBook_data();
@@ -272,6 +273,21 @@ void TestHelpViewer::unreadableBookIsReported() {
         boxes.texts.first().contains(QDir::toNativeSeparators(folder.filePath(HelpFile.c_str()))));
     QVERIFY2(boxes.texts.first().contains(why), qPrintable(boxes.texts.first()));
     QVERIFY(visibleViewers().isEmpty());
+}
+
+void TestHelpViewer::missingTopicPageIsReported() {
+    QTemporaryDir folder;
+    writeBook(folder.path(), "LIVRE");
+    writeFile(folder.path() + "/Chromohm.hlp",
+              "index = pages/index.html\n5 = pages/quitter.html\n");
+
+    THelpFacility facility({folder.path()});
+    ProblemBoxes boxes;
+    facility.command(HelpFile, HelpCommand::Context, 5);
+    QCOMPARE(boxes.texts.size(), 1);
+    QVERIFY2(boxes.texts.first().contains("quitter.html"), qPrintable(boxes.texts.first()));
+    QCOMPARE(pageName(facility.viewer()), "index.html");
+    QCOMPARE(facility.viewer()->browser()->toPlainText().trimmed(), "LIVRE");
 }
 
 void TestHelpViewer::defaultFoldersStartBesideTheProgram() {
