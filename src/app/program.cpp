@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "app/thelpfacility.h"
 #include "app/tprincipale.h"
 #include "toolkit/tapplication.h"
 
@@ -8,6 +9,8 @@ int ChromohmMain(int &argc, char **argv, const std::function<void(TPrincipale &)
     TApplication app(argc, argv);
     app.setTitle(QStringLiteral("Chromohm 1.0"));
     app.setHelpFile(QStringLiteral("Chromohm.hlp"));
+    THelpFacility help;
+    app.setHelpFacility(&help);
     TPrincipale Principale;
     Principale.show();
     if (shown)
