@@ -268,6 +268,8 @@ void TestSettings::unwritableAtStart_data() {
 
 void TestSettings::unwritableAtStart() {
     QFETCH(QString, kind);
+    if (!fileModesApply() && kind != QLatin1String("missing folder"))
+        QSKIP("running as root, which ignores file modes");
     const QByteArray stored("[Informations]\r\nstatus=0\r\n[Position]\r\nx=10\r\ny=20\r\n");
     if (kind == QLatin1String("read-only file")) {
         store(m_file, stored);
@@ -300,6 +302,8 @@ void TestSettings::unwritableAtClose_data() {
 
 void TestSettings::unwritableAtClose() {
     QFETCH(QString, kind);
+    if (!fileModesApply() && kind != QLatin1String("missing folder"))
+        QSKIP("running as root, which ignores file modes");
     store(m_file, "[Informations]\r\nstatus=1\r\n[Position]\r\nx=10\r\ny=20\r\n");
     ModalAnswerer answerer;
     {
@@ -328,8 +332,7 @@ void TestSettings::unwritableAtClose() {
 }
 
 int main(int argc, char **argv) {
-    if (!dropRootPrivileges())
-        return 2;
+    dropRootPrivileges();
     TApplication app(argc, argv);
     app.setTitle(QStringLiteral("Chromohm 1.0"));
     app.setHelpFile(QStringLiteral("Chromohm.hlp"));

@@ -389,6 +389,8 @@ void TestIniFile::unusablePlace_data() {
 
 void TestIniFile::unusablePlace() {
     QFETCH(QString, kind);
+    if (!fileModesApply() && (kind.contains(QLatin1String("only")) || kind.contains("unwritable")))
+        QSKIP("running as root, which ignores file modes");
     const QByteArray content("[Position]\nx=3\n");
     const QString sub = m_dir->filePath(QStringLiteral("sub"));
     QString file = path();
@@ -531,8 +533,7 @@ void TestIniFile::crashBeforeRename() {
 }
 
 int main(int argc, char **argv) {
-    if (!dropRootPrivileges())
-        return 2;
+    dropRootPrivileges();
     TestIniFile test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -11,3 +11,8 @@ inline bool dropRootPrivileges() {
     constexpr uid_t Nobody = 65534;
     return ::setgroups(0, nullptr) == 0 && ::setgid(Nobody) == 0 && ::setuid(Nobody) == 0;
 }
+
+// False where privileges could not be dropped: read-only modes do not hold then.
+inline bool fileModesApply() {
+    return ::geteuid() != 0;
+}
