@@ -57,10 +57,9 @@ void TPrincipale::buildCapacitancePage() {
     GroupBox2->setAccessibleName(QStringLiteral("Guide de conversion"));
     tk::setHint(GroupBox2, QStringLiteral("Exemples de valeurs de conversion"));
     tk::setShowHint(GroupBox2, true);
-    // The box wears the button face, whatever the page behind it shows.
-    QPalette boxPalette = GroupBox2->palette();
-    boxPalette.setColor(QPalette::Window, boxPalette.color(QPalette::Button));
-    GroupBox2->setPalette(boxPalette);
+    // The box wears the button face, whatever the page behind it shows, and
+    // follows the palette when the desktop's colours change.
+    GroupBox2->setBackgroundRole(QPalette::Button);
     GroupBox2->setAutoFillBackground(true);
 
     for (const PageRow &row : GuideRows)
