@@ -2,8 +2,7 @@
 
 #include "toolkit/tbevel.h"
 #include "toolkit/tlabel.h"
-
-#include <QPainter>
+#include "toolkit/tshape.h"
 
 namespace reference {
 
@@ -12,22 +11,12 @@ namespace {
 // Maroon, the brown the LED page's sentence speaks of.
 const QColor MaroonColour(0x80, 0x00, 0x00);
 
-// A circle with a black outline and a brush colour.
-class CircleMark : public QWidget {
-public:
-    CircleMark(const QColor &brush, QWidget *parent) : QWidget(parent), m_brush(brush) {}
-
-protected:
-    void paintEvent(QPaintEvent *) override {
-        QPainter painter(this);
-        painter.setPen(Qt::black);
-        painter.setBrush(m_brush);
-        painter.drawEllipse(rect().adjusted(0, 0, -1, -1));
-    }
-
-private:
-    QColor m_brush;
-};
+TShape *makeCircle(QWidget *parent, const QColor &brush) {
+    auto *circle = new TShape(parent);
+    circle->setShape(TShape::Shape::Circle);
+    circle->setBrushColor(brush);
+    return circle;
+}
 
 TLabel *makeLabel(QWidget *parent, const PageRow &row) {
     auto *label = new TLabel(parent);
@@ -76,10 +65,10 @@ QWidget *addControl(QWidget *page, const PageRow &row) {
         control->setObjectName(QString::fromLatin1(row.name));
         return control; // a label is read by its text
     case Look::RedMark:
-        control = new CircleMark(QColor(0xFF, 0x00, 0x00), parent);
+        control = makeCircle(parent, QColor(0xFF, 0x00, 0x00));
         break;
     case Look::LimeMark:
-        control = new CircleMark(QColor(0x00, 0xFF, 0x00), parent);
+        control = makeCircle(parent, QColor(0x00, 0xFF, 0x00));
         break;
     case Look::Separator:
         control = makeBevel(parent, TBevel::Shape::TopLine, TBevel::Style::Flat);

@@ -99,7 +99,7 @@ void TestCapacitancePage::box() {
     classic.setColor(QPalette::Button, QColor(0xD4, 0xD0, 0xC8));
     classic.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xFF));
     QApplication::setPalette(classic);
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(); // the change reaches widgets through events
     const QImage shot = w->TabSheet3->grab().toImage();
     QApplication::setPalette(original);
     QCOMPARE(shot.pixel(box->x() + 440, box->y() + 2), qRgb(0xD4, 0xD0, 0xC8));
