@@ -20,7 +20,8 @@ public:
         : QStyledItemDelegate(combo), m_combo(combo) {}
 
     QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const override {
-        return QSize(m_combo->width(), m_combo->itemHeight());
+        // No width of its own: the entries span the list, which is as wide as the control.
+        return QSize(0, m_combo->itemHeight());
     }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
@@ -129,6 +130,10 @@ QString TColourComboBox::entryAccessibleText(int index) const {
 QRect TColourComboBox::editItemRect() const {
     QStyleOptionComboBox opt;
     initStyleOption(&opt);
+    return editItemRect(opt);
+}
+
+QRect TColourComboBox::editItemRect(const QStyleOptionComboBox &opt) const {
     const QRect field =
         style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
     // One item high, centred in the field, a pixel in from its sides.
@@ -197,5 +202,5 @@ void TColourComboBox::paintEvent(QPaintEvent *) {
     state.focused = hasFocus();
     state.comboBoxEdit = true;
     state.disabled = !isEnabled();
-    drawItem(painter, currentIndex(), editItemRect(), state);
+    drawItem(painter, currentIndex(), editItemRect(opt), state);
 }

@@ -10,6 +10,7 @@
 #include <functional>
 
 class QPainter;
+class QStyleOptionComboBox;
 
 // What the callback is told about the entry it draws.
 struct TOwnerDrawState {
@@ -57,6 +58,7 @@ public:
 
     // Where the closed list draws its current entry.
     QRect editItemRect() const;
+    QRect editItemRect(const QStyleOptionComboBox &option) const;
 
     // Draws one entry through the callback, then the focus rectangle if asked.
     void drawItem(QPainter &painter, int index, const QRect &rect, const TOwnerDrawState &state);
