@@ -80,7 +80,10 @@ TPrincipale::TPrincipale(QWidget *parent)
     Application()->runHandler([this] { FormCreate(); });
 }
 
-TPrincipale::~TPrincipale() = default;
+TPrincipale::~TPrincipale() {
+    // The application outlives the window: its hint must no longer reach us.
+    Application()->setOnHint({});
+}
 
 void TPrincipale::buildFrame() {
     setObjectName(QStringLiteral("Principale"));

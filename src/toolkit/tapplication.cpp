@@ -1,6 +1,7 @@
 #include "toolkit/tapplication.h"
 
 #include "toolkit/hints.h"
+#include "toolkit/tclassicstyle.h"
 
 #include <QFont>
 #include <QHelpEvent>
@@ -16,7 +17,7 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {
     setDesktopFileName(QStringLiteral("chromohm"));
     // One style everywhere, so that the fixed layout has the same metrics on
     // every desktop theme.
-    setStyle(QStringLiteral("Fusion"));
+    setStyle(new TClassicStyle);
     mapFonts();
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
