@@ -154,35 +154,47 @@ int textWidth(const QString &text) {
 namespace {
 
 // Light colours (white, silver, yellow, aqua, light wood) drop out of the
-// disabled look, as they did on the classic embossed glyphs.
-bool isInk(QRgb c, QRgb key) {
-    if (qAlpha(c) < 255 || c == key)
-        return false;
+// silhouette, as they did on the classic embossed glyphs.
+bool isInk(QRgb c) {
     return qGray(c) < 130;
+}
+
+bool isDrawn(QRgb c, QRgb key) {
+    return qAlpha(c) == 255 && c != key;
 }
 
 } // namespace
 
-QImage embossed(const QImage &glyph, QRgb key) {
+QImage embossed(const QImage &glyph, QRgb key, Disabled style) {
     QImage out = canvas(glyph.width(), glyph.height(), key);
     for (int y = 0; y < glyph.height(); ++y)
-        for (int x = 0; x < glyph.width(); ++x)
-            if (isInk(glyph.pixel(x, y), key))
+        for (int x = 0; x < glyph.width(); ++x) {
+            const QRgb c = glyph.pixel(x, y);
+            if (!isDrawn(c, key))
+                continue;
+            if (style == Disabled::Silhouette) {
+                if (isInk(c))
+                    put(out, x, y, c16::Grey);
+            } else {
+                put(out, x, y, qGray(c) < 56 ? c16::Grey : c16::Silver);
+            }
+        }
+    // The shadow shows only where the drawing leaves the background free.
+    const QImage shape = out.copy();
+    for (int y = 0; y < shape.height(); ++y)
+        for (int x = 0; x < shape.width(); ++x)
+            if (isDrawn(shape.pixel(x, y), key) && x + 1 < shape.width() &&
+                y + 1 < shape.height() && shape.pixel(x + 1, y + 1) == key)
                 put(out, x + 1, y + 1, c16::White);
-    for (int y = 0; y < glyph.height(); ++y)
-        for (int x = 0; x < glyph.width(); ++x)
-            if (isInk(glyph.pixel(x, y), key))
-                put(out, x, y, c16::Grey);
     return out;
 }
 
-QImage glyphStrip(const QImage &glyph, QRgb key) {
+QImage glyphStrip(const QImage &glyph, QRgb key, Disabled style) {
     QImage strip = canvas(glyph.width() * 2, glyph.height(), key);
     blit(strip, glyph, 0, 0);
-    blit(strip, embossed(glyph, key), glyph.width(), 0);
+    blit(strip, embossed(glyph, key, style), glyph.width(), 0);
     return strip;
 }
-
 namespace {
 
 bool writeIndexed(const QImage &img, const QList<QRgb> &table, const QString &path) {

@@ -83,22 +83,22 @@ QImage glyphCapacite() {
 }
 
 QImage glyphAide() {
-    const QImage g = fromGrid({"................", //
-                               ".....bbbbbb.....", //
-                               "....bbbbbbbbn...", //
-                               "...bbbnnnnbbbn..", //
-                               "...bbbn...bbbn..", //
-                               "....nn...bbbbn..", //
-                               "........bbbbnn..", //
-                               ".......bbbbnn...", //
-                               "......bbbnnn....", //
-                               "......bbbn......", //
-                               "......bbbn......", //
-                               ".......nnn......", //
-                               "......bbb.......", //
-                               "......bbbn......", //
-                               "......bbbn......", //
-                               ".......nnn......"},
+    const QImage g = fromGrid({"....kkkkkkkk....", //
+                               "...kkaaaaabkk...", //
+                               "..kkabbbbbbnkk..", //
+                               "..kabbbkkbbbnk..", //
+                               "..kbnnkkkkbbnk..", //
+                               "..kkkkk..kbbnk..", //
+                               "........kbbbnk..", //
+                               ".......kbbbnkk..", //
+                               "......kbbbnkk...", //
+                               "......kbnnkk....", //
+                               "......kkkkk.....", //
+                               "................", //
+                               "......kkkkk.....", //
+                               "......kabnk.....", //
+                               "......kbnnk.....", //
+                               "......kkkkk....."},
                               on(c16::Olive));
     return glyphStrip(g, c16::Olive);
 }
@@ -190,7 +190,7 @@ QImage glyphContinu() {
     hline(g, 4, 13, 5, c16::Maroon);
     hline(g, 4, 13, 8, c16::Aqua);
     hline(g, 4, 13, 9, c16::Teal);
-    return glyphStrip(g, c16::Silver);
+    return glyphStrip(g, c16::Silver, Disabled::Silhouette);
 }
 
 QImage glyphAlternatif() {
@@ -214,7 +214,7 @@ QImage glyphAlternatif() {
         vline(g, x, from, y, c16::Aqua);
         prev = y;
     }
-    return glyphStrip(g, c16::Silver);
+    return glyphStrip(g, c16::Silver, Disabled::Silhouette);
 }
 
 } // namespace draw
