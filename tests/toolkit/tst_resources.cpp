@@ -194,6 +194,7 @@ void TestResources::glyphTransparency() {
     const QSet<QRgb> greyed = coloursOf(strip, disabled);
     QVERIFY(greyed.contains(Grey) && greyed.contains(White));
     QVERIFY((greyed - QSet<QRgb>{key, Grey, Silver, White}).isEmpty());
+    QCOMPARE(enclosedKeyPixels(strip, disabled, key), 0);
     QVERIFY(strip.copy(normal) != strip.copy(disabled));
 }
 

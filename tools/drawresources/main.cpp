@@ -2,6 +2,7 @@
 // expects it: drawresources OUTDIR [SHEET.png [ZOOMDIR]]
 // With a second argument, also writes a contact sheet of all pictures at 8x;
 // with a third, a folder, each picture alone at 8x in it.
+// drawresources --check DIR tells whether DIR holds the pictures as drawn now.
 
 #include "pictures.h"
 
@@ -148,10 +149,36 @@ QImage toolbarPreview() {
 
 } // namespace
 
+// Compares the pictures in DIR with what the generator draws now, pixel by
+// pixel, so that a change to the drawings cannot go out without its PNGs.
+int check(const QDir &dir) {
+    int stale = 0;
+    for (const Picture &pic : pictures()) {
+        const QString path = dir.filePath(QString::fromLatin1(pic.name) + ".png");
+        const QImage shipped = QImage(path).convertToFormat(QImage::Format_ARGB32);
+        const QImage drawn = pic.make().convertToFormat(QImage::Format_ARGB32);
+        const auto clearToZero = [](QImage img) {
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x)
+                    if (qAlpha(img.pixel(x, y)) == 0)
+                        img.setPixel(x, y, Clear);
+            return img;
+        };
+        if (shipped.isNull() || clearToZero(shipped) != clearToZero(drawn)) {
+            std::fprintf(stderr, "%s differs from its drawing: run scripts/draw-resources.sh\n",
+                         qPrintable(path));
+            ++stale;
+        }
+    }
+    return stale ? 1 : 0;
+}
+
 int main(int argc, char **argv) {
     QGuiApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--check")
+        return check(QDir(QString::fromLocal8Bit(argv[2])));
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUTDIR [SHEET.png]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUTDIR [SHEET.png [ZOOMDIR]] | --check DIR\n", argv[0]);
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
