@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdio>
 #include <set>
+#include <vector>
 
 namespace draw {
 
@@ -163,6 +164,42 @@ bool isDrawn(QRgb c, QRgb key) {
     return qAlpha(c) == 255 && c != key;
 }
 
+// Paints the key-coloured pixels that the edge cannot reach through other
+// key-coloured pixels: a shadow may close a gap (beside a diagonal stroke), and
+// the wallpaper must not show through such a pinhole.
+void fillHoles(QImage &img, QRgb key, QRgb colour) {
+    const int w = img.width(), h = img.height();
+    std::vector<char> open(size_t(w * h), 0);
+    std::vector<QPoint> todo;
+    const auto reach = [&](int x, int y) {
+        if (x >= 0 && y >= 0 && x < w && y < h && !open[size_t(y * w + x)] &&
+            img.pixel(x, y) == key) {
+            open[size_t(y * w + x)] = 1;
+            todo.emplace_back(x, y);
+        }
+    };
+    for (int x = 0; x < w; ++x) {
+        reach(x, 0);
+        reach(x, h - 1);
+    }
+    for (int y = 0; y < h; ++y) {
+        reach(0, y);
+        reach(w - 1, y);
+    }
+    while (!todo.empty()) {
+        const QPoint p = todo.back();
+        todo.pop_back();
+        reach(p.x() + 1, p.y());
+        reach(p.x() - 1, p.y());
+        reach(p.x(), p.y() + 1);
+        reach(p.x(), p.y() - 1);
+    }
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (img.pixel(x, y) == key && !open[size_t(y * w + x)])
+                img.setPixel(x, y, colour);
+}
+
 } // namespace
 
 QImage embossed(const QImage &glyph, QRgb key, Disabled style) {
@@ -186,6 +223,8 @@ QImage embossed(const QImage &glyph, QRgb key, Disabled style) {
             if (isDrawn(shape.pixel(x, y), key) && x + 1 < shape.width() &&
                 y + 1 < shape.height() && shape.pixel(x + 1, y + 1) == key)
                 put(out, x + 1, y + 1, c16::White);
+    if (style == Disabled::Greyed)
+        fillHoles(out, key, c16::White);
     return out;
 }
 
