@@ -278,7 +278,7 @@ void TestResources::icons_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("size");
     QTest::newRow("MAINICON") << ":/res/MAINICON.png" << 32;
-    for (int size : {16, 24, 48, 64, 128, 256})
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
         QTest::newRow(qPrintable(QString::number(size)))
             << QString(":/res/icons/chromohm-%1.png").arg(size) << size;
 }
@@ -306,7 +306,7 @@ void TestResources::desktopEntry() {
     QVERIFY(lines.filter(QRegularExpression("^GenericName=.*résistance")).size() == 1);
     QVERIFY(lines.filter(QRegularExpression("^Comment=.+")).size() == 1);
     // Every size the install rules name is drawn.
-    for (int size : {16, 24, 48, 64, 128, 256})
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
         QVERIFY(QFile::exists(
             QString(TESTS_SOURCE_DIR "/../resources/res/icons/chromohm-%1.png").arg(size)));
 }

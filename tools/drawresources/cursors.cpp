@@ -31,9 +31,9 @@ QImage handPointCursor() {
                                   "kwwwkwwkwwkkk....", //
                                   "kwwwkwwkwwkwwk...", //
                                   "kwwwwwwwwwkwwk...", //
-                                  "kwwwwwwwwwwwwk...", //
-                                  "kwwwwwwwwwwwwk...", //
-                                  "kwwwwwwwwwwwwk...", //
+                                  "kwkkkkwwwwwwwk...", //
+                                  "kwwwwwkwwwwwwk...", //
+                                  "kwwwwwkwwwwwwk...", //
                                   ".kwwwwwwwwwwwk...", //
                                   ".kwwwwwwwwwwk....", //
                                   "..kwwwwwwwwwk....", //

@@ -44,6 +44,7 @@ const std::vector<Picture> &pictures() {
         {"cursors/SB_DRAG", dragCursor, 16, true},
         {"icons/chromohm-16", [] { return iconSmooth(16); }, 0, true},
         {"icons/chromohm-24", [] { return iconSmooth(24); }, 0, true},
+        {"icons/chromohm-32", [] { return iconSmooth(32); }, 0, true},
         {"icons/chromohm-48", [] { return iconSmooth(48); }, 0, true},
         {"icons/chromohm-64", [] { return iconSmooth(64); }, 0, true},
         {"icons/chromohm-128", [] { return iconSmooth(128); }, 0, true},
