@@ -18,20 +18,21 @@ Letters on(QRgb background) {
 } // namespace
 
 QImage glyphResistance() {
-    // Bands: brown, black, red, gold; the body shaded from a white top light.
+    // End caps a little fuller than the middle; bands brown, black, red and,
+    // apart, gold; the body shaded from a white top light.
     const QImage g = fromGrid({"................", //
                                "................", //
                                "................", //
-                               "...kkkkkkkkkk...", //
-                               "..kwmwkwrwwywk..", //
-                               "..kamakaraayak..", //
-                               "..kamakaraayak..", //
-                               "ddkamakaraayakdd", //
-                               "kkkamakaraayakkk", //
-                               "..ktmtktrttytk..", //
-                               "..ktmtktrttytk..", //
-                               "...kkkkkkkkkk...", //
-                               "................", //
+                               "..kkk......kkk..", //
+                               ".kwmwkkkkkkwywk.", //
+                               ".kamawkwrwwayak.", //
+                               ".kamaakaraaayak.", //
+                               "dkamaakaraaayakd", //
+                               "kkamaakaraaayakk", //
+                               ".ktmttktrtttytk.", //
+                               ".ktmttktrtttytk.", //
+                               ".ktmtkkkkkktytk.", //
+                               "..kkk......kkk..", //
                                "................", //
                                "................", //
                                "................"},

@@ -1,7 +1,7 @@
 // Draws every picture of the program and writes it where the resource file
 // expects it: drawresources OUTDIR [SHEET.png [ZOOMDIR]]
 // With a second argument, also writes a contact sheet of all pictures at 8x;
-// with a third, a folder, each picture alone at 8x in it.
+// with a third, a folder, each picture alone and enlarged in it.
 // drawresources --check DIR tells whether DIR holds the pictures as drawn now.
 
 #include "pictures.h"
@@ -198,12 +198,11 @@ int main(int argc, char **argv) {
     if (argc > 2 && !contactSheet(drawn).save(QString::fromLocal8Bit(argv[2])))
         ok = false;
     if (argc > 3) {
-        // Each picture alone at 8x, for a close look.
+        // Each picture alone, enlarged, for a close look.
         const QDir zoom(QString::fromLocal8Bit(argv[3]));
         for (const auto &[name, img] : drawn)
-            if (img.width() <= 100)
-                contactSheet({{name, img}})
-                    .save(zoom.filePath(QString(name).replace('/', '_') + ".png"));
+            contactSheet({{name, img}})
+                .save(zoom.filePath(QString(name).replace('/', '_') + ".png"));
     }
     return ok ? 0 : 1;
 }
