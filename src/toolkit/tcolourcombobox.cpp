@@ -107,6 +107,13 @@ TColourComboBox::TColourComboBox(QWidget *parent) : QComboBox(parent) {
     if (auto *list = qobject_cast<QListView *>(view()))
         list->setUniformItemSizes(true);
     setMaxVisibleItems(11);
+    // The stock combo box reports a new value; its spoken name changes with it.
+    connect(this, &QComboBox::currentIndexChanged, this, [this] {
+        if (!QAccessible::isActive())
+            return;
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    });
 }
 
 void TColourComboBox::setItemHeight(int height) {
