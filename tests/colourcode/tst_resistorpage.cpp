@@ -91,6 +91,8 @@ private slots:
     void tabOrder();
     void accessibility_data();
     void accessibility();
+    void dropDownCount_data();
+    void dropDownCount();
     void shapeFigures_data();
     void shapeFigures();
     void repaintsOnlyWhatChanged_data();
@@ -694,6 +696,37 @@ void TestResistorPage::accessibility() {
     QCOMPARE(ohm->text(QAccessible::Name), QStringLiteral("ohm"));
     QAccessibleInterface *body = QAccessible::queryAccessibleInterface(m_window->Shape1);
     QCOMPARE(body->text(QAccessible::Name), QString());
+}
+
+// --- A list drops down below itself, at most its drop-down count of entries ----------
+
+void TestResistorPage::dropDownCount_data() {
+    QTest::addColumn<int>("entries");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("fewer than the count") << 7 << 7;
+    QTest::newRow("as many as the count") << 11 << 11;
+    QTest::newRow("more than the count") << 20 << 11;
+}
+
+void TestResistorPage::dropDownCount() {
+    QFETCH(int, entries);
+    QFETCH(int, shown);
+    QWidget window;
+    window.resize(200, 400);
+    auto *list = new TColourComboBox(&window);
+    list->setGeometry(10, 20, 89, 22);
+    for (int i = 0; i < entries; ++i)
+        list->addEntry(QString::number(i * 1000), QString());
+    list->setCurrentIndex(entries / 2);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    list->showPopup();
+    QAbstractItemView *view = list->view();
+    QTRY_VERIFY(view->isVisible());
+    QCOMPARE(view->viewport()->height(), shown * 16);
+    QVERIFY(view->window()->geometry().top() >=
+            list->mapToGlobal(QPoint(0, list->height() - 1)).y());
+    list->hidePopup();
 }
 
 // --- The shapes the drawing is made of ------------------------------------------------
