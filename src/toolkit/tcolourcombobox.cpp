@@ -3,10 +3,14 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QListView>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPointer>
 #include <QPolygon>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 #include <QStyledItemDelegate>
@@ -87,6 +91,32 @@ public:
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 };
 
+// The list drops down below the control and shows at most the drop-down count,
+// where styles such as Fusion would lay all entries over the control instead.
+class DropDownStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        if (hint == SH_ComboBox_ListMouseTracking)
+            return 1; // the highlight follows the pointer
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+QStyle *dropDownStyle() {
+    // One for all lists, over the application's style; the application deletes it.
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new DropDownStyle(QStyleFactory::create(QApplication::style()->name()));
+        style->setParent(qApp);
+    }
+    return style;
+}
+
 QAccessibleInterface *comboAccessible(const QString &className, QObject *object) {
     if (className == QLatin1String("TColourComboBox"))
         if (auto *combo = qobject_cast<TColourComboBox *>(object))
@@ -103,10 +133,18 @@ TColourComboBox::TColourComboBox(QWidget *parent) : QComboBox(parent) {
     }();
     Q_UNUSED(factoryInstalled);
     setEditable(false);
+    setStyle(dropDownStyle());
     setItemDelegate(new OwnerDrawDelegate(this));
     if (auto *list = qobject_cast<QListView *>(view()))
         list->setUniformItemSizes(true);
     setMaxVisibleItems(11);
+    // The stock combo box reports a new value; its spoken name changes with it.
+    connect(this, &QComboBox::currentIndexChanged, this, [this] {
+        if (!QAccessible::isActive())
+            return;
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    });
 }
 
 void TColourComboBox::setItemHeight(int height) {

@@ -3,7 +3,10 @@
 
 #include "app/tprincipale.h"
 #include "toolkit/tapplication.h"
+#include "toolkit/tcolourcombobox.h"
 
+#include <QAbstractItemView>
+#include <QCheckBox>
 #include <QDir>
 #include <QTabWidget>
 #include <QTest>
@@ -33,5 +36,13 @@ int main(int argc, char *argv[]) {
         window.PageControl1->setCurrentIndex(i);
         save(&window, dir, QString::fromLatin1(names[i]));
     }
+    // The resistor page in five-band mode, with its multiplier list dropped down.
+    window.PageControl1->setCurrentIndex(0);
+    window.CheckBox1->click();
+    save(&window, dir, QStringLiteral("page1-resistance-five"));
+    window.ComboBox4->showPopup();
+    save(window.ComboBox4->view()->window(), dir, QStringLiteral("page1-resistance-list"));
+    window.ComboBox4->hidePopup();
+    window.CheckBox1->click();
     return 0;
 }
