@@ -50,7 +50,6 @@ public:
     TSpeedItem *BarreAide = nullptr;
     TSpeedItem *BarreApropos = nullptr;
     TSpeedItem *BarreQuitter = nullptr;
-    QWidget *ToolbarPlace = nullptr; // holds the bar's place until the bar exists
 
     QTabWidget *PageControl1 = nullptr;
     QWidget *TabSheet1 = nullptr;
