@@ -6,6 +6,7 @@
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace {
 constexpr int MaxCaptionLength = 255;
@@ -116,8 +117,10 @@ QSize TSpeedbarButton::captionSize(const QSize &) const {
     const QString text = m_caption.left(MaxCaptionLength);
     if (text.isEmpty())
         return {0, 0};
-    const QFontMetrics fm(font());
-    return {fm.horizontalAdvance(text), fm.height()};
+    // The box must hold the whole line: the exact extent rounded up, which gives
+    // the 13-pixel line the stored layout was made with for the 11-pixel face.
+    const QFontMetricsF fm(font());
+    return {int(std::ceil(fm.horizontalAdvance(text))), int(std::ceil(fm.height()))};
 }
 
 // Glyph above caption. Every half is taken on its own (C/2 - G/2), as the
