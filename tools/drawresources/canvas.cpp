@@ -1,0 +1,257 @@
+#include "canvas.h"
+
+#include <QFileInfo>
+
+#include <array>
+#include <cstdio>
+#include <set>
+
+namespace draw {
+
+const Letters &classicLetters() {
+    static const Letters letters = {
+        {'k', c16::Black}, {'m', c16::Maroon},  {'g', c16::Green}, {'o', c16::Olive},
+        {'n', c16::Navy},  {'p', c16::Purple},  {'t', c16::Teal},  {'s', c16::Silver},
+        {'d', c16::Grey},  {'r', c16::Red},     {'l', c16::Lime},  {'y', c16::Yellow},
+        {'b', c16::Blue},  {'f', c16::Fuchsia}, {'a', c16::Aqua},  {'w', c16::White}};
+    return letters;
+}
+
+const std::vector<QRgb> &classicPalette() {
+    static const std::vector<QRgb> palette = {c16::Black, c16::Maroon,  c16::Green, c16::Olive,
+                                              c16::Navy,  c16::Purple,  c16::Teal,  c16::Silver,
+                                              c16::Grey,  c16::Red,     c16::Lime,  c16::Yellow,
+                                              c16::Blue,  c16::Fuchsia, c16::Aqua,  c16::White};
+    return palette;
+}
+
+bool isClassic(QRgb c) {
+    for (QRgb p : classicPalette())
+        if (p == c)
+            return true;
+    return false;
+}
+
+QImage fromGrid(std::initializer_list<const char *> rows, const Letters &extra) {
+    const int h = int(rows.size());
+    const int w = h ? int(std::string(*rows.begin()).size()) : 0;
+    QImage img(w, h, QImage::Format_ARGB32);
+    img.fill(Clear);
+    int y = 0;
+    for (const char *row : rows) {
+        const std::string line(row);
+        if (int(line.size()) != w) {
+            std::fprintf(stderr, "grid row %d is %zu wide, expected %d: %s\n", y, line.size(), w,
+                         row);
+            std::abort();
+        }
+        for (int x = 0; x < w; ++x) {
+            const char ch = line[size_t(x)];
+            auto it = extra.find(ch);
+            if (it == extra.end()) {
+                it = classicLetters().find(ch);
+                if (it == classicLetters().end()) {
+                    std::fprintf(stderr, "unknown grid letter '%c' in: %s\n", ch, row);
+                    std::abort();
+                }
+            }
+            img.setPixel(x, y, it->second);
+        }
+        ++y;
+    }
+    return img;
+}
+
+void blit(QImage &dst, const QImage &src, int x0, int y0) {
+    for (int y = 0; y < src.height(); ++y)
+        for (int x = 0; x < src.width(); ++x)
+            if (qAlpha(src.pixel(x, y)) == 255)
+                put(dst, x0 + x, y0 + y, src.pixel(x, y));
+}
+
+QImage canvas(int w, int h, QRgb fillColour) {
+    QImage img(w, h, QImage::Format_ARGB32);
+    img.fill(fillColour);
+    return img;
+}
+
+void put(QImage &img, int x, int y, QRgb c) {
+    if (x >= 0 && y >= 0 && x < img.width() && y < img.height())
+        img.setPixel(x, y, c);
+}
+
+void hline(QImage &img, int x0, int x1, int y, QRgb c) {
+    for (int x = std::min(x0, x1); x <= std::max(x0, x1); ++x)
+        put(img, x, y, c);
+}
+
+void vline(QImage &img, int x, int y0, int y1, QRgb c) {
+    for (int y = std::min(y0, y1); y <= std::max(y0, y1); ++y)
+        put(img, x, y, c);
+}
+
+void rect(QImage &img, int x, int y, int w, int h, QRgb c) {
+    hline(img, x, x + w - 1, y, c);
+    hline(img, x, x + w - 1, y + h - 1, c);
+    vline(img, x, y, y + h - 1, c);
+    vline(img, x + w - 1, y, y + h - 1, c);
+}
+
+void fill(QImage &img, int x, int y, int w, int h, QRgb c) {
+    for (int j = y; j < y + h; ++j)
+        hline(img, x, x + w - 1, j, c);
+}
+
+namespace {
+
+using Glyph = std::array<const char *, 5>;
+
+const std::map<QChar, Glyph> &font() {
+    // Three pixels wide, five high; '#' is ink.
+    static const std::map<QChar, Glyph> f = {
+        {'0', {"###", "#.#", "#.#", "#.#", "###"}}, {'1', {".#.", "##.", ".#.", ".#.", "###"}},
+        {'2', {"##.", "..#", ".#.", "#..", "###"}}, {'3', {"##.", "..#", ".#.", "..#", "##."}},
+        {'4', {"#.#", "#.#", "###", "..#", "..#"}}, {'5', {"###", "#..", "##.", "..#", "##."}},
+        {'6', {".##", "#..", "###", "#.#", "###"}}, {'7', {"###", "..#", ".#.", ".#.", ".#."}},
+        {'8', {"###", "#.#", "###", "#.#", "###"}}, {'9', {"###", "#.#", "###", "..#", "##."}},
+        {'A', {".#.", "#.#", "###", "#.#", "#.#"}}, {'C', {".##", "#..", "#..", "#..", ".##"}},
+        {'F', {"###", "#..", "##.", "#..", "#.."}}, {'I', {"###", ".#.", ".#.", ".#.", "###"}},
+        {'R', {"##.", "#.#", "##.", "#.#", "#.#"}}, {'S', {".##", "#..", ".#.", "..#", "##."}},
+        {'V', {"#.#", "#.#", "#.#", "#.#", ".#."}}, {'n', {"...", "##.", "#.#", "#.#", "#.#"}},
+        {'+', {"...", ".#.", "###", ".#.", "..."}}, {'-', {"...", "...", "###", "...", "..."}},
+        {'=', {"...", "###", "...", "###", "..."}}, {'/', {"..#", "..#", ".#.", "#..", "#.."}},
+        {'(', {".#", "#.", "#.", "#.", ".#"}},      {')', {"#.", ".#", ".#", ".#", "#."}},
+        {' ', {"..", "..", "..", "..", ".."}},
+    };
+    return f;
+}
+
+} // namespace
+
+int drawText(QImage &img, int x, int y, const QString &text, QRgb colour) {
+    const int x0 = x;
+    for (int i = 0; i < text.size(); ++i) {
+        const auto it = font().find(text[i]);
+        if (it == font().end()) {
+            std::fprintf(stderr, "no pixel-font letter for '%s'\n", qPrintable(QString(text[i])));
+            std::abort();
+        }
+        const int w = int(std::string(it->second[0]).size());
+        for (int j = 0; j < 5; ++j)
+            for (int k = 0; k < w; ++k)
+                if (it->second[size_t(j)][k] == '#')
+                    put(img, x + k, y + j, colour);
+        x += w + (i + 1 < text.size() ? 1 : 0);
+    }
+    return x - x0;
+}
+
+int textWidth(const QString &text) {
+    QImage scratch(1, 1, QImage::Format_ARGB32);
+    return drawText(scratch, -1000, -1000, text, c16::Black);
+}
+
+namespace {
+
+// Light colours (white, silver, yellow, aqua, light wood) drop out of the
+// disabled look, as they did on the classic embossed glyphs.
+bool isInk(QRgb c, QRgb key) {
+    if (qAlpha(c) < 255 || c == key)
+        return false;
+    return qGray(c) < 130;
+}
+
+} // namespace
+
+QImage embossed(const QImage &glyph, QRgb key) {
+    QImage out = canvas(glyph.width(), glyph.height(), key);
+    for (int y = 0; y < glyph.height(); ++y)
+        for (int x = 0; x < glyph.width(); ++x)
+            if (isInk(glyph.pixel(x, y), key))
+                put(out, x + 1, y + 1, c16::White);
+    for (int y = 0; y < glyph.height(); ++y)
+        for (int x = 0; x < glyph.width(); ++x)
+            if (isInk(glyph.pixel(x, y), key))
+                put(out, x, y, c16::Grey);
+    return out;
+}
+
+QImage glyphStrip(const QImage &glyph, QRgb key) {
+    QImage strip = canvas(glyph.width() * 2, glyph.height(), key);
+    blit(strip, glyph, 0, 0);
+    blit(strip, embossed(glyph, key), glyph.width(), 0);
+    return strip;
+}
+
+namespace {
+
+bool writeIndexed(const QImage &img, const QList<QRgb> &table, const QString &path) {
+    QImage out(img.size(), QImage::Format_Indexed8);
+    out.setColorTable(table);
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            QRgb c = img.pixel(x, y);
+            if (qAlpha(c) == 0)
+                c = Clear;
+            const qsizetype i = table.indexOf(c);
+            if (i < 0) {
+                std::fprintf(stderr, "%s: colour #%08x at (%d, %d) is not in the palette\n",
+                             qPrintable(path), c, x, y);
+                return false;
+            }
+            out.setPixel(x, y, uint(i));
+        }
+    }
+    if (!out.save(path, "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool save16(const QImage &img, const QString &path, bool allowTransparent) {
+    QList<QRgb> table(classicPalette().begin(), classicPalette().end());
+    if (allowTransparent)
+        table.append(Clear);
+    return writeIndexed(img.convertToFormat(QImage::Format_ARGB32), table, path);
+}
+
+bool save256(const QImage &img, const QString &path) {
+    const QImage argb = img.convertToFormat(QImage::Format_ARGB32);
+    QList<QRgb> table;
+    std::set<QRgb> seen;
+    for (int y = 0; y < argb.height(); ++y)
+        for (int x = 0; x < argb.width(); ++x) {
+            QRgb c = argb.pixel(x, y);
+            if (qAlpha(c) == 0)
+                c = Clear;
+            if (seen.insert(c).second)
+                table.append(c);
+        }
+    if (table.size() > 256) {
+        std::fprintf(stderr, "%s: %lld colours, more than 256\n", qPrintable(path),
+                     static_cast<long long>(table.size()));
+        return false;
+    }
+    std::sort(table.begin(), table.end());
+    return writeIndexed(argb, table, path);
+}
+
+QImage posterised(const QImage &img, int levels) {
+    QImage out = img.convertToFormat(QImage::Format_ARGB32);
+    const auto q = [levels](int v) {
+        const int step = 255 / (levels - 1);
+        return std::min(255, ((v + step / 2) / step) * step);
+    };
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x) {
+            const QRgb c = out.pixel(x, y);
+            out.setPixel(x, y,
+                         qAlpha(c) == 0 ? Clear : qRgb(q(qRed(c)), q(qGreen(c)), q(qBlue(c))));
+        }
+    return out;
+}
+
+} // namespace draw
