@@ -18,6 +18,7 @@ TSpeedbarButton::TSpeedbarButton(TSpeedItem *item) : m_item(item) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
     resize(25, 25);
     hide();
 }
@@ -305,8 +306,12 @@ void TSpeedbarButton::mouseDoubleClickEvent(QMouseEvent *event) {
 }
 
 void TSpeedbarButton::mouseMoveEvent(QMouseEvent *event) {
-    if (!m_dragging)
+    if (!m_dragging) {
+        // Catches a pointer that came in without an enter event (a window just shown).
+        if (!m_mouseInside && isEnabled() && programIsActive())
+            setMouseInside(true);
         return;
+    }
     const State next = rect().contains(event->position().toPoint()) ? State::Down : State::Up;
     if (next != m_state) {
         m_state = next;
