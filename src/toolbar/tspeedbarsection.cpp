@@ -21,6 +21,10 @@ void TSpeedbarSection::setCaption(const QString &caption) {
     m_caption = caption;
 }
 
+TSpeedBar *TSpeedbarSection::SpeedBar() const {
+    return m_bar;
+}
+
 int TSpeedbarSection::Index() const {
     return m_bar ? m_bar->sectionIndex(this) : -1;
 }

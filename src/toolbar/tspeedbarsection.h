@@ -19,7 +19,7 @@ public:
     // Unique within the bar; a duplicate raises ESpeedbarError and changes nothing.
     void setCaption(const QString &caption);
 
-    TSpeedBar *SpeedBar() const { return m_bar; }
+    TSpeedBar *SpeedBar() const;
     // Position in the bar's section list; -1 when in no bar.
     int Index() const;
 

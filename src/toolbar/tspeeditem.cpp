@@ -101,6 +101,13 @@ void TSpeedItem::setEnabled(bool enabled) {
     updateButton();
 }
 
+TSpeedBar *TSpeedItem::SpeedBar() const {
+    return m_bar;
+}
+TSpeedbarSection *TSpeedItem::Section() const {
+    return m_section;
+}
+
 int TSpeedItem::SectionIndex() const {
     return m_section ? m_section->Index() : -1;
 }

@@ -52,8 +52,8 @@ public:
     bool Enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
 
-    TSpeedBar *SpeedBar() const { return m_bar; }
-    TSpeedbarSection *Section() const { return m_section; }
+    TSpeedBar *SpeedBar() const;
+    TSpeedbarSection *Section() const;
     int SectionIndex() const;
 
     // Applies the bar's and the item's visibility and enabled state to the button.
