@@ -70,6 +70,8 @@ private slots:
     void cleanup();
 
     void initialLayout();
+    void glyphTransparency_data();
+    void glyphTransparency();
     void clickEachItem_data();
     void clickEachItem();
     void pressMoveOffReleaseDoesNothing();
@@ -146,6 +148,46 @@ void TestToolbarDocking::initialLayout() {
     QCOMPARE(m_window->BarreQuitter->button()->captionRect().top(), 30);
     QCOMPARE(m_window->BarreResistance->button()->glyphRect().topLeft(), QPoint(23, 12));
     QCOMPARE(m_window->BarreResistance->button()->captionRect().top(), 29);
+}
+
+void TestToolbarDocking::glyphTransparency_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QColor>("background");
+    const QColor olive(0x80, 0x80, 0x00), purple(0x80, 0x00, 0x80);
+    QTest::newRow("Résistance") << "BarreResistance" << olive;
+    QTest::newRow("Led") << "BarreDiode" << olive;
+    QTest::newRow("Capacité") << "BarreCapacite" << olive;
+    QTest::newRow("Aide") << "BarreAide" << olive;
+    QTest::newRow("A propos") << "BarreApropos" << purple;
+    QTest::newRow("Quitter") << "BarreQuitter" << olive;
+}
+
+void TestToolbarDocking::glyphTransparency() {
+    QFETCH(QString, item);
+    QFETCH(QColor, background);
+    TSpeedItem *target = m_window->SpeedBar1->FindItem(item);
+    const QImage strip = target->Glyph().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(target->NumGlyphs(), 2);
+    QCOMPARE(strip.pixel(0, strip.height() - 1), background.rgb());
+    TSpeedBar *bar = m_window->SpeedBar1;
+    const QImage shot = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage wallpaper = bar->Wallpaper().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect glyph = target->button()->glyphRect().translated(target->button()->pos());
+    int seeThrough = 0, drawn = 0;
+    for (int y = 0; y < glyph.height(); ++y) {
+        for (int x = 0; x < glyph.width(); ++x) {
+            const QPoint onBar = glyph.topLeft() + QPoint(x, y);
+            if (strip.pixel(x, y) == background.rgb()) {
+                QCOMPARE(shot.pixel(onBar), wallpaper.pixel(onBar - QPoint(1, 1)));
+                ++seeThrough;
+            } else {
+                // Every other colour of the glyph, however close, is drawn as it is.
+                QCOMPARE(shot.pixel(onBar), strip.pixel(x, y));
+                ++drawn;
+            }
+        }
+    }
+    QVERIFY(seeThrough > 0 && drawn > 0);
 }
 
 void TestToolbarDocking::clickEachItem_data() {
