@@ -437,7 +437,13 @@ void TSpeedBar::startDrag() {
 }
 
 void TSpeedBar::dragTo(const QPointF &parentPos) {
-    const tk::Align edge = chooseEdge(parentPos, m_dragTarget);
+    const tk::Align edge = edgeAt(parentPos, QSizeF(parentWidget()->rect().size()));
+    bool apply = true;
+    if (OnApplyAlign)
+        OnApplyAlign(this, edge, apply);
+    // A vetoed edge leaves the frame where it is.
+    if (!apply)
+        return;
     m_dragTarget = edge;
     const QRect target = targetRect(edge);
     const QRect screen(parentWidget()->mapToGlobal(target.topLeft()), target.size());

@@ -85,6 +85,7 @@ private slots:
     void verticalEdgeCutsTheButtons();
     void backToTopRestoresEverything_data();
     void backToTopRestoresEverything();
+    void vetoedEdge();
     void dragFrameInvertsAndRestores();
     void cursors();
     void hints();
@@ -406,6 +407,31 @@ void TestToolbarDocking::backToTopRestoresEverything() {
     QCOMPARE(m_window->SpeedBar1->BtnHeight(), 54);
     for (TSpeedItem *item : {m_window->BarreApropos, m_window->BarreQuitter})
         QCOMPARE(item->button()->visibleRegion().boundingRect(), QRect(0, 0, 63, 54));
+}
+
+void TestToolbarDocking::vetoedEdge() {
+    TSpeedBar *bar = m_window->SpeedBar1;
+    QList<tk::Align> asked;
+    bar->OnApplyAlign = [&asked](TSpeedBar *, tk::Align align, bool &Apply) {
+        asked.append(align);
+        Apply = align != tk::Align::Left;
+    };
+    QWindow *window = m_window->windowHandle();
+    const QPoint from = freeSurface(bar);
+    QTest::mouseMove(window, from);
+    QTest::mousePress(window, Qt::LeftButton, {}, from);
+    QTest::mouseMove(window, from + QPoint(0, 10));
+    QTest::mouseMove(window, QPoint(247, 300));
+    const QRect bottom(m_window->mapToGlobal(QPoint(0, 251)), QSize(495, 62));
+    QCOMPARE(bar->dragFrame(), bottom);
+    // Left is refused: the frame stays at the bottom, and the drop goes there.
+    QTest::mouseMove(window, QPoint(40, 166));
+    QCOMPARE(bar->dragFrame(), bottom);
+    QCOMPARE(bar->dragTarget(), tk::Align::Bottom);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(40, 166));
+    QCOMPARE(bar->Align(), tk::Align::Bottom);
+    QCOMPARE(bar->geometry(), QRect(0, 251, 495, 62));
+    QCOMPARE(asked.count(tk::Align::Left), 2);
 }
 
 void TestToolbarDocking::dragFrameInvertsAndRestores() {
