@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 namespace {
 
@@ -492,6 +493,11 @@ void TestToolbarDocking::hints() {
     mouse::move(quit, QPoint(30, 30));
     QTRY_COMPARE(m_window->StatusBar->panelText(1), QStringLiteral("Quitter Chromohm"));
     QVERIFY(tk::showsHint(quit));
+    // The tooltip shows the whole hint too.
+    QHelpEvent help(QEvent::ToolTip, QPoint(30, 30), quit->mapToGlobal(QPoint(30, 30)));
+    QApplication::sendEvent(quit, &help);
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("Quitter Chromohm"));
+    QToolTip::hideText();
     mouse::move(m_window->SpeedBar1, QPoint(240, 30));
     QTRY_COMPARE(m_window->StatusBar->panelText(1), QString());
 }
