@@ -4,7 +4,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 [ -d build ] || cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --target drawresources -j2 >/dev/null
+cmake --build build --target drawresources -j2 >build/draw-resources.log 2>&1 || { cat build/draw-resources.log; exit 1; }
 sheet=""
 [ "${1:-}" = "--sheet" ] && sheet=docs/pictures-sheet.png
 QT_QPA_PLATFORM=offscreen ./build/tools/drawresources/drawresources resources/res $sheet

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdio>
 #include <set>
+#include <vector>
 
 namespace draw {
 
@@ -154,35 +155,85 @@ int textWidth(const QString &text) {
 namespace {
 
 // Light colours (white, silver, yellow, aqua, light wood) drop out of the
-// disabled look, as they did on the classic embossed glyphs.
-bool isInk(QRgb c, QRgb key) {
-    if (qAlpha(c) < 255 || c == key)
-        return false;
+// silhouette, as they did on the classic embossed glyphs.
+bool isInk(QRgb c) {
     return qGray(c) < 130;
+}
+
+bool isDrawn(QRgb c, QRgb key) {
+    return qAlpha(c) == 255 && c != key;
+}
+
+// Paints the key-coloured pixels that the edge cannot reach through other
+// key-coloured pixels: a shadow may close a gap (beside a diagonal stroke), and
+// the wallpaper must not show through such a pinhole.
+void fillHoles(QImage &img, QRgb key, QRgb colour) {
+    const int w = img.width(), h = img.height();
+    std::vector<char> open(size_t(w * h), 0);
+    std::vector<QPoint> todo;
+    const auto reach = [&](int x, int y) {
+        if (x >= 0 && y >= 0 && x < w && y < h && !open[size_t(y * w + x)] &&
+            img.pixel(x, y) == key) {
+            open[size_t(y * w + x)] = 1;
+            todo.emplace_back(x, y);
+        }
+    };
+    for (int x = 0; x < w; ++x) {
+        reach(x, 0);
+        reach(x, h - 1);
+    }
+    for (int y = 0; y < h; ++y) {
+        reach(0, y);
+        reach(w - 1, y);
+    }
+    while (!todo.empty()) {
+        const QPoint p = todo.back();
+        todo.pop_back();
+        reach(p.x() + 1, p.y());
+        reach(p.x() - 1, p.y());
+        reach(p.x(), p.y() + 1);
+        reach(p.x(), p.y() - 1);
+    }
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (img.pixel(x, y) == key && !open[size_t(y * w + x)])
+                img.setPixel(x, y, colour);
 }
 
 } // namespace
 
-QImage embossed(const QImage &glyph, QRgb key) {
+QImage embossed(const QImage &glyph, QRgb key, Disabled style) {
     QImage out = canvas(glyph.width(), glyph.height(), key);
     for (int y = 0; y < glyph.height(); ++y)
-        for (int x = 0; x < glyph.width(); ++x)
-            if (isInk(glyph.pixel(x, y), key))
+        for (int x = 0; x < glyph.width(); ++x) {
+            const QRgb c = glyph.pixel(x, y);
+            if (!isDrawn(c, key))
+                continue;
+            if (style == Disabled::Silhouette) {
+                if (isInk(c))
+                    put(out, x, y, c16::Grey);
+            } else {
+                put(out, x, y, qGray(c) < 56 ? c16::Grey : c16::Silver);
+            }
+        }
+    // The shadow shows only where the drawing leaves the background free.
+    const QImage shape = out.copy();
+    for (int y = 0; y < shape.height(); ++y)
+        for (int x = 0; x < shape.width(); ++x)
+            if (isDrawn(shape.pixel(x, y), key) && x + 1 < shape.width() &&
+                y + 1 < shape.height() && shape.pixel(x + 1, y + 1) == key)
                 put(out, x + 1, y + 1, c16::White);
-    for (int y = 0; y < glyph.height(); ++y)
-        for (int x = 0; x < glyph.width(); ++x)
-            if (isInk(glyph.pixel(x, y), key))
-                put(out, x, y, c16::Grey);
+    if (style == Disabled::Greyed)
+        fillHoles(out, key, c16::White);
     return out;
 }
 
-QImage glyphStrip(const QImage &glyph, QRgb key) {
+QImage glyphStrip(const QImage &glyph, QRgb key, Disabled style) {
     QImage strip = canvas(glyph.width() * 2, glyph.height(), key);
     blit(strip, glyph, 0, 0);
-    blit(strip, embossed(glyph, key), glyph.width(), 0);
+    blit(strip, embossed(glyph, key, style), glyph.width(), 0);
     return strip;
 }
-
 namespace {
 
 bool writeIndexed(const QImage &img, const QList<QRgb> &table, const QString &path) {

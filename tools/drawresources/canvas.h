@@ -47,11 +47,15 @@ void rect(QImage &img, int x, int y, int w, int h, QRgb c);
 void fill(QImage &img, int x, int y, int w, int h, QRgb c);
 void put(QImage &img, int x, int y, QRgb c);
 
-// The disabled look of a glyph: its darker pixels as a grey shape with a white
-// shadow one pixel right and down, on the key colour.
-QImage embossed(const QImage &glyph, QRgb key);
+// The disabled look of a glyph, on the key colour, with a white shadow one
+// pixel right and down of the drawing:
+// - Silhouette: its darker pixels as one grey shape (thin line drawings);
+// - Greyed: the darkest pixels grey, the rest silver (filled pictures, whose
+//   silhouette would be a shapeless blot).
+enum class Disabled { Silhouette, Greyed };
+QImage embossed(const QImage &glyph, QRgb key, Disabled style);
 // Normal and disabled images side by side.
-QImage glyphStrip(const QImage &glyph, QRgb key);
+QImage glyphStrip(const QImage &glyph, QRgb key, Disabled style = Disabled::Greyed);
 
 // Writers: every pixel must be one of the 16 colours (or fully transparent
 // when allowed); the 256-colour writer builds its palette from the picture.

@@ -31,9 +31,9 @@ QImage handPointCursor() {
                                   "kwwwkwwkwwkkk....", //
                                   "kwwwkwwkwwkwwk...", //
                                   "kwwwwwwwwwkwwk...", //
-                                  "kwwwwwwwwwwwwk...", //
-                                  "kwwwwwwwwwwwwk...", //
-                                  "kwwwwwwwwwwwwk...", //
+                                  "kwkkkkwwwwwwwk...", //
+                                  "kwwwwwkwwwwwwk...", //
+                                  "kwwwwwkwwwwwwk...", //
                                   ".kwwwwwwwwwwwk...", //
                                   ".kwwwwwwwwwwk....", //
                                   "..kwwwwwwwwwk....", //
@@ -46,14 +46,14 @@ QImage handPointCursor() {
 
 QImage dragCursor() {
     // A closed hand seen from its back: four knuckles, the thumb at the left.
-    const QImage hand = fromGrid({"...kk.kk.kk.....", //
-                                  "..kwwkwwkwwkk...", //
-                                  "..kwwkwwkwwkwk..", //
-                                  ".kkwwkwwkwwkwwk.", //
-                                  "kwkwwwwwwwwwwwk.", //
-                                  "kwwwwwwwwwwwwwk.", //
-                                  "kwwwwwwwwwwwwwk.", //
+    const QImage hand = fromGrid({"....kk.kk.kk....", //
+                                  "...kwwkwwkwwkk..", //
+                                  "...kwwkwwkwwkwk.", //
+                                  ".kkkwwkwwkwwkwk.", //
+                                  "kwwkwwwwwwwwwwk.", //
+                                  "kwwwkwwwwwwwwwk.", //
                                   ".kwwwwwwwwwwwwk.", //
+                                  "..kwwwwwwwwwwwk.", //
                                   "..kwwwwwwwwwwk..", //
                                   "...kwwwwwwwwwk..", //
                                   "....kwwwwwwwk...", //

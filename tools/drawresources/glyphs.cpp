@@ -5,6 +5,7 @@
 #include "pictures.h"
 
 #include <cmath>
+#include <vector>
 
 namespace draw {
 
@@ -17,20 +18,21 @@ Letters on(QRgb background) {
 } // namespace
 
 QImage glyphResistance() {
-    // Bands: brown, black, red, gold; the body shaded from a white top light.
+    // End caps a little fuller than the middle; bands brown, black, red and,
+    // apart, gold; the body shaded from a white top light.
     const QImage g = fromGrid({"................", //
                                "................", //
                                "................", //
-                               "...kkkkkkkkkk...", //
-                               "..kwmwkwrwwywk..", //
-                               "..kamakaraayak..", //
-                               "..kamakaraayak..", //
-                               "ddkamakaraayakdd", //
-                               "kkkamakaraayakkk", //
-                               "..ktmtktrttytk..", //
-                               "..ktmtktrttytk..", //
-                               "...kkkkkkkkkk...", //
-                               "................", //
+                               "..kkk......kkk..", //
+                               ".kwmwkkkkkkwywk.", //
+                               ".kamawkwrwwayak.", //
+                               ".kamaakaraaayak.", //
+                               "dkamaakaraaayakd", //
+                               "kkamaakaraaayakk", //
+                               ".ktmttktrtttytk.", //
+                               ".ktmttktrtttytk.", //
+                               ".ktmtkkkkkktytk.", //
+                               "..kkk......kkk..", //
                                "................", //
                                "................", //
                                "................"},
@@ -83,22 +85,22 @@ QImage glyphCapacite() {
 }
 
 QImage glyphAide() {
-    const QImage g = fromGrid({"................", //
-                               ".....bbbbbb.....", //
-                               "....bbbbbbbbn...", //
-                               "...bbbnnnnbbbn..", //
-                               "...bbbn...bbbn..", //
-                               "....nn...bbbbn..", //
-                               "........bbbbnn..", //
-                               ".......bbbbnn...", //
-                               "......bbbnnn....", //
-                               "......bbbn......", //
-                               "......bbbn......", //
-                               ".......nnn......", //
-                               "......bbb.......", //
-                               "......bbbn......", //
-                               "......bbbn......", //
-                               ".......nnn......"},
+    const QImage g = fromGrid({"....kkkkkkkk....", //
+                               "...kkaaaaabkk...", //
+                               "..kkabbbbbbnkk..", //
+                               "..kabbbkkbbbnk..", //
+                               "..kbnnkkkkbbnk..", //
+                               "..kkkkk..kbbnk..", //
+                               "........kbbbnk..", //
+                               ".......kbbbnkk..", //
+                               "......kbbbnkk...", //
+                               "......kbnnkk....", //
+                               "......kkkkk.....", //
+                               "................", //
+                               "......kkkkk.....", //
+                               "......kabnk.....", //
+                               "......kbnnk.....", //
+                               "......kkkkk....."},
                               on(c16::Olive));
     return glyphStrip(g, c16::Olive);
 }
@@ -158,63 +160,67 @@ QImage glyphQuitter() {
     return glyphStrip(g, c16::Olive);
 }
 
-namespace {
-
-// Both supply glyphs share their axes: a vertical axis with its arrow at the
-// left, a horizontal one with its arrow at the bottom.
-QImage axes() {
-    return fromGrid({"................", //
-                     "..k.............", //
-                     ".kkk............", //
-                     "..k.............", //
-                     "..k.............", //
-                     "..k.............", //
-                     "..k.............", //
-                     "..k.............", //
-                     "..k.............", //
-                     "..k.............", //
-                     "..k.............", //
-                     "..k.............", //
-                     "..k..........k..", //
-                     ".kkkkkkkkkkkkkk.", //
-                     "..k..........k..", //
-                     "................"},
-                    on(c16::Silver));
-}
-
-} // namespace
-
 QImage glyphContinu() {
-    QImage g = axes();
+    // A time axis at the bottom, two steady levels above it.
+    QImage g = fromGrid({"................", //
+                         "..k.............", //
+                         ".kkk............", //
+                         "..k.............", //
+                         "..k.............", //
+                         "..k.............", //
+                         "..k.............", //
+                         "..k.............", //
+                         "..k.............", //
+                         "..k.............", //
+                         "..k.............", //
+                         "..k.............", //
+                         "..k..........k..", //
+                         ".kkkkkkkkkkkkkk.", //
+                         "..k..........k..", //
+                         "................"},
+                        on(c16::Silver));
     hline(g, 4, 13, 4, c16::Red);
     hline(g, 4, 13, 5, c16::Maroon);
     hline(g, 4, 13, 8, c16::Aqua);
     hline(g, 4, 13, 9, c16::Teal);
-    return glyphStrip(g, c16::Silver);
+    return glyphStrip(g, c16::Silver, Disabled::Silhouette);
 }
 
 QImage glyphAlternatif() {
-    QImage g = axes();
-    // One period of a sine over twelve pixels, drawn as a connected line with a
-    // darker shadow under it.
+    // The time axis through the middle, one period of a sine swinging about it.
+    QImage g = fromGrid({"................", //
+                         "..k.............", //
+                         ".kkk............", //
+                         "..k.............", //
+                         "..k.............", //
+                         "..k.............", //
+                         "..k.............", //
+                         "..k...........k.", //
+                         ".kkkkkkkkkkkkkkk", //
+                         "..k...........k.", //
+                         "..k.............", //
+                         "..k.............", //
+                         "..k.............", //
+                         "..k.............", //
+                         "..k.............", //
+                         "................"},
+                        on(c16::Silver));
+    // The wave as a connected line, its darker edge under it.
+    std::vector<QPoint> wave;
     int prev = -1;
-    for (int x = 3; x <= 14; ++x) {
-        const double t = (x - 3 + 0.5) / 12.0 * 2 * M_PI;
-        const int y = int(std::lround(6.5 - 4.4 * std::sin(t)));
+    for (int x = 3; x <= 13; ++x) {
+        const double t = (x - 3 + 0.5) / 11.0 * 2 * M_PI;
+        const int y = int(std::lround(8 - 4.4 * std::sin(t)));
         const int from = prev < 0 ? y : (prev < y ? prev + 1 : (prev > y ? prev - 1 : y));
         for (int j = std::min(from, y); j <= std::max(from, y); ++j)
-            put(g, x, j + 1, c16::Teal);
+            wave.emplace_back(x, j);
         prev = y;
     }
-    prev = -1;
-    for (int x = 3; x <= 14; ++x) {
-        const double t = (x - 3 + 0.5) / 12.0 * 2 * M_PI;
-        const int y = int(std::lround(6.5 - 4.4 * std::sin(t)));
-        const int from = prev < 0 ? y : (prev < y ? prev + 1 : (prev > y ? prev - 1 : y));
-        vline(g, x, from, y, c16::Aqua);
-        prev = y;
-    }
-    return glyphStrip(g, c16::Silver);
+    for (const QPoint &p : wave)
+        put(g, p.x(), p.y() + 1, c16::Teal);
+    for (const QPoint &p : wave)
+        put(g, p.x(), p.y(), c16::Aqua);
+    return glyphStrip(g, c16::Silver, Disabled::Silhouette);
 }
 
 } // namespace draw

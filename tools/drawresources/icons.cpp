@@ -27,7 +27,7 @@ const Scheme Classic = {
     QColor(c16::White),
     QColor(c16::Teal),
     QColor(c16::Black),
-    {QColor(c16::Maroon), QColor(c16::Black), QColor(c16::Red), QColor(c16::Yellow)},
+    {QColor(c16::Maroon), QColor(c16::Green), QColor(c16::Red), QColor(c16::Yellow)},
     QColor(c16::White),
     QColor(c16::Black),
     QColor(c16::Grey),
@@ -42,7 +42,7 @@ const Scheme Smooth = {true,
                        QColor(0xd8, 0xf4, 0xff),
                        QColor(0x2a, 0x86, 0xa8),
                        QColor(0x1c, 0x2a, 0x34),
-                       {QColor(0x8a, 0x4a, 0x1c), QColor(0x18, 0x18, 0x18),
+                       {QColor(0x8a, 0x4a, 0x1c), QColor(0x1c, 0x9a, 0x3c),
                         QColor(0xe0, 0x20, 0x20), QColor(0xe8, 0xc0, 0x30)},
                        QColor(0xf2, 0xfa, 0xff),
                        QColor(0x22, 0x26, 0x2c),
@@ -55,11 +55,11 @@ void drawResistor(QPainter &p, const Scheme &s) {
     // Leads.
     p.setPen(Qt::NoPen);
     p.setBrush(s.lead);
-    p.drawRect(QRectF(0, 15.5, 32, 1.5));
+    p.drawRect(QRectF(0, 15.5, 32, 1));
     p.setBrush(s.leadShade);
-    p.drawRect(QRectF(0, 17, 32, 1));
+    p.drawRect(QRectF(0, 16.5, 32, 1));
     // Body.
-    const QRectF body(4.5, 11.5, 23, 10);
+    const QRectF body(3.5, 11.5, 26, 10);
     QPainterPath shape;
     shape.addRoundedRect(body, 3.5, 3.5);
     if (s.smooth) {
@@ -79,9 +79,11 @@ void drawResistor(QPainter &p, const Scheme &s) {
         p.setBrush(s.bodyShade);
         p.drawRect(QRectF(0, 18.5, 32, 4));
         p.setBrush(s.bodyLight);
-        p.drawRect(QRectF(6, 12.5, 20, 1));
+        p.drawRect(QRectF(5, 12.5, 23, 1));
     }
-    const double bandX[4] = {8, 12, 16, 22.5};
+    // 1.5 kOhm 5 %: under the glass the two digits (brown, green), beside it
+    // the multiplier (red) and the tolerance (gold).
+    const double bandX[4] = {6.5, 10.5, 22.5, 26};
     for (int i = 0; i < 4; ++i) {
         p.setBrush(s.bands[i]);
         p.drawRect(QRectF(bandX[i], 11, 2, 12));
@@ -95,7 +97,7 @@ void drawResistor(QPainter &p, const Scheme &s) {
 void drawDesign(QPainter &p, const Scheme &s) {
     drawResistor(p, s);
 
-    const QPointF centre(12, 14.5);
+    const QPointF centre(11.5, 14.5);
     const double r = 8.5;
     const QPointF dir(0.7071, 0.7071);
     // Handle first, so that the rim covers its end.

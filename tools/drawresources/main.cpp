@@ -1,7 +1,8 @@
 // Draws every picture of the program and writes it where the resource file
 // expects it: drawresources OUTDIR [SHEET.png [ZOOMDIR]]
 // With a second argument, also writes a contact sheet of all pictures at 8x;
-// with a third, a folder, each picture alone at 8x in it.
+// with a third, a folder, each picture alone and enlarged in it.
+// drawresources --check DIR tells whether DIR holds the pictures as drawn now.
 
 #include "pictures.h"
 
@@ -43,6 +44,7 @@ const std::vector<Picture> &pictures() {
         {"cursors/SB_DRAG", dragCursor, 16, true},
         {"icons/chromohm-16", [] { return iconSmooth(16); }, 0, true},
         {"icons/chromohm-24", [] { return iconSmooth(24); }, 0, true},
+        {"icons/chromohm-32", [] { return iconSmooth(32); }, 0, true},
         {"icons/chromohm-48", [] { return iconSmooth(48); }, 0, true},
         {"icons/chromohm-64", [] { return iconSmooth(64); }, 0, true},
         {"icons/chromohm-128", [] { return iconSmooth(128); }, 0, true},
@@ -62,14 +64,17 @@ bool write(const Picture &pic, const QImage &img, const QString &path) {
     }
 }
 
-// Every picture at 8x (nearest neighbour) on a checkerboard, the 1x beside it.
+// Every picture enlarged (nearest neighbour: 8x, the wallpaper 2x) on a
+// checkerboard, the 1x beside it.
 QImage contactSheet(const std::vector<std::pair<QString, QImage>> &images) {
-    constexpr int Zoom = 8, Pad = 12, MaxWidth = 2600;
+    constexpr int Pad = 12, MaxWidth = 2600;
+    const auto zoomOf = [](const QImage &img) { return img.width() > 100 ? 2 : 8; };
     int x = Pad, y = Pad, rowHeight = 0, width = 0;
     std::vector<QPoint> at;
     for (const auto &[name, img] : images) {
-        const int w = img.width() * Zoom + img.width() + 3 * Pad;
-        const int h = img.height() * Zoom + 24;
+        const int zoom = zoomOf(img);
+        const int w = img.width() * zoom + img.width() + 3 * Pad;
+        const int h = img.height() * zoom + 24;
         if (x + w > MaxWidth && x > Pad) {
             x = Pad;
             y += rowHeight + Pad;
@@ -85,11 +90,12 @@ QImage contactSheet(const std::vector<std::pair<QString, QImage>> &images) {
     QPainter p(&sheet);
     for (size_t i = 0; i < images.size(); ++i) {
         const QImage &img = images[i].second;
-        const QRect big(at[i] + QPoint(0, 20), img.size() * Zoom);
-        for (int cy = 0; cy < big.height(); cy += Zoom)
-            for (int cx = 0; cx < big.width(); cx += Zoom)
-                p.fillRect(big.x() + cx, big.y() + cy, Zoom, Zoom,
-                           ((cx + cy) / Zoom) % 2 ? QColor(0xe0, 0xe0, 0xe0)
+        const int zoom = zoomOf(img);
+        const QRect big(at[i] + QPoint(0, 20), img.size() * zoom);
+        for (int cy = 0; cy < big.height(); cy += zoom)
+            for (int cx = 0; cx < big.width(); cx += zoom)
+                p.fillRect(big.x() + cx, big.y() + cy, zoom, zoom,
+                           ((cx + cy) / zoom) % 2 ? QColor(0xe0, 0xe0, 0xe0)
                                                   : QColor(0xb0, 0xb0, 0xb0));
         p.drawImage(big, img);
         p.drawImage(big.topRight() + QPoint(Pad, 0), img);
@@ -99,12 +105,81 @@ QImage contactSheet(const std::vector<std::pair<QString, QImage>> &images) {
     return sheet;
 }
 
+// The glyphs as the toolbar shows them: transparent colour left out, over the
+// wallpaper, captions under them; the supply glyphs on a button face.
+QImage toolbarPreview() {
+    QImage bar(495, 92, QImage::Format_ARGB32);
+    bar.fill(QColor(0xc0, 0xc0, 0xc0));
+    QPainter p(&bar);
+    p.drawImage(1, 1, wallpaper(), 0, 0, 493, 60);
+    QFont font("Liberation Sans");
+    font.setPixelSize(11);
+    p.setFont(font);
+    struct Item {
+        const char *caption;
+        QImage strip;
+        int left;
+    };
+    const Item items[] = {{"Résistance", glyphResistance(), 4}, {"Led", glyphLed(), 67},
+                          {"Capacité", glyphCapacite(), 130},   {"Aide", glyphAide(), 292},
+                          {"A propos", glyphApropos(), 355},    {"Quitter", glyphQuitter(), 427}};
+    for (const Item &item : items) {
+        const int side = item.strip.height();
+        QImage glyph = item.strip.copy(0, 0, side, side);
+        const QRgb key = glyph.pixel(0, side - 1);
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x)
+                if (glyph.pixel(x, y) == key)
+                    glyph.setPixel(x, y, Clear);
+        const int top = 4 + 27 - side / 2 - 15 + (side == 16 ? 0 : 0);
+        p.drawImage(item.left + 31 - side / 2, top, glyph);
+        p.setPen(Qt::black);
+        p.drawText(QRect(item.left, top + side + 1, 63, 14), Qt::AlignHCenter | Qt::AlignTop,
+                   QString::fromUtf8(item.caption));
+    }
+    for (int i = 0; i < 2; ++i) {
+        const QImage g = (i ? glyphAlternatif() : glyphContinu()).copy(0, 0, 16, 16);
+        p.fillRect(8 + i * 110, 66, 100, 25, QColor(0xc0, 0xc0, 0xc0));
+        p.drawImage(11 + i * 110, 70, g);
+        p.setPen(Qt::black);
+        p.drawText(QRect(30 + i * 110, 66, 78, 25), Qt::AlignVCenter,
+                   i ? "Alim. Alternatif" : "Alim. Continu");
+    }
+    return bar;
+}
+
 } // namespace
+
+// Compares the pictures in DIR with what the generator draws now, pixel by
+// pixel, so that a change to the drawings cannot go out without its PNGs.
+int check(const QDir &dir) {
+    int stale = 0;
+    for (const Picture &pic : pictures()) {
+        const QString path = dir.filePath(QString::fromLatin1(pic.name) + ".png");
+        const QImage shipped = QImage(path).convertToFormat(QImage::Format_ARGB32);
+        const QImage drawn = pic.make().convertToFormat(QImage::Format_ARGB32);
+        const auto clearToZero = [](QImage img) {
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x)
+                    if (qAlpha(img.pixel(x, y)) == 0)
+                        img.setPixel(x, y, Clear);
+            return img;
+        };
+        if (shipped.isNull() || clearToZero(shipped) != clearToZero(drawn)) {
+            std::fprintf(stderr, "%s differs from its drawing: run scripts/draw-resources.sh\n",
+                         qPrintable(path));
+            ++stale;
+        }
+    }
+    return stale ? 1 : 0;
+}
 
 int main(int argc, char **argv) {
     QGuiApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--check")
+        return check(QDir(QString::fromLocal8Bit(argv[2])));
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUTDIR [SHEET.png]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUTDIR [SHEET.png [ZOOMDIR]] | --check DIR\n", argv[0]);
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -119,15 +194,15 @@ int main(int argc, char **argv) {
         if (pic.colours || img.width() <= 64)
             drawn.emplace_back(QString::fromLatin1(pic.name), img);
     }
+    drawn.emplace_back("toolbar (preview)", toolbarPreview());
     if (argc > 2 && !contactSheet(drawn).save(QString::fromLocal8Bit(argv[2])))
         ok = false;
     if (argc > 3) {
-        // Each picture alone at 8x, for a close look.
+        // Each picture alone, enlarged, for a close look.
         const QDir zoom(QString::fromLocal8Bit(argv[3]));
         for (const auto &[name, img] : drawn)
-            if (img.width() <= 100)
-                contactSheet({{name, img}})
-                    .save(zoom.filePath(QString(name).replace('/', '_') + ".png"));
+            contactSheet({{name, img}})
+                .save(zoom.filePath(QString(name).replace('/', '_') + ".png"));
     }
     return ok ? 0 : 1;
 }

@@ -29,12 +29,13 @@ void arrowDown(QImage &img, int x, int y, QRgb c) {
         hline(img, x - i, x + i, y - i, c);
 }
 
-// A little light arrow going up and right, tip at (x, y).
+// A little light arrow going up and right from its tail at (x, y).
 void lightArrow(QImage &img, int x, int y, QRgb c) {
-    for (int i = 0; i < 6; ++i)
-        put(img, x - i, y + i, c);
-    hline(img, x - 3, x, y, c);
-    vline(img, x, y, y + 3, c);
+    for (int i = 0; i < 5; ++i)
+        put(img, x + i, y - i, c);
+    const int tx = x + 4, ty = y - 4;
+    hline(img, tx - 2, tx - 1, ty, c);
+    vline(img, tx, ty + 1, ty + 2, c);
 }
 
 } // namespace
@@ -46,23 +47,23 @@ QImage ledCircuit() {
     // Supply at the top.
     terminal(img, wx, 7);
     drawText(img, wx + 5, 5, "+VS", c16::Black);
-    vline(img, wx, 10, 29, c16::Black);
+    vline(img, wx, 10, 31, c16::Black);
 
     // The current flowing down.
-    vline(img, wx + 1, 14, 21, c16::Red);
-    vline(img, wx - 1, 14, 21, c16::Red);
-    vline(img, wx, 14, 21, c16::Red);
-    arrowDown(img, wx, 25, c16::Red);
-    drawText(img, wx - 12, 18, "IF", c16::Red);
+    for (int x = wx - 1; x <= wx + 1; ++x)
+        vline(img, x, 15, 23, c16::Red);
+    arrowDown(img, wx, 27, c16::Red);
+    drawText(img, wx - 12, 19, "IF", c16::Red);
 
     // Resistor R: the rectangle symbol.
-    fill(img, wx - 4, 30, 9, 20, c16::White);
-    rect(img, wx - 4, 30, 9, 20, c16::Black);
-    drawText(img, wx + 8, 38, "R", c16::Black);
-    vline(img, wx, 50, 61, c16::Black);
+    fill(img, wx - 4, 32, 9, 20, c16::White);
+    rect(img, wx - 4, 32, 9, 20, c16::Black);
+    drawText(img, wx + 8, 40, "R", c16::Black);
+    vline(img, wx, 52, 65, c16::Black);
 
-    // The LED: a triangle pointing down onto its bar, with its light.
-    const int top = 62;
+    // The LED: a red triangle pointing down onto its bar, with its light, and
+    // the voltage across it.
+    const int top = 66;
     for (int i = 0; i <= 7; ++i) {
         hline(img, wx - 7 + i, wx + 7 - i, top + i, c16::Red);
         put(img, wx - 7 + i, top + i, c16::Black);
@@ -70,8 +71,9 @@ QImage ledCircuit() {
     }
     hline(img, wx - 7, wx + 7, top, c16::Black);
     hline(img, wx - 7, wx + 7, top + 8, c16::Black);
-    lightArrow(img, wx + 14, top - 3, c16::Maroon);
-    lightArrow(img, wx + 17, top + 1, c16::Maroon);
+    lightArrow(img, wx + 8, top + 2, c16::Maroon);
+    lightArrow(img, wx + 9, top + 7, c16::Maroon);
+    drawText(img, wx - 20, top + 2, "VF", c16::Black);
     vline(img, wx, top + 9, 109, c16::Black);
 
     // Ground at the bottom.
@@ -79,13 +81,14 @@ QImage ledCircuit() {
     drawText(img, wx + 5, 110, "0V", c16::Black);
 
     // The formula at the left, as a fraction: R = (VS - VF) / IF.
-    const int fx = 13, fy = 64;
-    drawText(img, 2, fy - 2, "R=", c16::Black);
+    const int fx = 15, fy = 56;
+    const int rw = drawText(img, 2, fy - 2, "R =", c16::Black);
+    Q_UNUSED(rw);
     const QString num = "VS-VF";
     const int nw = textWidth(num);
     drawText(img, fx, fy - 7, num, c16::Black);
     hline(img, fx - 1, fx + nw, fy, c16::Black);
-    drawText(img, fx + (nw - textWidth("IF")) / 2, fy + 2, "IF", c16::Black);
+    drawText(img, fx + (nw - textWidth("IF")) / 2 + 1, fy + 2, "IF", c16::Black);
     return img;
 }
 
@@ -138,19 +141,26 @@ QImage wallpaper() {
         double phase;
         double alpha;
         double width;
+        double wave;  // the chain's own slow swing up and down
+        int waves;    // swings across the width
+        double swell; // how much the loops grow and shrink along the chain
     };
     const Chain chains[] = {
-        {18, 16, 17, 0.0, 0.85, 1.3}, {52, 11, 26, 1.3, 0.65, 1.1}, {84, 20, 13, 2.2, 0.9, 1.2},
-        {108, 13, 21, 0.6, 0.6, 1.0}, {66, 8, 34, 3.5, 0.35, 1.0},
+        {20, 14, 15, 0.0, 0.85, 1.3, 7, 2, 0.30}, {56, 9, 23, 1.3, 0.55, 1.1, 11, 1, 0.25},
+        {88, 17, 12, 2.2, 0.85, 1.2, 8, 3, 0.35}, {110, 11, 18, 0.6, 0.5, 1.0, 6, 2, 0.20},
+        {64, 6, 34, 3.5, 0.28, 1.0, 13, 1, 0.15},
     };
     for (const Chain &c : chains) {
         const double a = W / (2 * M_PI * c.loops); // rolling radius: one loop per turn
         QPainterPath path;
-        const int steps = c.loops * 96;
+        const int steps = c.loops * 120;
         for (int i = 0; i <= steps; ++i) {
             const double t = 2 * M_PI * c.loops * i / steps;
-            const double x = a * t - c.radius * std::sin(t + c.phase) - W * 0.05;
-            const double y = c.y - c.radius * 0.72 * std::cos(t + c.phase);
+            const double u = t / c.loops; // 0 .. 2 pi across the width
+            const double r = c.radius * (1 + c.swell * std::sin(2 * u + c.phase));
+            const double x = a * t - r * std::sin(t + c.phase) - W * 0.05;
+            const double y =
+                c.y + c.wave * std::sin(c.waves * u + c.phase) - r * 0.72 * std::cos(t + c.phase);
             if (i == 0)
                 path.moveTo(x, y);
             else
