@@ -1,14 +1,7 @@
-// Program entry: the application object, then the main window, then the loop.
+// Program entry; arguments are ignored.
 
-#include "app/tprincipale.h"
-#include "toolkit/tapplication.h"
+#include "app/program.h"
 
 int main(int argc, char *argv[]) {
-    TApplication::preferX11();
-    TApplication app(argc, argv);
-    app.setTitle(QStringLiteral("Chromohm 1.0"));
-    app.setHelpFile(QStringLiteral("Chromohm.hlp"));
-    TPrincipale Principale;
-    Principale.show();
-    return app.exec();
+    return ChromohmMain(argc, argv);
 }

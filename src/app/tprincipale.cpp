@@ -80,7 +80,10 @@ TPrincipale::TPrincipale(QWidget *parent)
     Application()->runHandler([this] { FormCreate(); });
 }
 
-TPrincipale::~TPrincipale() = default;
+TPrincipale::~TPrincipale() {
+    // The application outlives the window: its hint must no longer reach us.
+    Application()->setOnHint({});
+}
 
 void TPrincipale::buildFrame() {
     setObjectName(QStringLiteral("Principale"));
@@ -109,6 +112,8 @@ void TPrincipale::buildFrame() {
         QWidget *page = new QWidget;
         page->setObjectName(QStringLiteral("TabSheet%1").arg(index++));
         page->setAccessibleName(QString::fromUtf8(row.caption));
+        // Pages show the button face, as the controls laid on them expect.
+        page->setAutoFillBackground(true);
         PageControl1->addTab(page, QString::fromUtf8(row.caption));
         this->*row.member = page;
     }
@@ -167,22 +172,34 @@ void TPrincipale::Timer1Timer() {
     StatusBar->setPanelText(0, platform::LongTimeFormat::system().format(QTime::currentTime()));
 }
 
-void TPrincipale::showhint() { StatusBar->setPanelText(1, Application()->Hint()); }
+void TPrincipale::showhint() {
+    StatusBar->setPanelText(1, Application()->Hint());
+}
 
-void TPrincipale::BarreResistanceClick() { PageControl1->setCurrentWidget(TabSheet1); }
+void TPrincipale::BarreResistanceClick() {
+    PageControl1->setCurrentWidget(TabSheet1);
+}
 
-void TPrincipale::BarreDiodeClick() { PageControl1->setCurrentWidget(TabSheet2); }
+void TPrincipale::BarreDiodeClick() {
+    PageControl1->setCurrentWidget(TabSheet2);
+}
 
-void TPrincipale::BarreCapaciteClick() { PageControl1->setCurrentWidget(TabSheet3); }
+void TPrincipale::BarreCapaciteClick() {
+    PageControl1->setCurrentWidget(TabSheet3);
+}
 
 void TPrincipale::PopupInformationsClick() {
     // QAction has already flipped its check mark when triggered by the user.
     Application()->setShowHint(PopupInformations->isChecked());
 }
 
-void TPrincipale::BarreAideClick() { Application()->HelpCommand(platform::HelpCommand::Index, 0); }
+void TPrincipale::BarreAideClick() {
+    Application()->HelpCommand(platform::HelpCommand::Index, 0);
+}
 
-void TPrincipale::BarreQuitterClick() { close(); }
+void TPrincipale::BarreQuitterClick() {
+    close();
+}
 
 void TPrincipale::FormCloseQuery(bool &CanClose) {
     using B = TMessageDialog::Button;
@@ -202,7 +219,6 @@ void TPrincipale::closeEvent(QCloseEvent *event) {
     if (m_sessionEnding) {
         // The session ends: stop without the help quit and the settings save.
         event->accept();
-        QCoreApplication::exit(0);
         return;
     }
     bool CanClose = true;
@@ -213,8 +229,9 @@ void TPrincipale::closeEvent(QCloseEvent *event) {
     }
     // A failed settings save is reported, but the user can always quit.
     Application()->runHandler([this] { FormClose(); });
+    // The main window is the last one that keeps the program alive, so the
+    // loop ends once it has closed.
     event->accept();
-    QCoreApplication::exit(0);
 }
 
 bool TPrincipale::QueryEndSession() {

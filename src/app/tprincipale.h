@@ -29,6 +29,7 @@ class TSpeedItem;
 class TSpeedbarSection;
 class TJustOne;
 class TColourComboBox;
+struct TOwnerDrawState;
 class TShape;
 class TBevelPanel;
 class TBevel;
@@ -97,6 +98,8 @@ public:
     void ComboBox4Change();
     void ComboBox5Change();
     void CheckBox1Click();
+    void ComboBoxDrawItem(TColourComboBox *Control, int Index, const QRect &Rect,
+                          const TOwnerDrawState &State);
     void UpdateValueLabel();
     void UpdateBands();
     void FillToleranceCombo();

@@ -6,9 +6,13 @@ namespace colourcode {
 
 namespace {
 
-bool inRange(int index, int count) { return index >= 0 && index < count; }
+bool inRange(int index, int count) {
+    return index >= 0 && index < count;
+}
 
-char digitChar(int digit) { return char('0' + digit); }
+char digitChar(int digit) {
+    return char('0' + digit);
+}
 
 // Prefix written after a decimal comma, for format codes 1..3 (and 4..6 in five-band mode).
 const char *prefixFor(int code) {

@@ -5,7 +5,9 @@
 namespace platform {
 
 LongTimeFormat LongTimeFormat::fromLocale(const QLocale &locale) {
-    const QString pattern = locale.timeFormat(QLocale::LongFormat);
+    // Quoted literals are not pattern letters.
+    QString pattern = locale.timeFormat(QLocale::LongFormat);
+    pattern.remove(QRegularExpression(QStringLiteral("'[^']*'")));
     LongTimeFormat f;
     f.twelveHour = pattern.contains(QLatin1Char('a'), Qt::CaseInsensitive) &&
                    pattern.contains(QLatin1Char('h'));
@@ -16,7 +18,7 @@ LongTimeFormat LongTimeFormat::fromLocale(const QLocale &locale) {
         if (after < pattern.size() && pattern.at(after) != QLatin1Char('m')) {
             qsizetype end = pattern.indexOf(QLatin1Char('m'), after);
             if (end > after)
-                f.separator = pattern.mid(after, end - after).remove(QLatin1Char('\''));
+                f.separator = pattern.mid(after, end - after);
         }
     }
     f.am = locale.amText();
@@ -32,7 +34,8 @@ QString LongTimeFormat::format(QTime time) const {
             hour = 12;
     }
     const QLatin1Char zero('0');
-    QString text = leadingZero ? QStringLiteral("%1").arg(hour, 2, 10, zero) : QString::number(hour);
+    QString text =
+        leadingZero ? QStringLiteral("%1").arg(hour, 2, 10, zero) : QString::number(hour);
     text += separator + QStringLiteral("%1").arg(time.minute(), 2, 10, zero);
     text += separator + QStringLiteral("%1").arg(time.second(), 2, 10, zero);
     if (twelveHour)

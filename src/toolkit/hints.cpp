@@ -15,9 +15,13 @@ void setHint(QWidget *widget, const QString &hint) {
     widget->setAccessibleDescription(hint);
 }
 
-QString hint(const QWidget *widget) { return widget->property(HintProperty).toString(); }
+QString hint(const QWidget *widget) {
+    return widget->property(HintProperty).toString();
+}
 
-void setShowHint(QWidget *widget, bool show) { widget->setProperty(ShowHintProperty, show); }
+void setShowHint(QWidget *widget, bool show) {
+    widget->setProperty(ShowHintProperty, show);
+}
 
 bool showsHint(const QWidget *widget) {
     for (const QWidget *w = widget; w; w = w->parentWidget()) {

@@ -32,7 +32,9 @@ QImage loadImage(const QString &name) {
     return path.isEmpty() ? QImage() : QImage(path);
 }
 
-QPixmap loadBitmap(const QString &name) { return QPixmap::fromImage(loadImage(name)); }
+QPixmap loadBitmap(const QString &name) {
+    return QPixmap::fromImage(loadImage(name));
+}
 
 QCursor loadCursor(const QString &name) {
     const QString path = findResource(QStringLiteral(":/res/cursors/"), name);

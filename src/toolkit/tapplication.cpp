@@ -1,6 +1,7 @@
 #include "toolkit/tapplication.h"
 
 #include "toolkit/hints.h"
+#include "toolkit/tclassicstyle.h"
 
 #include <QFont>
 #include <QHelpEvent>
@@ -14,6 +15,9 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Chromohm"));
     setApplicationVersion(QStringLiteral("1.0"));
     setDesktopFileName(QStringLiteral("chromohm"));
+    // One style everywhere, so that the fixed layout has the same metrics on
+    // every desktop theme.
+    setStyle(new TClassicStyle);
     mapFonts();
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
@@ -23,7 +27,9 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {
 
 TApplication::~TApplication() = default;
 
-TApplication *TApplication::instance() { return static_cast<TApplication *>(qApp); }
+TApplication *TApplication::instance() {
+    return static_cast<TApplication *>(qApp);
+}
 
 void TApplication::preferX11() {
     if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))

@@ -82,4 +82,6 @@ private:
 };
 
 // The application object; one per process.
-inline TApplication *Application() { return TApplication::instance(); }
+inline TApplication *Application() {
+    return TApplication::instance();
+}

@@ -68,6 +68,9 @@ TMessageDialog::TMessageDialog(Type type, const QString &title, const QString &m
       m_cancel(cancelButton) {
     setWindowTitle(title);
     setModal(true);
+    // Modal to its window only, so that the help viewer stays usable while it shows.
+    if (parent)
+        setWindowModality(Qt::WindowModal);
     setAccessibleName(title);
     setAccessibleDescription(message);
 
@@ -97,6 +100,7 @@ TMessageDialog::TMessageDialog(Type type, const QString &title, const QString &m
             push->setFocus();
         }
         m_buttons.append({b, push});
+        row->addWidget(push);
         if (b == Button::Help) {
             connect(push, &QPushButton::clicked, this,
                     [helpContext] { Application()->HelpContext(helpContext); });

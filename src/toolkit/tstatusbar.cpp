@@ -37,7 +37,9 @@ QRect TStatusBar::panelRect(int index) const {
     return label ? label->geometry() : QRect();
 }
 
-void TStatusBar::resizeEvent(QResizeEvent *) { placePanels(); }
+void TStatusBar::resizeEvent(QResizeEvent *) {
+    placePanels();
+}
 
 void TStatusBar::placePanels() {
     int x = 0;

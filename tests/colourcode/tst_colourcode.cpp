@@ -71,7 +71,7 @@ void TestColourCode::multiplierTable_data() {
     QTest::addColumn<QString>("five");
     // Digits 4, 7, 3: every digit stays visible, zeros or not.
     const char *rows[][2] = {
-        {"47 ", "473 "},      {"470", "4,73 K"},   {"4,7 K", "47,3 K"}, {"47 K", "473 K"},
+        {"47 ", "473 "},     {"470", "4,73 K"},   {"4,7 K", "47,3 K"}, {"47 K", "473 K"},
         {"470 K", "4,73 M"}, {"4,7 M", "47,3 M"}, {"47 M", "473 M"},   {"470 M", "4,73 G"},
         {"4,7 G", "47,3 G"}, {"47 G", "473 G"},
     };
@@ -107,7 +107,8 @@ void TestColourCode::outOfRangeLeavesState() {
     code.ApplyMultiplier(index);
     code.LookupTolerance(index == 10 ? 7 : index);
     QCOMPARE(code, before);
-    QCOMPARE(QString::fromStdString(code.ComposeValueText(false)), QStringLiteral("Valeur = 560 K"));
+    QCOMPARE(QString::fromStdString(code.ComposeValueText(false)),
+             QStringLiteral("Valeur = 560 K"));
 }
 
 void TestColourCode::toggleBandCount() {
@@ -123,20 +124,28 @@ void TestColourCode::toggleBandCount() {
     QCOMPARE(QString::fromStdString(code.ToleranceText), QStringLiteral("- tolérance ±2%"));
     // The caller re-applies the multiplier; the chosen third digit does not come back.
     code.ApplyMultiplier(5);
-    QCOMPARE(QString::fromStdString(code.ComposeValueText(true)), QStringLiteral("Valeur = 24,0 M"));
+    QCOMPARE(QString::fromStdString(code.ComposeValueText(true)),
+             QStringLiteral("Valeur = 24,0 M"));
 }
 
 void TestColourCode::toleranceLookup_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("ring");
-    QTest::newRow("silver") << 0 << "- tolérance ±10%" << "Anneau argent";
-    QTest::newRow("gold") << 1 << "- tolérance ±5%" << "Anneau doré";
-    QTest::newRow("brown") << 2 << "- tolérance ±1%" << "Anneau marron";
-    QTest::newRow("red") << 3 << "- tolérance ±2%" << "Anneau rouge";
-    QTest::newRow("green") << 4 << "- tolérance ±0,5%" << "Anneau vert";
-    QTest::newRow("blue") << 5 << "- tolérance ±0,25%" << "Anneau bleu";
-    QTest::newRow("violet") << 6 << "- tolérance ±0,1%" << "Anneau violet";
+    QTest::newRow("silver") << 0 << "- tolérance ±10%"
+                            << "Anneau argent";
+    QTest::newRow("gold") << 1 << "- tolérance ±5%"
+                          << "Anneau doré";
+    QTest::newRow("brown") << 2 << "- tolérance ±1%"
+                           << "Anneau marron";
+    QTest::newRow("red") << 3 << "- tolérance ±2%"
+                         << "Anneau rouge";
+    QTest::newRow("green") << 4 << "- tolérance ±0,5%"
+                           << "Anneau vert";
+    QTest::newRow("blue") << 5 << "- tolérance ±0,25%"
+                          << "Anneau bleu";
+    QTest::newRow("violet") << 6 << "- tolérance ±0,1%"
+                            << "Anneau violet";
 }
 
 void TestColourCode::toleranceLookup() {

@@ -1,0 +1,131 @@
+// Cost of one selection change on the resistor page: the list's change handler,
+// then the repaint of what changed, as the event loop would do it next.
+//   QT_QPA_PLATFORM=offscreen chromohm-bench-resistor [iterations]
+// Prints, per kind of change, the median and the 90th percentile time and the
+// heap allocations of one change.
+
+#include "app/tprincipale.h"
+#include "toolkit/tapplication.h"
+#include "toolkit/tcolourcombobox.h"
+#include "toolkit/tlabel.h"
+
+#include <QElapsedTimer>
+#include <QWidget>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+#include <vector>
+
+namespace {
+
+std::atomic<bool> counting{false};
+std::atomic<long> allocations{0};
+
+} // namespace
+
+void *operator new(std::size_t size) {
+    if (counting.load(std::memory_order_relaxed))
+        allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void *p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void *p) noexcept {
+    std::free(p);
+}
+void operator delete(void *p, std::size_t) noexcept {
+    std::free(p);
+}
+
+namespace {
+
+// Counts paint events of the page's widgets, to make sure each change repaints.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget *page) : m_page(page) { qApp->installEventFilter(this); }
+    long paints = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+            m_page->isAncestorOf(static_cast<QWidget *>(watched))) {
+            ++paints;
+            if (qEnvironmentVariableIsSet("BENCH_TRACE"))
+                std::printf("paint %s %s\n", qPrintable(watched->objectName()), watched->metaObject()->className());
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_page;
+};
+
+struct Case {
+    const char *name;
+    TColourComboBox *TPrincipale::*list;
+    void (TPrincipale::*handler)();
+    int entryA, entryB;
+};
+
+const Case Cases[] = {
+    {"second digit (red <-> orange)", &TPrincipale::ComboBox2, &TPrincipale::ComboBox2Change, 2, 3},
+    {"multiplier (orange <-> yellow, text length changes)", &TPrincipale::ComboBox4,
+     &TPrincipale::ComboBox4Change, 3, 4},
+    {"tolerance (gold <-> red)", &TPrincipale::ComboBox5, &TPrincipale::ComboBox5Change, 1, 3},
+};
+
+double percentile(std::vector<qint64> v, double p) {
+    std::sort(v.begin(), v.end());
+    return double(v[std::size_t(p * double(v.size() - 1))]) / 1000.0;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    TApplication app(argc, argv);
+    app.setTitle(QStringLiteral("Chromohm 1.0"));
+    const int iterations = argc > 1 ? std::max(10, std::atoi(argv[1])) : 2000;
+
+    TPrincipale window;
+    window.show();
+    for (int i = 0; i < 50; ++i)
+        QCoreApplication::processEvents();
+    PaintCounter counter(window.TabSheet1);
+
+    std::printf("%d changes per case, %s platform\n", iterations,
+                qPrintable(QGuiApplication::platformName()));
+    for (const Case &c : Cases) {
+        TColourComboBox *list = window.*c.list;
+        std::vector<qint64> times;
+        std::vector<long> allocs;
+        std::vector<long> handlerAllocs;
+        times.reserve(std::size_t(iterations));
+        allocs.reserve(std::size_t(iterations));
+        const long paintsBefore = counter.paints;
+        for (int i = 0; i < iterations; ++i) {
+            // What the list does before it notifies: the user's pick becomes current.
+            list->setCurrentIndex(i % 2 ? c.entryA : c.entryB);
+            allocations = 0;
+            QElapsedTimer timer;
+            timer.start();
+            counting = true;
+            (window.*c.handler)();
+            handlerAllocs.push_back(allocations);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+            counting = false;
+            times.push_back(timer.nsecsElapsed());
+            allocs.push_back(allocations);
+        }
+        std::sort(allocs.begin(), allocs.end());
+        std::sort(handlerAllocs.begin(), handlerAllocs.end());
+        std::printf("  handler alone: allocations %ld\n", handlerAllocs[handlerAllocs.size() / 2]);
+        std::printf("%-52s median %7.1f us  p90 %7.1f us  allocations %ld  paints/change %.1f\n",
+                    c.name, percentile(times, 0.5), percentile(times, 0.9),
+                    allocs[allocs.size() / 2], double(counter.paints - paintsBefore) / iterations);
+    }
+    std::printf("value line now: %s\n", qPrintable(window.Label1->text()));
+    return 0;
+}

@@ -1,0 +1,7 @@
+#!/bin/sh
+# Start-up benchmark under a private Xvfb: ./bench/run-startup.sh [RUNS]
+set -eu
+cd "$(dirname "$0")/.."
+cmake --build build --target chromohm-startup-probe chromohm-startup-bench -j"$(nproc)" >/dev/null
+exec tests/x11/run-under-xvfb.sh build/bench/startup/chromohm-startup-bench \
+    build/bench/startup/chromohm-startup-probe "${1:-21}"

@@ -1,0 +1,10 @@
+#pragma once
+// The program entry, shared by the executable and the start-up benchmark.
+
+#include <functional>
+
+class TPrincipale;
+
+// Sets up the application object, creates the main window, shows it and runs the
+// loop. `shown`, when given, is called once the main window is shown.
+int ChromohmMain(int &argc, char **argv, const std::function<void(TPrincipale &)> &shown = {});

@@ -1,0 +1,66 @@
+#include "app/thelpfacility.h"
+
+#include "app/thelpbook.h"
+#include "app/thelpviewer.h"
+#include "toolkit/tapplication.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#ifndef CHROMOHM_DATADIR
+#define CHROMOHM_DATADIR "/usr/local/share/chromohm"
+#endif
+
+THelpFacility::THelpFacility(QStringList folders) : m_folders(std::move(folders)) {}
+
+THelpFacility::~THelpFacility() = default;
+
+QStringList THelpFacility::defaultFolders() {
+    return {QCoreApplication::applicationDirPath(), QStringLiteral(CHROMOHM_DATADIR)};
+}
+
+void THelpFacility::command(const std::string &helpFile, platform::HelpCommand cmd, long data) {
+    if (cmd == platform::HelpCommand::Quit) {
+        // Only a viewer opened here is ours to close.
+        m_viewer.reset();
+        return;
+    }
+
+    std::optional<THelpBook> book = locate(QString::fromStdString(helpFile));
+    if (!book)
+        return;
+    if (!m_viewer)
+        m_viewer = std::make_unique<THelpViewer>();
+    m_viewer->setBook(*book);
+    if (cmd == platform::HelpCommand::Context)
+        m_viewer->showTopic(data);
+    else
+        m_viewer->showIndex();
+}
+
+std::optional<THelpBook> THelpFacility::locate(const QString &helpFile) {
+    // A name with a folder is taken as it stands.
+    QStringList candidates;
+    if (QFileInfo(helpFile).fileName() != helpFile)
+        candidates.append(helpFile);
+    else
+        for (const QString &folder : m_folders)
+            candidates.append(QDir(folder).filePath(helpFile));
+
+    QStringList tried;
+    for (const QString &path : candidates) {
+        QString why;
+        if (std::optional<THelpBook> book = THelpBook::load(path, &why))
+            return book;
+        tried.append(QStringLiteral("  %1 (%2)").arg(QDir::toNativeSeparators(path), why));
+    }
+
+    QWidget *parent =
+        m_viewer && m_viewer->isVisible() ? m_viewer.get() : QApplication::activeWindow();
+    THelpViewer::reportProblem(
+        parent,
+        QStringLiteral("L'aide « %1 » est introuvable ou illisible.\n\nEmplacements examinés :\n%2")
+            .arg(helpFile, tried.join(u'\n')));
+    return std::nullopt;
+}

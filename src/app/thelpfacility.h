@@ -1,0 +1,34 @@
+#pragma once
+// The help facility the application object sends its help commands to: it finds
+// the help book by the help file's name (beside the executable first, then in the
+// installed data folder) and serves index, topic and quit with its own viewer.
+
+#include "platform/helpfacility.h"
+
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+class THelpBook;
+class THelpViewer;
+
+class THelpFacility : public platform::HelpFacility {
+public:
+    // The folders searched for the help file, in order.
+    explicit THelpFacility(QStringList folders = defaultFolders());
+    ~THelpFacility() override;
+
+    static QStringList defaultFolders();
+    QStringList folders() const { return m_folders; }
+
+    void command(const std::string &helpFile, platform::HelpCommand cmd, long data) override;
+
+    // The viewer this facility opened, if it is still there.
+    THelpViewer *viewer() const { return m_viewer.get(); }
+
+private:
+    std::optional<THelpBook> locate(const QString &helpFile);
+
+    QStringList m_folders;
+    std::unique_ptr<THelpViewer> m_viewer;
+};

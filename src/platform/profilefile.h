@@ -1,0 +1,41 @@
+#pragma once
+// Reading a profile file whole and replacing it atomically: the new content goes
+// in full to a new file in the same folder, which is then renamed over the old
+// one, so that a crash, a kill or a full disk leaves the old file or the new one,
+// never a part. Plain POSIX, no Qt.
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
+namespace platform::profile {
+
+// Larger files are not read: reads give the defaults and writes fail, leaving the
+// file as it is.
+inline constexpr std::size_t MaxFileSize = 128u * 1024u * 1024u;
+
+struct FileContent {
+    enum class State { Read, Missing, Unusable };
+    State state = State::Missing;
+    std::string bytes;
+};
+
+// Missing: no file there (it may be created). Unusable: a folder, a device, a
+// file that cannot be read or is larger than MaxFileSize. Never blocks on a FIFO.
+FileContent readFile(const std::string &path);
+
+// Checks that the file at path (after its symbolic links) could be written.
+bool canWrite(const std::string &path);
+
+// Replaces the file at path, or at the end of its chain of symbolic links, by
+// bytes; an existing file keeps its permissions (and owner, where allowed).
+// False when any step fails; the old file is then left as it was.
+bool replaceFile(const std::string &path, const std::string &bytes);
+
+namespace testing {
+// Called with the new file's path once it is written in full and before it is
+// renamed over the old one; for tests that simulate a crash at that moment.
+void setBeforeRenameHook(std::function<void(const std::string &tempPath)> hook);
+} // namespace testing
+
+} // namespace platform::profile

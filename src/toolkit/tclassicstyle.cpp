@@ -1,0 +1,64 @@
+#include "toolkit/tclassicstyle.h"
+
+#include <QPainter>
+#include <QStyleFactory>
+#include <QStyleOptionGroupBox>
+
+namespace {
+constexpr int CaptionLeft = 8;
+} // namespace
+
+TClassicStyle::TClassicStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+QRect TClassicStyle::subControlRect(ComplexControl control, const QStyleOptionComplex *option,
+                                    SubControl sub, const QWidget *widget) const {
+    if (control == CC_GroupBox) {
+        if (const auto *box = qstyleoption_cast<const QStyleOptionGroupBox *>(option)) {
+            const QFontMetrics &fm = option->fontMetrics;
+            const int textHeight = fm.height();
+            switch (sub) {
+            case SC_GroupBoxFrame:
+                return option->rect.adjusted(0, textHeight / 2, 0, 0);
+            case SC_GroupBoxLabel: {
+                const QSize text = fm.size(Qt::TextShowMnemonic, box->text);
+                return QRect(option->rect.left() + CaptionLeft, option->rect.top(), text.width(),
+                             textHeight);
+            }
+            case SC_GroupBoxContents:
+                return option->rect.adjusted(2, textHeight, -2, -2);
+            case SC_GroupBoxCheckBox:
+                return {};
+            default:
+                break;
+            }
+        }
+    }
+    return QProxyStyle::subControlRect(control, option, sub, widget);
+}
+
+void TClassicStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+                                       QPainter *painter, const QWidget *widget) const {
+    const auto *box = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
+    if (control != CC_GroupBox || !box) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    const QRect frame = subControlRect(control, option, SC_GroupBoxFrame, widget);
+    const QRect label = subControlRect(control, option, SC_GroupBoxLabel, widget);
+    painter->save();
+    // An etched line: a dark rectangle with a light one one pixel inside and down.
+    if (!box->text.isEmpty())
+        painter->setClipRegion(QRegion(option->rect).subtracted(label));
+    const QRect r = frame.adjusted(0, 0, -1, -1);
+    painter->setPen(option->palette.color(QPalette::Dark));
+    painter->drawRect(r.adjusted(0, 0, -1, -1));
+    painter->setPen(option->palette.color(QPalette::Light));
+    painter->drawRect(r.adjusted(1, 1, 0, 0));
+    painter->setClipping(false);
+    if (!box->text.isEmpty()) {
+        drawItemText(painter, label, Qt::TextShowMnemonic | Qt::AlignLeft | Qt::AlignVCenter,
+                     option->palette, option->state & State_Enabled, box->text,
+                     QPalette::WindowText);
+    }
+    painter->restore();
+}

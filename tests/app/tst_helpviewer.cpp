@@ -1,0 +1,482 @@
+// The help facility and its viewer: the three commands with the book present and
+// absent, the search and the navigation, and the viewer opened from the quit
+// question, which must stay usable while the question is showing.
+
+#include "app/thelpfacility.h"
+#include "app/thelpviewer.h"
+#include "app/tprincipale.h"
+#include "toolkit/tapplication.h"
+#include "toolkit/tmessagedialog.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolButton>
+
+using platform::HelpCommand;
+
+namespace {
+
+const std::string HelpFile = "Chromohm.hlp";
+
+// The book as the build puts it beside the program.
+QString builtBookFolder() {
+    return QFileInfo(QStringLiteral(CHROMOHM_BINARY)).absolutePath();
+}
+
+QString pageName(const THelpViewer *viewer) {
+    return QFileInfo(viewer->currentPage().toLocalFile()).fileName();
+}
+
+QList<THelpViewer *> visibleViewers() {
+    QList<THelpViewer *> result;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *v = qobject_cast<THelpViewer *>(w); v && v->isVisible())
+            result.append(v);
+    return result;
+}
+
+// Answers the viewer's message boxes as a user would, keeping what they said.
+class ProblemBoxes : public QObject {
+public:
+    ProblemBoxes() {
+        m_timer.setInterval(10);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                auto *box = qobject_cast<QMessageBox *>(w);
+                if (box && box->isVisible() && box->objectName() == u"HelpProblem") {
+                    texts.append(box->text());
+                    QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+                }
+            }
+        });
+        m_timer.start();
+    }
+    QStringList texts;
+
+private:
+    QTimer m_timer;
+};
+
+void writeFile(const QString &path, const QByteArray &content) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+// A one-page book whose index page says which folder it came from.
+void writeBook(const QString &folder, const QByteArray &marker) {
+    writeFile(folder + "/Chromohm.hlp", "index = pages/index.html\n5 = pages/index.html\n");
+    QDir(folder).mkpath("pages");
+    writeFile(folder + "/pages/index.html", "<html><head><meta charset=\"utf-8\"><title>" + marker +
+                                                "</title></head><body>" + marker +
+                                                "</body></html>");
+}
+
+// Clicks through the window system, where a modal window can block input.
+void clickThroughWindow(QWidget *target) {
+    QWidget *top = target->window();
+    const QPoint at = target->mapTo(top, target->rect().center());
+    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, at);
+}
+
+} // namespace
+
+class TestHelpViewer : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void commands_data();
+    void commands();
+    void quitClosesOnlyThisProgramsViewer();
+    void firstFolderWithABookWins_data();
+    void firstFolderWithABookWins();
+    void unreadableBookIsReported_data();
+    void unreadableBookIsReported();
+    void missingTopicPageIsReported();
+    void defaultFoldersStartBesideTheProgram();
+    void backForwardAndIndex();
+    void searchAcrossTheBook_data();
+    void searchAcrossTheBook();
+    void viewerNeverKeepsTheProgramAlive();
+    void helpFromTheQuitQuestion_data();
+    void helpFromTheQuitQuestion();
+
+private:
+    QTemporaryDir m_empty;
+};
+
+void TestHelpViewer::init() {
+    QVERIFY(m_empty.isValid());
+}
+
+void TestHelpViewer::cleanup() {
+    Application()->setHelpFacility(nullptr);
+}
+
+void TestHelpViewer::commands_data() {
+    QTest::addColumn<bool>("present");
+    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("data");
+    QTest::addColumn<QString>("page");      // empty: no viewer
+    QTest::addColumn<QString>("noticeHas"); // empty: no notice
+    QTest::addColumn<bool>("reported");
+
+    const int ctx = int(HelpCommand::Context), quit = int(HelpCommand::Quit),
+              index = int(HelpCommand::Index);
+    QTest::newRow("index") << true << index << 0 << "index.html"
+                           << "" << false;
+    QTest::newRow("topic 5, the quit question") << true << ctx << 5 << "quitter.html"
+                                                << "" << false;
+    QTest::newRow("topic 1, colour code") << true << ctx << 1 << "resistance.html"
+                                          << "" << false;
+    QTest::newRow("topic 2, LED") << true << ctx << 2 << "led.html"
+                                  << "" << false;
+    QTest::newRow("topic 3, capacitance") << true << ctx << 3 << "capacite.html"
+                                          << "" << false;
+    QTest::newRow("unknown topic") << true << ctx << 42 << "index.html"
+                                   << "42" << false;
+    QTest::newRow("negative topic") << true << ctx << -1 << "index.html"
+                                    << "-1" << false;
+    QTest::newRow("quit, nothing open") << true << quit << 0 << ""
+                                        << "" << false;
+    QTest::newRow("index, no book") << false << index << 0 << ""
+                                    << "" << true;
+    QTest::newRow("topic 5, no book") << false << ctx << 5 << ""
+                                      << "" << true;
+    QTest::newRow("quit, no book") << false << quit << 0 << ""
+                                   << "" << false;
+}
+
+void TestHelpViewer::commands() {
+    QFETCH(bool, present);
+    QFETCH(int, command);
+    QFETCH(int, data);
+    QFETCH(QString, page);
+    QFETCH(QString, noticeHas);
+    QFETCH(bool, reported);
+
+    const QString folder = present ? builtBookFolder() : m_empty.path();
+    THelpFacility facility({folder});
+    ProblemBoxes boxes;
+    facility.command(HelpFile, HelpCommand(command), data);
+
+    if (reported) {
+        QCOMPARE(boxes.texts.size(), 1);
+        QVERIFY(boxes.texts.first().contains("Chromohm.hlp"));
+        QVERIFY2(boxes.texts.first().contains(QDir::toNativeSeparators(folder)),
+                 qPrintable(boxes.texts.first()));
+    } else {
+        QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join('\n')));
+    }
+
+    if (page.isEmpty()) {
+        QVERIFY(visibleViewers().isEmpty());
+        return;
+    }
+    QCOMPARE(visibleViewers(), QList<THelpViewer *>{facility.viewer()});
+    QCOMPARE(pageName(facility.viewer()), page);
+    QVERIFY(!facility.viewer()->browser()->toPlainText().isEmpty());
+    if (noticeHas.isEmpty())
+        QVERIFY(facility.viewer()->notice().isEmpty());
+    else
+        QVERIFY2(facility.viewer()->notice().contains(noticeHas),
+                 qPrintable(facility.viewer()->notice()));
+    if (command == int(HelpCommand::Context) && data == 5) {
+        const QString text = facility.viewer()->browser()->toPlainText();
+        QVERIFY(text.contains("Voulez-vous quitter Chromohm 1.0 ?"));
+        QVERIFY(facility.viewer()->windowTitle().contains("Quitter Chromohm"));
+    }
+}
+
+void TestHelpViewer::quitClosesOnlyThisProgramsViewer() {
+    THelpFacility ours({builtBookFolder()});
+    THelpFacility another({builtBookFolder()});
+
+    ours.command(HelpFile, HelpCommand::Index, 0);
+    QCOMPARE(visibleViewers().size(), 1);
+
+    // Another program's quit leaves our viewer alone.
+    another.command(HelpFile, HelpCommand::Quit, 0);
+    QCOMPARE(visibleViewers(), QList<THelpViewer *>{ours.viewer()});
+
+    ours.command(HelpFile, HelpCommand::Quit, 0);
+    QVERIFY(visibleViewers().isEmpty());
+    QVERIFY(!ours.viewer());
+
+    // Quit again: nothing left to close.
+    ours.command(HelpFile, HelpCommand::Quit, 0);
+    QVERIFY(visibleViewers().isEmpty());
+
+    // Closed by the user, then quit: still nothing shown.
+    ours.command(HelpFile, HelpCommand::Context, 5);
+    QVERIFY(ours.viewer()->close());
+    ours.command(HelpFile, HelpCommand::Quit, 0);
+    QVERIFY(visibleViewers().isEmpty());
+}
+
+void TestHelpViewer::firstFolderWithABookWins_data() {
+    QTest::addColumn<bool>("firstHasBook");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("both have one") << true << "PREMIER";
+    QTest::newRow("only the second") << false << "SECOND";
+}
+
+void TestHelpViewer::firstFolderWithABookWins() {
+    QFETCH(bool, firstHasBook);
+    QFETCH(QString, expected);
+    QTemporaryDir first, second;
+    if (firstHasBook)
+        writeBook(first.path(), "PREMIER");
+    writeBook(second.path(), "SECOND");
+
+    THelpFacility facility({first.path(), second.path()});
+    ProblemBoxes boxes;
+    facility.command(HelpFile, HelpCommand::Context, 5);
+    QVERIFY(boxes.texts.isEmpty());
+    QCOMPARE(facility.viewer()->browser()->toPlainText().trimmed(), expected);
+}
+
+void TestHelpViewer::unreadableBookIsReported_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("no index line") << QByteArray("5 = pages/index.html\n") << "index";
+    QTest::newRow("index page missing")
+        << QByteArray("index = pages/absente.html\n") << "absente.html";
+    QTest::newRow("line without a page")
+        << QByteArray("index = pages/index.html\n5\n") << "ligne 2";
+}
+
+void TestHelpViewer::unreadableBookIsReported() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, why);
+    QTemporaryDir folder;
+    writeBook(folder.path(), "LIVRE");
+    writeFile(folder.path() + "/Chromohm.hlp", content);
+
+    THelpFacility facility({folder.path()});
+    ProblemBoxes boxes;
+    facility.command(HelpFile, HelpCommand::Index, 0);
+    QCOMPARE(boxes.texts.size(), 1);
+    QVERIFY(
+        boxes.texts.first().contains(QDir::toNativeSeparators(folder.filePath(HelpFile.c_str()))));
+    QVERIFY2(boxes.texts.first().contains(why), qPrintable(boxes.texts.first()));
+    QVERIFY(visibleViewers().isEmpty());
+}
+
+void TestHelpViewer::missingTopicPageIsReported() {
+    QTemporaryDir folder;
+    writeBook(folder.path(), "LIVRE");
+    writeFile(folder.path() + "/Chromohm.hlp",
+              "index = pages/index.html\n5 = pages/quitter.html\n");
+
+    THelpFacility facility({folder.path()});
+    ProblemBoxes boxes;
+    facility.command(HelpFile, HelpCommand::Context, 5);
+    QCOMPARE(boxes.texts.size(), 1);
+    QVERIFY2(boxes.texts.first().contains("quitter.html"), qPrintable(boxes.texts.first()));
+    QCOMPARE(pageName(facility.viewer()), "index.html");
+    QCOMPARE(facility.viewer()->browser()->toPlainText().trimmed(), "LIVRE");
+}
+
+void TestHelpViewer::defaultFoldersStartBesideTheProgram() {
+    const QStringList folders = THelpFacility::defaultFolders();
+    QCOMPARE(folders.size(), 2);
+    QCOMPARE(folders.at(0), QCoreApplication::applicationDirPath());
+    QVERIFY(folders.at(1).endsWith("share/chromohm"));
+}
+
+void TestHelpViewer::backForwardAndIndex() {
+    THelpFacility facility({builtBookFolder()});
+    facility.command(HelpFile, HelpCommand::Context, 1);
+    facility.command(HelpFile, HelpCommand::Context, 2);
+    THelpViewer *viewer = facility.viewer();
+    auto *back = viewer->findChild<QToolButton *>("HelpBack");
+    auto *forward = viewer->findChild<QToolButton *>("HelpForward");
+    auto *index = viewer->findChild<QToolButton *>("HelpIndex");
+    QVERIFY(back && forward && index);
+    QVERIFY(back->isEnabled());
+    QVERIFY(!forward->isEnabled());
+
+    QTest::mouseClick(back, Qt::LeftButton);
+    QCOMPARE(pageName(viewer), "resistance.html");
+    QVERIFY(forward->isEnabled());
+    QTest::mouseClick(forward, Qt::LeftButton);
+    QCOMPARE(pageName(viewer), "led.html");
+    QTest::mouseClick(index, Qt::LeftButton);
+    QCOMPARE(pageName(viewer), "index.html");
+    QVERIFY(viewer->windowTitle().contains("Aide de Chromohm"));
+}
+
+void TestHelpViewer::searchAcrossTheBook_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("diode of the LED page") << "1N4148" << 1 << "led.html" << true;
+    QTest::newRow("quit question") << "Alt+F4" << 1 << "quitter.html" << true;
+    QTest::newRow("settings file") << "chromohm.INI" << 2 << "reglages.html" << true;
+    QTest::newRow("blanks match the pages' fixed spaces")
+        << "1 000 000 pF" << 1 << "capacite.html" << true;
+    QTest::newRow("quit question on the index")
+        << "Voulez-vous quitter Chromohm 1.0 ?" << 1 << "index.html" << true;
+    QTest::newRow("nowhere") << "xylophone" << 1 << "index.html" << false;
+}
+
+void TestHelpViewer::searchAcrossTheBook() {
+    QFETCH(QString, text);
+    QFETCH(int, presses);
+    QFETCH(QString, page);
+    QFETCH(bool, found);
+
+    THelpFacility facility({builtBookFolder()});
+    facility.command(HelpFile, HelpCommand::Index, 0);
+    THelpViewer *viewer = facility.viewer();
+    auto *search = viewer->findChild<QLineEdit *>("HelpSearch");
+    QVERIFY(search);
+    search->setFocus();
+    QTest::keyClicks(search, text);
+    for (int i = 0; i < presses; ++i)
+        QTest::keyClick(search, Qt::Key_Return);
+
+    QCOMPARE(pageName(viewer), page);
+    const QString selected =
+        viewer->browser()->textCursor().selectedText().replace(QChar::Nbsp, u' ');
+    if (found) {
+        QCOMPARE(selected.compare(text, Qt::CaseInsensitive), 0);
+        QVERIFY(viewer->notice().isEmpty());
+    } else {
+        QVERIFY(selected.isEmpty());
+        QVERIFY(viewer->notice().contains(text));
+    }
+}
+
+void TestHelpViewer::viewerNeverKeepsTheProgramAlive() {
+    QWidget mainWindow;
+    THelpFacility facility({builtBookFolder()});
+    bool viewerShown = false;
+    QTimer::singleShot(0, this, [&] {
+        mainWindow.show();
+        facility.command(HelpFile, HelpCommand::Index, 0);
+        viewerShown = facility.viewer() && facility.viewer()->isVisible();
+        mainWindow.close();
+    });
+    // With only the viewer left, the program's loop must end by itself.
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    connect(&giveUp, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
+    giveUp.start(3000);
+    const int code = QApplication::exec();
+    QVERIFY(viewerShown);
+    QCOMPARE(code, 0);
+}
+
+void TestHelpViewer::helpFromTheQuitQuestion_data() {
+    QTest::addColumn<bool>("present");
+    QTest::newRow("book present") << true;
+    QTest::newRow("book absent") << false;
+}
+
+void TestHelpViewer::helpFromTheQuitQuestion() {
+    QFETCH(bool, present);
+    THelpFacility facility({present ? builtBookFolder() : m_empty.path()});
+    Application()->setHelpFacility(&facility);
+    TPrincipale principale;
+    principale.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&principale));
+    ProblemBoxes boxes;
+
+    bool questionFound = false, questionStayed = false, mainBlocked = false;
+    bool buttonsApart = false;
+    bool viewerUsable = false;
+    QString topicPage;
+    QTimer::singleShot(0, this, [&] {
+        TMessageDialog *question = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *d = qobject_cast<TMessageDialog *>(w); d && d->isVisible())
+                question = d;
+        questionFound = question != nullptr;
+        if (!question)
+            return;
+        // Its three buttons stand side by side, as the user sees them.
+        const QRect yes = question->button(TMessageDialog::Button::Yes)->geometry();
+        const QRect no = question->button(TMessageDialog::Button::No)->geometry();
+        const QRect help = question->button(TMessageDialog::Button::Help)->geometry();
+        buttonsApart =
+            yes.right() < no.left() && no.right() < help.left() && question->rect().contains(help);
+        clickThroughWindow(question->button(TMessageDialog::Button::Help));
+        QTest::qWait(50); // let the problem box, if any, be answered
+        questionStayed = question->isVisible();
+
+        // The main window is blocked by the question: its tabs don't switch.
+        const QRect ledTab = principale.PageControl1->tabBar()->tabRect(1);
+        QTest::mouseClick(principale.windowHandle(), Qt::LeftButton, {},
+                          principale.PageControl1->tabBar()->mapTo(&principale, ledTab.center()));
+        mainBlocked = principale.PageControl1->currentIndex() == 0;
+
+        if (THelpViewer *viewer = facility.viewer()) {
+            topicPage = pageName(viewer);
+            // The viewer answers clicks while the question shows.
+            clickThroughWindow(viewer->findChild<QToolButton *>("HelpIndex"));
+            viewerUsable = pageName(viewer) == "index.html";
+        }
+        QTest::mouseClick(question->button(TMessageDialog::Button::No), Qt::LeftButton);
+    });
+    principale.close();
+
+    QVERIFY(questionFound);
+    QVERIFY(buttonsApart);
+    QVERIFY(questionStayed);
+    QVERIFY(mainBlocked);
+    QVERIFY(principale.isVisible()); // "&Non" keeps the program running
+    if (present) {
+        QVERIFY(boxes.texts.isEmpty());
+        QCOMPARE(topicPage, "quitter.html");
+        QVERIFY(viewerUsable);
+        QVERIFY(facility.viewer()->isVisible());
+    } else {
+        QCOMPARE(boxes.texts.size(), 1);
+        QVERIFY(boxes.texts.first().contains("Chromohm.hlp"));
+        QVERIFY(visibleViewers().isEmpty());
+    }
+
+    // Quitting for real ("&Oui") closes the viewer this program opened, and the
+    // program's loop ends.
+    QTimer::singleShot(0, this, [&] {
+        QTimer::singleShot(0, this, [] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *d = qobject_cast<TMessageDialog *>(w); d && d->isVisible())
+                    QTest::mouseClick(d->button(TMessageDialog::Button::Yes), Qt::LeftButton);
+        });
+        principale.close();
+    });
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    connect(&giveUp, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
+    giveUp.start(3000);
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!principale.isVisible());
+    QVERIFY(visibleViewers().isEmpty());
+    QVERIFY(!facility.viewer());
+}
+
+int main(int argc, char **argv) {
+    TApplication app(argc, argv);
+    app.setTitle(QStringLiteral("Chromohm 1.0"));
+    app.setHelpFile(QStringLiteral("Chromohm.hlp"));
+    TestHelpViewer test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_helpviewer.moc"

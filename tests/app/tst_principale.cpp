@@ -1,0 +1,439 @@
+// The main window's frame, driven as a user would: clock, hints in the status
+// bar, tooltips, the popup menu, page switching, quitting and log-off.
+
+#include "app/tprincipale.h"
+#include "platform/timeformat.h"
+#include "toolkit/hints.h"
+#include "toolkit/tapplication.h"
+#include "toolkit/tmessagedialog.h"
+#include "toolkit/tstatusbar.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolTip>
+#include <functional>
+#include <stdexcept>
+
+namespace {
+
+class RecordingHelp : public platform::HelpFacility {
+public:
+    struct Call {
+        platform::HelpCommand command;
+        long data;
+    };
+    QList<Call> calls;
+    void command(const std::string &, platform::HelpCommand cmd, long data) override {
+        calls.append({cmd, data});
+    }
+    bool sent(platform::HelpCommand cmd, long data = 0) const {
+        for (const Call &c : calls)
+            if (c.command == cmd && c.data == data)
+                return true;
+        return false;
+    }
+};
+
+// Acts on the next modal dialog as soon as it shows.
+void whenModal(std::function<void(QWidget *)> act) {
+    auto *poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, qApp, [poll, act] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            act(modal);
+        }
+    });
+    poll->start(10);
+}
+
+QPushButton *buttonCaptioned(QWidget *dialog, const QString &caption) {
+    for (QPushButton *b : dialog->findChildren<QPushButton *>())
+        if (b->text() == caption)
+            return b;
+    return nullptr;
+}
+
+} // namespace
+
+class TestPrincipale : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void frameGeometry();
+    void clockShownAtStart();
+    void longTimeFormat_data();
+    void longTimeFormat();
+    void statusBarHint_data();
+    void statusBarHint();
+    void hintHandlerCalledOnlyOnChange();
+    void popupItemHints_data();
+    void popupItemHints();
+    void popupMenuItems();
+    void informationsTogglesTooltipsOnly();
+    void pageHandlersAndTabs_data();
+    void pageHandlersAndTabs();
+    void quitQuestion_data();
+    void quitQuestion();
+    void quitHelpLeavesQuestionOpen();
+    void logOff_data();
+    void logOff();
+    void errorInHandlerShownAndProgramGoesOn();
+
+private:
+    QString panel(int i) const { return m_window->StatusBar->panelText(i); }
+
+    RecordingHelp m_help;
+    TPrincipale *m_window = nullptr;
+    QWidget *m_hinted = nullptr; // a control with a hint of its own
+    QWidget *m_inner = nullptr;  // inside it, without a hint
+    QWidget *m_bare = nullptr;   // no hint anywhere in its chain
+};
+
+void TestPrincipale::init() {
+    m_help.calls.clear();
+    Application()->setHelpFacility(&m_help);
+    Application()->setShowHint(true);
+    m_window = new TPrincipale;
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+
+    m_hinted = new QWidget(m_window->TabSheet1);
+    m_hinted->setGeometry(300, 100, 80, 60);
+    tk::setHint(m_hinted, QStringLiteral("Indice du cadre"));
+    tk::setShowHint(m_hinted, true);
+    m_inner = new QWidget(m_hinted);
+    m_inner->setGeometry(10, 10, 30, 30);
+    m_bare = new QWidget(m_window->TabSheet1);
+    m_bare->setGeometry(300, 180, 40, 20);
+    for (QWidget *w : {m_hinted, m_inner, m_bare})
+        w->show();
+}
+
+void TestPrincipale::cleanup() {
+    delete m_window;
+    m_window = nullptr;
+    Application()->setOnHint({});
+    Application()->setHint(QString());
+}
+
+void TestPrincipale::frameGeometry() {
+    QCOMPARE(m_window->size(), QSize(495, 332));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Chromohm 1.0"));
+    QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(m_window->windowFlags() & Qt::WindowMinimizeButtonHint);
+    QCOMPARE(m_window->PageControl1->geometry(), QRect(0, 62, 495, 251));
+    QCOMPARE(m_window->StatusBar->geometry(), QRect(0, 313, 495, 19));
+    QCOMPARE(m_window->PageControl1->count(), 3);
+    QCOMPARE(m_window->PageControl1->currentWidget(), m_window->TabSheet1);
+    // Panel 0 is 60 wide; the last panel reaches the right end.
+    QCOMPARE(m_window->StatusBar->panelRect(0).width(), 60);
+    QCOMPARE(m_window->StatusBar->panelRect(1).right(), m_window->StatusBar->width() - 1);
+}
+
+void TestPrincipale::clockShownAtStart() {
+    // No tick has happened yet: FormCreate showed the time at once.
+    const QTime now = QTime::currentTime();
+    const auto fmt = platform::LongTimeFormat::system();
+    const QString shown = panel(0);
+    QVERIFY2(shown == fmt.format(now) || shown == fmt.format(now.addSecs(-1)) ||
+                 shown == fmt.format(now.addSecs(-2)),
+             qPrintable(shown));
+    QCOMPARE(m_window->Timer1->interval(), 1000);
+    QVERIFY(m_window->Timer1->isActive());
+}
+
+void TestPrincipale::longTimeFormat_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QTime>("time");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("french afternoon") << "fr_FR" << QTime(14, 5, 9) << "14:05:09";
+    QTest::newRow("french morning, leading zero") << "fr_FR" << QTime(7, 5, 9) << "07:05:09";
+    QTest::newRow("us afternoon") << "en_US" << QTime(14, 5, 9) << "2:05:09 PM";
+    QTest::newRow("us midnight") << "en_US" << QTime(0, 0, 1) << "12:00:01 AM";
+    QTest::newRow("finnish separator, no leading zero") << "fi_FI" << QTime(7, 5, 9) << "7.05.09";
+}
+
+void TestPrincipale::longTimeFormat() {
+    QFETCH(QString, locale);
+    QFETCH(QTime, time);
+    QFETCH(QString, text);
+    QCOMPARE(platform::LongTimeFormat::fromLocale(QLocale(locale)).format(time), text);
+}
+
+void TestPrincipale::statusBarHint_data() {
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("control with a hint") << "hinted"
+                                         << "Indice du cadre";
+    QTest::newRow("inside it: the ancestor's hint") << "inner"
+                                                    << "Indice du cadre";
+    QTest::newRow("no hint in the chain") << "bare"
+                                          << "";
+}
+
+void TestPrincipale::statusBarHint() {
+    QFETCH(QString, where);
+    QFETCH(QString, hint);
+    QWidget *target = where == "hinted" ? m_hinted : where == "inner" ? m_inner : m_bare;
+    // Start from a known different text so that an update must happen.
+    QTest::mouseMove(m_window, m_hinted->mapTo(m_window, QPoint(70, 50)));
+    QCOMPARE(panel(1), QStringLiteral("Indice du cadre"));
+    QTest::mouseMove(m_window, target->mapTo(m_window, QPoint(2, 2)));
+    QCOMPARE(panel(1), hint);
+    QCOMPARE(Application()->Hint(), hint);
+}
+
+void TestPrincipale::hintHandlerCalledOnlyOnChange() {
+    int calls = 0;
+    Application()->setOnHint([&calls, this] {
+        ++calls;
+        m_window->showhint();
+    });
+    QTest::mouseMove(m_window, m_bare->mapTo(m_window, QPoint(1, 1)));
+    const int base = calls;
+    QTest::mouseMove(m_window, m_hinted->mapTo(m_window, QPoint(70, 50)));
+    QTest::mouseMove(m_window, m_hinted->mapTo(m_window, QPoint(71, 51)));
+    QTest::mouseMove(m_window, m_inner->mapTo(m_window, QPoint(3, 3)));
+    QCOMPARE(calls, base + 1);
+}
+
+void TestPrincipale::popupItemHints_data() {
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("Résistance") << 0 << "Code des couleurs";
+    QTest::newRow("Led") << 1 << "Diode électroluminescente";
+    QTest::newRow("Capacité") << 2 << "Conversion capacité";
+    QTest::newRow("N1 separator") << 3 << "";
+    QTest::newRow("Informations") << 4 << "Option d'affichage des panneaux d'information";
+    QTest::newRow("N2 separator") << 5 << "";
+    QTest::newRow("Quitter") << 6 << "Quitter Chromohm";
+}
+
+void TestPrincipale::popupItemHints() {
+    QFETCH(int, item);
+    QFETCH(QString, hint);
+    QMenu *menu = m_window->PopupMenu1;
+    QContextMenuEvent ev(QContextMenuEvent::Mouse, QPoint(200, 150),
+                         m_window->mapToGlobal(QPoint(200, 150)));
+    QApplication::sendEvent(m_window, &ev);
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    QAction *quit = menu->actions().at(6);
+    QTest::mouseMove(menu, menu->actionGeometry(quit).center());
+    QCOMPARE(panel(1), QStringLiteral("Quitter Chromohm"));
+    QAction *action = menu->actions().at(item);
+    QTest::mouseMove(menu, menu->actionGeometry(action).center());
+    QCOMPARE(panel(1), hint);
+    menu->hide();
+}
+
+void TestPrincipale::popupMenuItems() {
+    const QList<QAction *> items = m_window->PopupMenu1->actions();
+    QCOMPARE(items.size(), 7);
+    const char *captions[] = {"&Résistance",  "&Led", "&Capacité", "",
+                              "Informations", "",     "&Quitter"};
+    const int groups[] = {0, 0, 0, 0, 1, 1, 1};
+    for (int i = 0; i < 7; ++i) {
+        QCOMPARE(items[i]->isSeparator(), QByteArray(captions[i]).isEmpty());
+        if (!items[i]->isSeparator())
+            QCOMPARE(items[i]->text(), QString::fromUtf8(captions[i]));
+        QCOMPARE(items[i]->property("groupIndex").toInt(), groups[i]);
+        QVERIFY(items[i]->shortcut().isEmpty());
+    }
+    QVERIFY(m_window->PopupInformations->isChecked());
+}
+
+void TestPrincipale::informationsTogglesTooltipsOnly() {
+    const QPoint local(5, 5);
+    auto requestTooltip = [&] {
+        QHelpEvent help(QEvent::ToolTip, local, m_hinted->mapToGlobal(local));
+        QApplication::sendEvent(m_hinted, &help);
+    };
+    requestTooltip();
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("Indice du cadre"));
+
+    m_window->PopupInformations->trigger();
+    QVERIFY(!m_window->PopupInformations->isChecked());
+    QVERIFY(!Application()->ShowHint());
+    QTRY_VERIFY(!QToolTip::isVisible());
+    requestTooltip();
+    QTest::qWait(50);
+    QVERIFY(!QToolTip::isVisible());
+    // The status bar still follows the pointer.
+    QTest::mouseMove(m_window, m_bare->mapTo(m_window, QPoint(1, 1)));
+    QCOMPARE(panel(1), QString());
+    QTest::mouseMove(m_window, m_inner->mapTo(m_window, QPoint(1, 1)));
+    QCOMPARE(panel(1), QStringLiteral("Indice du cadre"));
+
+    m_window->PopupInformations->trigger();
+    QVERIFY(m_window->PopupInformations->isChecked());
+    QVERIFY(Application()->ShowHint());
+    requestTooltip();
+    QTRY_VERIFY(QToolTip::isVisible());
+    QToolTip::hideText();
+}
+
+void TestPrincipale::pageHandlersAndTabs_data() {
+    QTest::addColumn<int>("page");
+    QTest::newRow("Résistance") << 0;
+    QTest::newRow("Led") << 1;
+    QTest::newRow("Capacité") << 2;
+}
+
+void TestPrincipale::pageHandlersAndTabs() {
+    QFETCH(int, page);
+    QWidget *sheets[] = {m_window->TabSheet1, m_window->TabSheet2, m_window->TabSheet3};
+    void (TPrincipale::*handlers[])() = {&TPrincipale::BarreResistanceClick,
+                                         &TPrincipale::BarreDiodeClick,
+                                         &TPrincipale::BarreCapaciteClick};
+    QAction *items[] = {m_window->PopupResistance, m_window->PopupLed, m_window->PopupCapacite};
+    QTabWidget *tabs = m_window->PageControl1;
+    const int other = (page + 1) % 3;
+
+    tabs->setCurrentIndex(other);
+    (m_window->*handlers[page])();
+    QCOMPARE(tabs->currentWidget(), sheets[page]);
+
+    tabs->setCurrentIndex(other);
+    items[page]->trigger();
+    QCOMPARE(tabs->currentWidget(), sheets[page]);
+
+    tabs->setCurrentIndex(other);
+    QTabBar *bar = tabs->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page).center());
+    QCOMPARE(tabs->currentWidget(), sheets[page]);
+}
+
+void TestPrincipale::quitQuestion_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("quits");
+    QTest::newRow("Oui") << "&Oui" << true;
+    QTest::newRow("Non") << "&Non" << false;
+    QTest::newRow("Escape") << "Escape" << false;
+    QTest::newRow("Enter (Oui is the default)") << "Enter" << true;
+    QTest::newRow("dialog's close box") << "close" << true;
+}
+
+void TestPrincipale::quitQuestion() {
+    QFETCH(QString, answer);
+    QFETCH(bool, quits);
+    QString title, message;
+    whenModal([&](QWidget *dialog) {
+        title = dialog->windowTitle();
+        message = dialog->findChild<QLabel *>(QStringLiteral("Message"))->text();
+        if (answer == "Escape")
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        else if (answer == "Enter")
+            QTest::keyClick(dialog, Qt::Key_Return);
+        else if (answer == "close")
+            dialog->close();
+        else
+            buttonCaptioned(dialog, answer)->click();
+    });
+    m_window->PopupQuitter->trigger();
+    QCOMPARE(title, QStringLiteral("Confirmation"));
+    QCOMPARE(message, QStringLiteral("Voulez-vous quitter Chromohm 1.0 ?"));
+    QCOMPARE(m_window->isVisible(), !quits);
+    QCOMPARE(m_help.sent(platform::HelpCommand::Quit), quits);
+}
+
+void TestPrincipale::quitHelpLeavesQuestionOpen() {
+    QStringList captions;
+    bool stillOpen = false;
+    whenModal([&](QWidget *dialog) {
+        for (QPushButton *b : dialog->findChildren<QPushButton *>())
+            captions << b->text();
+        buttonCaptioned(dialog, QStringLiteral("&Aide"))->click();
+        stillOpen = dialog->isVisible();
+        buttonCaptioned(dialog, QStringLiteral("&Non"))->click();
+    });
+    m_window->close();
+    QCOMPARE(captions, (QStringList{"&Oui", "&Non", "&Aide"}));
+    QVERIFY(stillOpen);
+    QVERIFY(m_help.sent(platform::HelpCommand::Context, 5));
+    QVERIFY(m_window->isVisible());
+}
+
+void TestPrincipale::logOff_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("allowed");
+    QTest::newRow("Non refuses the log-off") << "&Non" << false;
+    QTest::newRow("Oui lets it proceed") << "&Oui" << true;
+}
+
+void TestPrincipale::logOff() {
+    QFETCH(QString, answer);
+    QFETCH(bool, allowed);
+    int questions = 0;
+    whenModal([&](QWidget *dialog) {
+        ++questions;
+        buttonCaptioned(dialog, answer)->click();
+    });
+    QCOMPARE(m_window->QueryEndSession(), allowed);
+    QCOMPARE(questions, 1);
+    QVERIFY(m_window->isVisible());
+    if (allowed) {
+        // The session ends: the window goes without a second question and
+        // without FormClose (no help quit).
+        m_window->EndSession();
+        QTest::qWait(30);
+        QCOMPARE(questions, 1);
+        QVERIFY(!m_window->isVisible());
+        QVERIFY(!m_help.sent(platform::HelpCommand::Quit));
+    }
+}
+
+void TestPrincipale::errorInHandlerShownAndProgramGoesOn() {
+    QString caption, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    auto readAndClose = [&](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        QVERIFY(box);
+        caption = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        box->accept();
+    };
+
+    whenModal(readAndClose);
+    bool restRan = false;
+    const bool ok = Application()->runHandler([&] {
+        throw std::runtime_error("Ne peut écrire dans /nulle/part/chromohm.INI");
+        restRan = true;
+    });
+    QVERIFY(!ok);
+    QVERIFY(!restRan);
+    QCOMPARE(caption, QStringLiteral("Chromohm 1.0"));
+    QCOMPARE(text, QStringLiteral("Ne peut écrire dans /nulle/part/chromohm.INI."));
+    QCOMPARE(icon, QMessageBox::Critical);
+
+    // Raised from a handler run by an event: shown, and the program goes on.
+    text.clear();
+    QPushButton button(m_window->TabSheet2);
+    connect(&button, &QPushButton::clicked, this, [] { throw std::runtime_error("Erreur"); });
+    button.show();
+    whenModal(readAndClose);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QCOMPARE(text, QStringLiteral("Erreur."));
+    m_window->BarreDiodeClick();
+    QCOMPARE(m_window->PageControl1->currentWidget(), m_window->TabSheet2);
+}
+
+int main(int argc, char **argv) {
+    TApplication app(argc, argv);
+    app.setTitle(QStringLiteral("Chromohm 1.0"));
+    app.setHelpFile(QStringLiteral("Chromohm.hlp"));
+    TestPrincipale test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_principale.moc"

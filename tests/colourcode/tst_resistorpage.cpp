@@ -1,0 +1,746 @@
+// The resistor page as a user meets it: clicks and keys on the colour lists and
+// the check box, then what shows on screen, in the status bar and to a screen reader.
+
+#include "app/tprincipale.h"
+#include "toolkit/hints.h"
+#include "toolkit/tapplication.h"
+#include "toolkit/tcolourcombobox.h"
+#include "toolkit/tlabel.h"
+#include "toolkit/tshape.h"
+#include "toolkit/tstatusbar.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHelpEvent>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolTip>
+#include <memory>
+
+namespace {
+
+const QColor Maroon(128, 0, 0);
+const QColor Red(255, 0, 0);
+const QColor Orange(255, 128, 0);
+const QColor Yellow(255, 255, 0);
+const QColor Green(0, 128, 0);
+const QColor Blue(0, 0, 255);
+const QColor Violet(128, 0, 128);
+const QColor Black(0, 0, 0);
+const QColor White(255, 255, 255);
+const QColor Gold(0xCB, 0xCB, 0x96);
+const QColor Silver(0xC0, 0xC0, 0xC0);
+
+// Records every paint of the window's widgets, as a region in window coordinates.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget *window) : m_window(window) { qApp->installEventFilter(this); }
+    ~PaintRecorder() override { qApp->removeEventFilter(this); }
+
+    QList<QPair<QWidget *, QRegion>> paints;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
+            auto *w = static_cast<QWidget *>(watched);
+            if (w == m_window || m_window->isAncestorOf(w))
+                paints.append({w, static_cast<QPaintEvent *>(event)->region().translated(
+                                      w->mapTo(m_window, QPoint(0, 0)))});
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+};
+
+} // namespace
+
+class TestResistorPage : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void layout_data();
+    void layout();
+    void valueLine_data();
+    void valueLine();
+    void entries_data();
+    void entries();
+    void mouseSelection_data();
+    void mouseSelection();
+    void keySelection_data();
+    void keySelection();
+    void selectionFromCodeRunsNoHandler_data();
+    void selectionFromCodeRunsNoHandler();
+    void thirdDigitDoesNotComeBack();
+    void toleranceChangeKeepsValueText_data();
+    void toleranceChangeKeepsValueText();
+    void valueLineGaps_data();
+    void valueLineGaps();
+    void swatches_data();
+    void swatches();
+    void statusBarHint_data();
+    void statusBarHint();
+    void tooltips_data();
+    void tooltips();
+    void tabOrder_data();
+    void tabOrder();
+    void accessibility_data();
+    void accessibility();
+    void repaintsOnlyWhatChanged_data();
+    void repaintsOnlyWhatChanged();
+
+private:
+    template <typename T> T *control(const QString &name) const {
+        T *found = m_window->findChild<T *>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+    void pick(TColourComboBox *list, int entry);
+    void clickCheckBox();
+    QColor bandPixel(TShape *band) const;
+
+    std::unique_ptr<TPrincipale> m_window;
+};
+
+void TestResistorPage::init() {
+    m_window = std::make_unique<TPrincipale>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void TestResistorPage::cleanup() {
+    m_window.reset();
+}
+
+void TestResistorPage::pick(TColourComboBox *list, int entry) {
+    QTest::mouseClick(list, Qt::LeftButton, {}, list->rect().center());
+    QAbstractItemView *view = list->view();
+    QTRY_VERIFY(view->isVisible());
+    // The pointer travels over the list before the click, as a hand would; a
+    // release right where the list opened is taken as the end of the opening click.
+    QWidget *viewport = view->viewport();
+    const QPoint at = view->visualRect(list->model()->index(entry, 0)).center();
+    for (const QPoint p :
+         {QPoint(at.x(), at.y() < viewport->height() / 2 ? viewport->height() - 4 : 4), at}) {
+        QMouseEvent move(QEvent::MouseMove, p, viewport->mapToGlobal(p), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+    }
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+    QTRY_VERIFY(!view->isVisible());
+}
+
+void TestResistorPage::clickCheckBox() {
+    QCheckBox *box = m_window->CheckBox1;
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+}
+
+QColor TestResistorPage::bandPixel(TShape *band) const {
+    const QImage page = m_window->TabSheet1->grab().toImage();
+    return page.pixelColor(band->geometry().center());
+}
+
+// --- Layout of the two modes ------------------------------------------------
+
+void TestResistorPage::layout_data() {
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QPoint>("position");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<QString>("hint");
+    // Four bands at start; each click on the check box switches.
+    for (int clicks : {0, 2}) {
+        const QByteArray tag = clicks ? "four again: " : "start: ";
+        QTest::newRow(tag + "ComboBox1")
+            << clicks << "ComboBox1" << QPoint(48, 44) << true << "Couleur du 1er anneau";
+        QTest::newRow(tag + "ComboBox2")
+            << clicks << "ComboBox2" << QPoint(32, 68) << true << "Couleur du 2ème anneau";
+        QTest::newRow(tag + "ComboBox3")
+            << clicks << "ComboBox3" << QPoint(32, 100) << false << "Couleur du 3ème anneau";
+        QTest::newRow(tag + "ComboBox4")
+            << clicks << "ComboBox4" << QPoint(32, 100) << true << "Couleur du 3ème anneau";
+        QTest::newRow(tag + "ComboBox5")
+            << clicks << "ComboBox5" << QPoint(32, 132) << true << "Couleur du 4ème anneau";
+        QTest::newRow(tag + "Shape4")
+            << clicks << "Shape4" << QPoint(320, 152) << false << "Anneau noire";
+        QTest::newRow(tag + "Shape5")
+            << clicks << "Shape5" << QPoint(320, 152) << true << "Anneau orange";
+        QTest::newRow(tag + "Shape8")
+            << clicks << "Shape8" << QPoint(360, 152) << true << "Anneau doré";
+    }
+    for (int clicks : {1, 3}) {
+        const QByteArray tag = clicks == 1 ? "five: " : "five again: ";
+        QTest::newRow(tag + "ComboBox3")
+            << clicks << "ComboBox3" << QPoint(32, 100) << true << "Couleur du 3ème anneau";
+        QTest::newRow(tag + "ComboBox4")
+            << clicks << "ComboBox4" << QPoint(32, 132) << true << "Couleur du 4ème anneau";
+        QTest::newRow(tag + "ComboBox5")
+            << clicks << "ComboBox5" << QPoint(32, 164) << true << "Couleur du 5ème anneau";
+        QTest::newRow(tag + "Shape4")
+            << clicks << "Shape4" << QPoint(320, 152) << true << "Anneau noire";
+        QTest::newRow(tag + "Shape5")
+            << clicks << "Shape5" << QPoint(336, 152) << true << "Anneau orange";
+    }
+}
+
+void TestResistorPage::layout() {
+    QFETCH(int, clicks);
+    QFETCH(QString, name);
+    QFETCH(QPoint, position);
+    QFETCH(bool, shown);
+    QFETCH(QString, hint);
+    for (int i = 0; i < clicks; ++i)
+        clickCheckBox();
+    QCOMPARE(m_window->CheckBox1->isChecked(), clicks % 2 == 1);
+    auto *w = control<QWidget>(name);
+    QCOMPARE(w->pos(), position);
+    QCOMPARE(w->isVisible(), shown);
+    QCOMPARE(tk::hint(w), hint);
+}
+
+// --- Value line and bands for a mode --------------------------------------------
+
+void TestResistorPage::valueLine_data() {
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QColor>("multiplierBand");
+    QTest::newRow("start") << 0 << "Valeur = 12 K" << Orange;
+    QTest::newRow("five bands") << 1 << "Valeur = 120 K" << Orange;
+    QTest::newRow("back to four") << 2 << "Valeur = 12 K" << Orange;
+    QTest::newRow("five again") << 3 << "Valeur = 120 K" << Orange;
+}
+
+void TestResistorPage::valueLine() {
+    QFETCH(int, clicks);
+    QFETCH(QString, value);
+    QFETCH(QColor, multiplierBand);
+    for (int i = 0; i < clicks; ++i)
+        clickCheckBox();
+    QCOMPARE(m_window->Label1->text(), value);
+    QCOMPARE(m_window->Label2->text(), QStringLiteral("Ω"));
+    QCOMPARE(m_window->Label3->text(), QStringLiteral("- tolérance ±5%"));
+    QCOMPARE(bandPixel(m_window->Shape2), Maroon);
+    QCOMPARE(bandPixel(m_window->Shape3), Red);
+    QCOMPARE(bandPixel(m_window->Shape5), multiplierBand);
+    QCOMPARE(bandPixel(m_window->Shape8), Gold);
+    if (clicks % 2)
+        QCOMPARE(bandPixel(m_window->Shape4), Black);
+    // Each band has its one-pixel black outline, its colour starting right inside.
+    const QImage page = m_window->TabSheet1->grab().toImage();
+    const QRect band = m_window->Shape2->geometry();
+    QCOMPARE(page.pixelColor(band.left(), band.center().y()), Black);
+    QCOMPARE(page.pixelColor(band.left() + 1, band.center().y()), Maroon);
+    QCOMPARE(page.pixelColor(band.right() - 1, band.top() + 1), Maroon);
+    QCOMPARE(page.pixelColor(band.right(), band.top() + 1), Black);
+}
+
+// --- The lists' entries -----------------------------------------------------------
+
+void TestResistorPage::entries_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QString>("firstSpoken");
+    QTest::addColumn<QString>("lastSpoken");
+    const QStringList digits = {"0",     "128",      "255",     "33023",   "65535",
+                                "32768", "16711680", "8388736", "8421504", "16777215"};
+    QTest::newRow("first digit: nine, brown to white")
+        << "ComboBox1" << digits.mid(1) << "Anneau marron"
+        << "Anneau blanc";
+    for (const char *name : {"ComboBox2", "ComboBox3", "ComboBox4"})
+        QTest::newRow(name) << name << digits << "Anneau noire"
+                            << "Anneau blanc";
+    QTest::newRow("tolerance: seven, silver to violet")
+        << "ComboBox5"
+        << QStringList{"12632256", "9882571", "128", "255", "32768", "16711680", "8388736"}
+        << "Anneau argent"
+        << "Anneau violet";
+}
+
+void TestResistorPage::entries() {
+    QFETCH(QString, name);
+    QFETCH(QStringList, texts);
+    QFETCH(QString, firstSpoken);
+    QFETCH(QString, lastSpoken);
+    auto *list = control<TColourComboBox>(name);
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i)
+        shown << list->itemText(i);
+    QCOMPARE(shown, texts);
+    QCOMPARE(list->entryAccessibleText(0), firstSpoken);
+    QCOMPARE(list->entryAccessibleText(list->count() - 1), lastSpoken);
+    QCOMPARE(list->isEditable(), false);
+    QCOMPARE(list->maxVisibleItems(), 11);
+    // The open list shows every entry, each 16 pixels high.
+    list->showPopup();
+    QAbstractItemView *view = list->view();
+    QTRY_VERIFY(view->isVisible());
+    for (int i = 0; i < list->count(); ++i)
+        QCOMPARE(view->visualRect(list->model()->index(i, 0)).height(), 16);
+    QVERIFY(view->viewport()->height() >= 16 * list->count());
+    list->hidePopup();
+}
+
+// --- Selections by the user --------------------------------------------------------
+
+void TestResistorPage::mouseSelection_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("tolerance");
+    QTest::addColumn<QString>("band");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QString>("ringName");
+    const QString five = QStringLiteral("- tolérance ±5%");
+    QTest::newRow("first digit yellow")
+        << "ComboBox1" << 3 << "Valeur = 42 K" << five << "Shape2" << Yellow << "Anneau jaune";
+    QTest::newRow("second digit violet")
+        << "ComboBox2" << 7 << "Valeur = 17 K" << five << "Shape3" << Violet << "Anneau violet";
+    QTest::newRow("multiplier black")
+        << "ComboBox4" << 0 << "Valeur = 12 " << five << "Shape5" << Black << "Anneau noire";
+    QTest::newRow("multiplier red")
+        << "ComboBox4" << 2 << "Valeur = 1,2 K" << five << "Shape5" << Red << "Anneau rouge";
+    QTest::newRow("multiplier green")
+        << "ComboBox4" << 5 << "Valeur = 1,2 M" << five << "Shape5" << Green << "Anneau vert";
+    QTest::newRow("multiplier white")
+        << "ComboBox4" << 9 << "Valeur = 12 G" << five << "Shape5" << White << "Anneau blanc";
+    QTest::newRow("tolerance blue") << "ComboBox5" << 5 << "Valeur = 12 K"
+                                    << "- tolérance ±0,25%"
+                                    << "Shape8" << Blue << "Anneau bleu";
+    QTest::newRow("tolerance silver") << "ComboBox5" << 0 << "Valeur = 12 K"
+                                      << "- tolérance ±10%"
+                                      << "Shape8" << Silver << "Anneau argent";
+}
+
+void TestResistorPage::mouseSelection() {
+    QFETCH(QString, list);
+    QFETCH(int, entry);
+    QFETCH(QString, value);
+    QFETCH(QString, tolerance);
+    QFETCH(QString, band);
+    QFETCH(QColor, colour);
+    QFETCH(QString, ringName);
+    auto *combo = control<TColourComboBox>(list);
+    pick(combo, entry);
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(combo->currentIndex(), entry);
+    QCOMPARE(m_window->Label1->text(), value);
+    QCOMPARE(m_window->Label3->text(), tolerance);
+    auto *shape = control<TShape>(band);
+    QCOMPARE(bandPixel(shape), colour);
+    QCOMPARE(tk::hint(shape), ringName);
+}
+
+void TestResistorPage::keySelection_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("tolerance");
+    const QString five = QStringLiteral("- tolérance ±5%");
+    QTest::newRow("second digit Down")
+        << "ComboBox2" << int(Qt::Key_Down) << 3 << "Valeur = 13 K" << five;
+    QTest::newRow("second digit Up")
+        << "ComboBox2" << int(Qt::Key_Up) << 1 << "Valeur = 11 K" << five;
+    QTest::newRow("second digit Home")
+        << "ComboBox2" << int(Qt::Key_Home) << 0 << "Valeur = 10 K" << five;
+    QTest::newRow("second digit End")
+        << "ComboBox2" << int(Qt::Key_End) << 9 << "Valeur = 19 K" << five;
+    QTest::newRow("first digit End")
+        << "ComboBox1" << int(Qt::Key_End) << 8 << "Valeur = 92 K" << five;
+    QTest::newRow("first digit Home, already first")
+        << "ComboBox1" << int(Qt::Key_Home) << 0 << "Valeur = 12 K" << five;
+    QTest::newRow("multiplier Down")
+        << "ComboBox4" << int(Qt::Key_Down) << 4 << "Valeur = 120 K" << five;
+    QTest::newRow("multiplier Up")
+        << "ComboBox4" << int(Qt::Key_Up) << 2 << "Valeur = 1,2 K" << five;
+    QTest::newRow("tolerance End") << "ComboBox5" << int(Qt::Key_End) << 6 << "Valeur = 12 K"
+                                   << "- tolérance ±0,1%";
+    QTest::newRow("tolerance Up") << "ComboBox5" << int(Qt::Key_Up) << 0 << "Valeur = 12 K"
+                                  << "- tolérance ±10%";
+}
+
+void TestResistorPage::keySelection() {
+    QFETCH(QString, list);
+    QFETCH(int, key);
+    QFETCH(int, index);
+    QFETCH(QString, value);
+    QFETCH(QString, tolerance);
+    auto *combo = control<TColourComboBox>(list);
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key(key));
+    QCOMPARE(combo->currentIndex(), index);
+    QVERIFY(!combo->view()->isVisible());
+    QCOMPARE(m_window->Label1->text(), value);
+    QCOMPARE(m_window->Label3->text(), tolerance);
+}
+
+void TestResistorPage::selectionFromCodeRunsNoHandler_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("band");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("first digit") << "ComboBox1"
+                                 << "Shape2" << Maroon;
+    QTest::newRow("second digit") << "ComboBox2"
+                                  << "Shape3" << Red;
+    QTest::newRow("multiplier") << "ComboBox4"
+                                << "Shape5" << Orange;
+    QTest::newRow("tolerance") << "ComboBox5"
+                               << "Shape8" << Gold;
+}
+
+void TestResistorPage::selectionFromCodeRunsNoHandler() {
+    QFETCH(QString, list);
+    QFETCH(QString, band);
+    QFETCH(QColor, colour);
+    control<TColourComboBox>(list)->setCurrentIndex(5);
+    QCOMPARE(m_window->Label1->text(), QStringLiteral("Valeur = 12 K"));
+    QCOMPARE(m_window->Label3->text(), QStringLiteral("- tolérance ±5%"));
+    QCOMPARE(bandPixel(control<TShape>(band)), colour);
+}
+
+void TestResistorPage::thirdDigitDoesNotComeBack() {
+    clickCheckBox();
+    pick(m_window->ComboBox3, 2);
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(m_window->Label1->text(), QStringLiteral("Valeur = 122 K"));
+    QCOMPARE(bandPixel(m_window->Shape4), Red);
+    clickCheckBox();
+    QCOMPARE(m_window->Label1->text(), QStringLiteral("Valeur = 12 K"));
+    clickCheckBox();
+    QCOMPARE(m_window->ComboBox3->currentIndex(), 0);
+    QCOMPARE(m_window->Label1->text(), QStringLiteral("Valeur = 120 K"));
+    QCOMPARE(bandPixel(m_window->Shape4), Black);
+    QCOMPARE(tk::hint(m_window->Shape4), QStringLiteral("Anneau noire"));
+}
+
+void TestResistorPage::toleranceChangeKeepsValueText_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("tolerance");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("silver") << 0 << "- tolérance ±10%" << Silver;
+    QTest::newRow("brown") << 2 << "- tolérance ±1%" << Maroon;
+    QTest::newRow("red") << 3 << "- tolérance ±2%" << Red;
+    QTest::newRow("green") << 4 << "- tolérance ±0,5%" << Green;
+    QTest::newRow("violet") << 6 << "- tolérance ±0,1%" << Violet;
+}
+
+void TestResistorPage::toleranceChangeKeepsValueText() {
+    QFETCH(int, entry);
+    QFETCH(QString, tolerance);
+    QFETCH(QColor, colour);
+    const QString value = m_window->Label1->text();
+    const QRect before[] = {m_window->Label1->geometry(), m_window->Label2->geometry(),
+                            m_window->Label3->geometry()};
+    pick(m_window->ComboBox5, entry);
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(m_window->Label1->text(), value);
+    QCOMPARE(m_window->Label3->text(), tolerance);
+    QCOMPARE(m_window->Label1->geometry(), before[0]);
+    QCOMPARE(m_window->Label2->geometry(), before[1]);
+    QCOMPARE(m_window->Label3->pos(), before[2].topLeft());
+    QCOMPARE(bandPixel(m_window->Shape8), colour);
+}
+
+// --- The value line keeps its gaps, however long the text --------------------------
+
+void TestResistorPage::valueLineGaps_data() {
+    QTest::addColumn<bool>("five");
+    QTest::addColumn<QList<int>>("entries"); // first, second, [third,] multiplier
+    QTest::addColumn<QString>("value");
+    QTest::newRow("short, trailing blank") << false << QList<int>{1, 2, 0} << "Valeur = 22 ";
+    QTest::newRow("four bands x10") << false << QList<int>{3, 7, 1} << "Valeur = 470";
+    QTest::newRow("comma") << false << QList<int>{0, 0, 2} << "Valeur = 1,0 K";
+    QTest::newRow("five bands, comma") << true << QList<int>{0, 0, 0, 1} << "Valeur = 1,00 K";
+    QTest::newRow("longest") << true << QList<int>{8, 9, 9, 9} << "Valeur = 999 G";
+    QTest::newRow("five bands x1") << true << QList<int>{2, 3, 0, 0} << "Valeur = 330 ";
+}
+
+void TestResistorPage::valueLineGaps() {
+    QFETCH(bool, five);
+    QFETCH(QList<int>, entries);
+    QFETCH(QString, value);
+    if (five)
+        clickCheckBox();
+    QList<TColourComboBox *> lists{m_window->ComboBox1, m_window->ComboBox2};
+    if (five)
+        lists << m_window->ComboBox3;
+    lists << m_window->ComboBox4;
+    for (int i = 0; i < entries.size(); ++i) {
+        pick(lists[i], entries[i]);
+        if (QTest::currentTestFailed())
+            return;
+    }
+    TLabel *value1 = m_window->Label1;
+    TLabel *ohm = m_window->Label2;
+    TLabel *tolerance = m_window->Label3;
+    QCOMPARE(value1->text(), value);
+    QCOMPARE(value1->width(), value1->fontMetrics().horizontalAdvance(value));
+    QCOMPARE(ohm->width(), ohm->fontMetrics().horizontalAdvance(QStringLiteral("Ω")));
+    QCOMPARE(ohm->x(), value1->x() + value1->width() + 1);
+    QCOMPARE(tolerance->x(), ohm->x() + ohm->width() + 4);
+    QCOMPARE(ohm->y(), value1->y());
+    QCOMPARE(tolerance->y(), value1->y());
+    QVERIFY(value1->font().bold());
+    QCOMPARE(value1->font().pixelSize(), 13);
+    QCOMPARE(ohm->font(), value1->font());
+}
+
+// --- Swatches in the closed and the open list ----------------------------------------
+
+void TestResistorPage::swatches_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("first digit brown") << "ComboBox1" << 0 << Maroon;
+    QTest::newRow("first digit white") << "ComboBox1" << 8 << White;
+    QTest::newRow("second digit orange") << "ComboBox2" << 3 << Orange;
+    QTest::newRow("multiplier blue") << "ComboBox4" << 6 << Blue;
+    QTest::newRow("tolerance gold") << "ComboBox5" << 1 << Gold;
+    QTest::newRow("tolerance violet") << "ComboBox5" << 6 << Violet;
+}
+
+void TestResistorPage::swatches() {
+    QFETCH(QString, list);
+    QFETCH(int, entry);
+    QFETCH(QColor, colour);
+    auto *combo = control<TColourComboBox>(list);
+
+    combo->showPopup();
+    QAbstractItemView *view = combo->view();
+    QTRY_VERIFY(view->isVisible());
+    const QRect item = view->visualRect(combo->model()->index(entry, 0));
+    const QImage open = view->viewport()->grab().toImage();
+    QCOMPARE(item.height(), 16);
+    QCOMPARE(open.pixelColor(item.center()), colour);
+    QCOMPARE(open.pixelColor(item.left() + 2, item.top() + 2), colour);
+    QCOMPARE(open.pixelColor(item.left() + 1, item.top() + 1), White);
+    QCOMPARE(open.pixelColor(item.right() - 1, item.bottom() - 1), White);
+    QCOMPARE(open.pixelColor(item.right() - 2, item.bottom() - 2), colour);
+    combo->hidePopup();
+
+    combo->setCurrentIndex(entry);
+    const QRect current = combo->editItemRect();
+    const QImage closed = combo->grab().toImage();
+    QCOMPARE(current.height(), 16);
+    QCOMPARE(closed.pixelColor(current.center()), colour);
+    QCOMPARE(closed.pixelColor(current.topLeft() + QPoint(2, 2)), colour);
+    QCOMPARE(closed.pixelColor(current.topLeft() + QPoint(1, 1)), White);
+}
+
+// --- Hints -------------------------------------------------------------------------------
+
+void TestResistorPage::statusBarHint_data() {
+    QTest::addColumn<QPoint>("at"); // on the page
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("first band") << QPoint(292, 170) << "Anneau marron";
+    QTest::newRow("second band") << QPoint(308, 160) << "Anneau rouge";
+    QTest::newRow("multiplier band at start") << QPoint(324, 180) << "Anneau orange";
+    QTest::newRow("tolerance band") << QPoint(364, 172) << "Anneau doré";
+    QTest::newRow("body") << QPoint(390, 172) << "";
+    QTest::newRow("lead") << QPoint(260, 173) << "";
+    QTest::newRow("value text") << QPoint(240, 60) << "Valeur et tolérance de la résistance";
+    QTest::newRow("group box") << QPoint(460, 100) << "Valeur et tolérance de la résistance";
+    QTest::newRow("first list") << QPoint(60, 55) << "Couleur du 1er anneau";
+    QTest::newRow("multiplier list") << QPoint(60, 118) << "Couleur du 3ème anneau";
+    QTest::newRow("check box") << QPoint(60, 24) << "Bascule quatre ou cinq anneaux";
+    QTest::newRow("panel") << QPoint(100, 200) << "";
+}
+
+void TestResistorPage::statusBarHint() {
+    QFETCH(QPoint, at);
+    QFETCH(QString, hint);
+    TPrincipale *w = m_window.get();
+    // From somewhere with another hint, so that the text really changes.
+    QTest::mouseMove(w->windowHandle(), w->TabSheet1->mapTo(w, QPoint(60, 55)));
+    QTest::mouseMove(w->windowHandle(), w->TabSheet1->mapTo(w, QPoint(292, 170)));
+    QTest::mouseMove(w->windowHandle(), w->TabSheet1->mapTo(w, at));
+    QCOMPARE(w->StatusBar->panelText(1), hint);
+}
+
+void TestResistorPage::tooltips_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("tip");
+    QTest::newRow("tolerance band") << "Shape8"
+                                    << "Anneau doré";
+    QTest::newRow("multiplier band") << "Shape5"
+                                     << "Anneau orange";
+    QTest::newRow("list") << "ComboBox2"
+                          << "Couleur du 2ème anneau";
+    QTest::newRow("group box") << "GroupBox1"
+                               << "Valeur et tolérance de la résistance";
+    QTest::newRow("body: no hint") << "Shape1"
+                                   << "";
+    QTest::newRow("check box: hint without tooltip") << "CheckBox1"
+                                                     << "";
+}
+
+void TestResistorPage::tooltips() {
+    QFETCH(QString, name);
+    QFETCH(QString, tip);
+    auto *w = control<QWidget>(name);
+    QToolTip::hideText();
+    QHelpEvent event(QEvent::ToolTip, QPoint(3, 3), w->mapToGlobal(QPoint(3, 3)));
+    QApplication::sendEvent(w, &event);
+    QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), tip);
+    QToolTip::hideText();
+}
+
+// --- Keyboard order ------------------------------------------------------------------
+
+void TestResistorPage::tabOrder_data() {
+    QTest::addColumn<bool>("five");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("four bands") << false
+                                << QStringList{"ComboBox1", "ComboBox2", "ComboBox4", "ComboBox5",
+                                               "CheckBox1"};
+    QTest::newRow("five bands") << true << QStringList{"ComboBox1", "ComboBox2", "ComboBox3",
+                                                       "ComboBox4", "ComboBox5", "CheckBox1"};
+}
+
+void TestResistorPage::tabOrder() {
+    QFETCH(bool, five);
+    QFETCH(QStringList, order);
+    if (five)
+        clickCheckBox();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_window->ComboBox1->setFocus(Qt::TabFocusReason);
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, order);
+}
+
+// --- Screen readers ------------------------------------------------------------------
+
+void TestResistorPage::accessibility_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<int>("key"); // pressed on the list first; 0 for none
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("band");
+    QTest::newRow("multiplier at start") << "ComboBox4" << 0 << "Anneau orange"
+                                         << "33023"
+                                         << "Shape5";
+    QTest::newRow("multiplier after Down") << "ComboBox4" << int(Qt::Key_Down) << "Anneau jaune"
+                                           << "65535"
+                                           << "Shape5";
+    QTest::newRow("tolerance at start") << "ComboBox5" << 0 << "Anneau doré"
+                                        << "9882571"
+                                        << "Shape8";
+    QTest::newRow("first digit after End") << "ComboBox1" << int(Qt::Key_End) << "Anneau blanc"
+                                           << "16777215"
+                                           << "Shape2";
+}
+
+void TestResistorPage::accessibility() {
+    QFETCH(QString, list);
+    QFETCH(int, key);
+    QFETCH(QString, name);
+    QFETCH(QString, value);
+    QFETCH(QString, band);
+    auto *combo = control<TColourComboBox>(list);
+    if (key) {
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key(key));
+    }
+    QCOMPARE(combo->currentText(), value);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(combo);
+    QVERIFY(iface);
+    QCOMPARE(iface->role(), QAccessible::ComboBox);
+    QCOMPARE(iface->text(QAccessible::Name), name);
+    QCOMPARE(iface->text(QAccessible::Value), name);
+    QCOMPARE(iface->text(QAccessible::Description), tk::hint(combo));
+    // Each entry of the open list speaks its colour too.
+    QCOMPARE(iface->childCount(), 1);
+    QAccessibleInterface *entries = iface->child(0);
+    QVERIFY(entries);
+    QCOMPARE(entries->childCount(), combo->count());
+    QAccessibleInterface *current = entries->child(combo->currentIndex());
+    QVERIFY(current);
+    QCOMPARE(current->text(QAccessible::Name), name);
+
+    QAccessibleInterface *shape = QAccessible::queryAccessibleInterface(control<TShape>(band));
+    QVERIFY(shape);
+    QCOMPARE(shape->role(), QAccessible::Graphic);
+    QCOMPARE(shape->text(QAccessible::Name), name);
+
+    QAccessibleInterface *ohm = QAccessible::queryAccessibleInterface(m_window->Label2);
+    QCOMPARE(ohm->text(QAccessible::Name), QStringLiteral("ohm"));
+    QAccessibleInterface *body = QAccessible::queryAccessibleInterface(m_window->Shape1);
+    QCOMPARE(body->text(QAccessible::Name), QString());
+}
+
+// --- A selection change repaints only what changed ----------------------------------
+
+void TestResistorPage::repaintsOnlyWhatChanged_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QStringList>("changed");
+    QTest::newRow("second digit, same width")
+        << "ComboBox2" << QStringList{"ComboBox2", "Shape3", "Label1"};
+    QTest::newRow("tolerance") << "ComboBox5" << QStringList{"ComboBox5", "Shape8", "Label3"};
+    QTest::newRow("multiplier, longer text")
+        << "ComboBox4" << QStringList{"ComboBox4", "Shape5", "Label1", "Label2", "Label3"};
+}
+
+void TestResistorPage::repaintsOnlyWhatChanged() {
+    QFETCH(QString, list);
+    QFETCH(QStringList, changed);
+    auto *combo = control<TColourComboBox>(list);
+    combo->setFocus();
+    QTest::qWait(20);
+    // Where the changed controls were and are: nothing else may be painted.
+    QRegion allowed;
+    auto addPlaces = [&] {
+        for (const QString &name : changed) {
+            QWidget *w = control<QWidget>(name);
+            allowed += QRect(w->mapTo(m_window.get(), QPoint(0, 0)), w->size());
+        }
+    };
+    addPlaces();
+    PaintRecorder recorder(m_window.get());
+    QTest::keyClick(combo, Qt::Key_Down);
+    QTest::qWait(20);
+    addPlaces();
+
+    QStringList painted;
+    for (const auto &[widget, region] : recorder.paints) {
+        if (widget == m_window->StatusBar || m_window->StatusBar->isAncestorOf(widget))
+            continue; // the clock
+        QVERIFY2((region - allowed).isEmpty(), qPrintable(widget->objectName()));
+        // Besides the changed controls, only what lies beneath them: their parents.
+        const bool beneath = std::any_of(changed.begin(), changed.end(), [&](const QString &n) {
+            return widget->isAncestorOf(control<QWidget>(n));
+        });
+        QVERIFY2(beneath || changed.contains(widget->objectName()),
+                 qPrintable(widget->objectName()));
+        if (changed.contains(widget->objectName())) {
+            QVERIFY2(!painted.contains(widget->objectName()), qPrintable(widget->objectName()));
+            painted << widget->objectName();
+        }
+    }
+    painted.sort();
+    changed.sort();
+    QCOMPARE(painted, changed);
+}
+
+int main(int argc, char **argv) {
+    TApplication app(argc, argv);
+    app.setTitle(QStringLiteral("Chromohm 1.0"));
+    app.setHelpFile(QStringLiteral("Chromohm.hlp"));
+    TestResistorPage test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_resistorpage.moc"
