@@ -51,7 +51,6 @@ public:
     TSpeedItem *BarreAide = nullptr;
     TSpeedItem *BarreApropos = nullptr;
     TSpeedItem *BarreQuitter = nullptr;
-    QWidget *ToolbarPlace = nullptr; // holds the bar's place until the bar exists
 
     QTabWidget *PageControl1 = nullptr;
     QWidget *TabSheet1 = nullptr;

@@ -1,0 +1,104 @@
+#include "toolbar/tglyphstrip.h"
+
+#include <QPainter>
+
+void TGlyphStrip::setGlyph(const QImage &strip) {
+    m_strip = strip;
+    clearCache();
+    if (strip.isNull())
+        return;
+    // A monochrome bitmap keeps white as its background.
+    m_transparent =
+        strip.depth() == 1 ? QColor(Qt::white) : strip.pixelColor(0, strip.height() - 1);
+    if (strip.height() > 0 && strip.width() % strip.height() == 0) {
+        const int count = strip.width() / strip.height();
+        m_numGlyphs = count < 6 ? count : 1;
+    }
+}
+
+void TGlyphStrip::setNumGlyphs(int count) {
+    if (count <= 0)
+        return;
+    m_numGlyphs = std::min(count, MaxGlyphs);
+    clearCache();
+}
+
+QSize TGlyphStrip::glyphSize() const {
+    if (m_strip.isNull())
+        return {0, 0};
+    return {m_strip.width() / m_numGlyphs, m_strip.height()};
+}
+
+void TGlyphStrip::clearCache() {
+    m_cache.fill(-1);
+    m_images.clear();
+}
+
+const QImage &TGlyphStrip::image(State state, const QPalette &palette) {
+    if (m_cache[state] < 0) {
+        m_images.append(makeImage(state, palette));
+        m_cache[state] = int(m_images.size()) - 1;
+    }
+    return m_images[m_cache[state]];
+}
+
+QImage TGlyphStrip::cutImage(int index) const {
+    const QSize size = glyphSize();
+    QImage image = m_strip.copy(index * size.width(), 0, size.width(), size.height())
+                       .convertToFormat(QImage::Format_ARGB32);
+    // Only the exact transparent colour lets the background through.
+    const QRgb key = m_transparent.rgb() & 0xFFFFFF;
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if ((line[x] & 0xFFFFFF) == key)
+                line[x] = 0;
+    }
+    return image;
+}
+
+QImage TGlyphStrip::makeImage(State state, const QPalette &palette) const {
+    if (m_strip.isNull())
+        return {};
+    if (state < m_numGlyphs)
+        return cutImage(state);
+    QImage source = cutImage(0);
+    if (state == Disabled) {
+        // Embossed: the glyph's shape in highlight, and again in shadow one pixel
+        // up-left; the face around it stays see-through.
+        QImage out(source.size(), QImage::Format_ARGB32);
+        out.fill(Qt::transparent);
+        QImage shape(source.size(), QImage::Format_ARGB32);
+        auto paintShape = [&](const QColor &colour, int offset) {
+            shape.fill(colour);
+            QPainter sp(&shape);
+            sp.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+            sp.drawImage(0, 0, source);
+            sp.end();
+            QPainter op(&out);
+            op.drawImage(offset, offset, shape);
+        };
+        paintShape(palette.color(QPalette::Light), 1);
+        paintShape(palette.color(QPalette::Dark), 0);
+        return out;
+    }
+    if (state == Inactive) {
+        // Greyed: black, white and the see-through pixels stay, navy turns black,
+        // and the rest becomes shadow or face by its brightness.
+        const QRgb shadow = palette.color(QPalette::Dark).rgb();
+        const QRgb face = palette.color(QPalette::Button).rgb();
+        for (int y = 0; y < source.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(source.scanLine(y));
+            for (int x = 0; x < source.width(); ++x) {
+                const QRgb p = line[x];
+                if (qAlpha(p) == 0 || (p & 0xFFFFFF) == 0 || (p & 0xFFFFFF) == 0xFFFFFF)
+                    continue;
+                if ((p & 0xFFFFFF) == 0x000080)
+                    line[x] = qRgb(0, 0, 0);
+                else
+                    line[x] = qRed(p) + qGreen(p) + qBlue(p) <= 384 ? shadow : face;
+            }
+        }
+    }
+    return source;
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The glyph of a toolbar button: a strip of up to five images side by side (up,
+// disabled, down, exclusive, inactive), the colour that stays transparent, and the
+// per-state images made from the strip on first need.
+
+#include <QColor>
+#include <QImage>
+#include <QPalette>
+#include <array>
+
+class TGlyphStrip {
+public:
+    enum State { Up = 0, Disabled = 1, Down = 2, Exclusive = 3, Inactive = 4 };
+    static constexpr int MaxGlyphs = 5;
+
+    void setGlyph(const QImage &strip);
+    QImage glyph() const { return m_strip; }
+    bool isEmpty() const { return m_strip.isNull(); }
+
+    int NumGlyphs() const { return m_numGlyphs; }
+    void setNumGlyphs(int count);
+
+    QColor transparentColor() const { return m_transparent; }
+    // The size of one image of the strip; empty without a glyph.
+    QSize glyphSize() const;
+
+    // The image for a state, with the transparent colour's pixels see-through.
+    const QImage &image(State state, const QPalette &palette);
+    // Forgets the per-state images (new glyph, count or system colours).
+    void clearCache();
+    bool isCached(State state) const { return m_cache[state] >= 0; }
+
+private:
+    QImage makeImage(State state, const QPalette &palette) const;
+    QImage cutImage(int index) const;
+
+    QImage m_strip;
+    int m_numGlyphs = 1;
+    QColor m_transparent;
+    std::array<int, MaxGlyphs> m_cache{-1, -1, -1, -1, -1};
+    QList<QImage> m_images;
+};

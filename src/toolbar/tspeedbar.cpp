@@ -1,0 +1,490 @@
+#include "toolbar/tspeedbar.h"
+
+#include "toolbar/espeedbarerror.h"
+#include "toolbar/tdragframe.h"
+#include "toolbar/tspeedbarbutton.h"
+#include "toolbar/tspeedbarbuttonaccessible.h"
+#include "toolbar/tspeedbarsection.h"
+#include "toolbar/tspeeditem.h"
+#include "toolkit/resources.h"
+#include "toolkit/tapplication.h"
+#include "toolkit/tbevelpanel.h"
+
+#include <QAccessible>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+constexpr int BevelWidth = 1;
+
+bool isHorizontalEdge(tk::Align a) {
+    return a == tk::Align::Top || a == tk::Align::Bottom;
+}
+bool isVerticalEdge(tk::Align a) {
+    return a == tk::Align::Left || a == tk::Align::Right;
+}
+bool isEdge(tk::Align a) {
+    return isHorizontalEdge(a) || isVerticalEdge(a);
+}
+
+// Edges in the order the window places its children.
+int edgeRank(tk::Align a) {
+    switch (a) {
+    case tk::Align::Top:
+        return 0;
+    case tk::Align::Bottom:
+        return 1;
+    case tk::Align::Left:
+        return 2;
+    case tk::Align::Right:
+        return 3;
+    default:
+        return 4;
+    }
+}
+
+// What every bar shares: the drag cursor and the accessibility of the buttons.
+void registerOnce() {
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    if (qobject_cast<TApplication *>(QCoreApplication::instance()))
+        Application()->setCursor(TSpeedBar::DragCursor, tk::loadCursor(QStringLiteral("SB_DRAG")));
+    QAccessible::installFactory(&TSpeedbarButtonAccessible::factory);
+}
+
+// Keeps the window from re-placing its children until the scope ends, then
+// re-places them once.
+class AlignSuspension {
+public:
+    explicit AlignSuspension(QWidget *parent)
+        : m_host(parent ? tk::AlignHost::of(parent) : nullptr) {
+        if (m_host)
+            m_host->suspend();
+    }
+    ~AlignSuspension() {
+        if (m_host)
+            m_host->resume();
+    }
+    AlignSuspension(const AlignSuspension &) = delete;
+    AlignSuspension &operator=(const AlignSuspension &) = delete;
+
+private:
+    tk::AlignHost *m_host;
+};
+
+} // namespace
+
+TSpeedBar::TSpeedBar(QWidget *parent) : QWidget(parent) {
+    registerOnce();
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(QStringLiteral("Barre d'outils"));
+    m_offsetHorz = m_offsetVert = minimumOffset();
+    resize(width(), 2 * minimumOffset() + m_btnHeight);
+    tk::setAlign(this, tk::Align::Top);
+}
+
+TSpeedBar::~TSpeedBar() {
+    delete m_frame;
+    const QList<TSpeedbarSection *> sections = m_sections;
+    m_sections.clear();
+    for (TSpeedbarSection *section : sections) {
+        section->m_bar = nullptr;
+        delete section;
+    }
+}
+
+// --- Options and sizes -----------------------------------------------------------
+
+int TSpeedBar::minimumOffset() const {
+    // BorderWidth 0, one raised outer bevel, no inner bevel.
+    return (m_options.testFlag(sbFlatBtns) ? 0 : 2) + BevelWidth;
+}
+
+void TSpeedBar::setOptions(TSpeedbarOptions options) {
+    const bool flatChanged = (options ^ m_options).testFlag(sbFlatBtns);
+    m_options = options;
+    for (TSpeedItem *item : allItems())
+        applyButtonSettings(item);
+    if (flatChanged)
+        raiseOffsetsToMinimum();
+    update();
+}
+
+void TSpeedBar::applyButtonSettings(TSpeedItem *item) const {
+    TSpeedbarButton *button = item->button();
+    button->setStyle(TSpeedbarButton::ButtonStyle::bsNew);
+    button->setFlat(m_options.testFlag(sbFlatBtns));
+    button->setTransparent(m_options.testFlag(sbTransparentBtns));
+    button->setGrayedInactive(m_options.testFlag(sbGrayedBtns));
+}
+
+void TSpeedBar::placeButton(TSpeedItem *item, QPoint pos) const {
+    // Across the bar a button never comes closer to the edge than the offset.
+    if (m_vertical)
+        pos.setX(std::max(pos.x(), m_offsetHorz));
+    else
+        pos.setY(std::max(pos.y(), m_offsetVert));
+    item->button()->setGeometry(QRect(pos, QSize(m_btnWidth, m_btnHeight)));
+}
+
+void TSpeedBar::raiseOffsetsToMinimum() {
+    const int minimum = minimumOffset();
+    if (m_offsetHorz < minimum)
+        setBtnOffsetHorz(minimum);
+    if (m_offsetVert < minimum)
+        setBtnOffsetVert(minimum);
+}
+
+void TSpeedBar::setBtnOffsetHorz(int offset) {
+    offset = std::max(offset, minimumOffset());
+    const int delta = offset - m_offsetHorz;
+    m_offsetHorz = offset;
+    for (TSpeedItem *item : allItems())
+        item->button()->move(item->button()->pos() + QPoint(delta, 0));
+}
+
+void TSpeedBar::setBtnOffsetVert(int offset) {
+    offset = std::max(offset, minimumOffset());
+    const int delta = offset - m_offsetVert;
+    m_offsetVert = offset;
+    for (TSpeedItem *item : allItems())
+        item->button()->move(item->button()->pos() + QPoint(0, delta));
+}
+
+void TSpeedBar::fitThickness() {
+    if (m_vertical)
+        resize(std::max(width(), 2 * m_offsetHorz + m_btnWidth), height());
+    else
+        resize(width(), std::max(height(), 2 * m_offsetVert + m_btnHeight));
+}
+
+void TSpeedBar::setBtnWidth(int width) {
+    m_btnWidth = width;
+    for (TSpeedItem *item : allItems())
+        item->button()->resize(m_btnWidth, m_btnHeight);
+    fitThickness();
+}
+
+void TSpeedBar::setBtnHeight(int height) {
+    m_btnHeight = height;
+    for (TSpeedItem *item : allItems())
+        item->button()->resize(m_btnWidth, m_btnHeight);
+    fitThickness();
+}
+
+void TSpeedBar::setWallpaper(const QPixmap &wallpaper) {
+    m_wallpaper = wallpaper;
+    update();
+    // Transparent buttons show the wallpaper too.
+    for (TSpeedItem *item : allItems())
+        item->button()->update();
+}
+
+// --- Alignment -------------------------------------------------------------------
+
+tk::Align TSpeedBar::Align() const {
+    return tk::alignOf(this);
+}
+
+void TSpeedBar::setAlign(tk::Align align) {
+    const tk::Align current = Align();
+    if (align == current)
+        return;
+    if (m_position == bpAuto && !isEdge(align))
+        throw ESpeedbarError(ESpeedbarError::AutoPositionMessage);
+    AlignSuspension suspension(parentWidget());
+    if ((isHorizontalEdge(current) && isVerticalEdge(align)) ||
+        (isVerticalEdge(current) && isHorizontalEdge(align)))
+        resize(height(), width());
+    const bool vertical = m_position == bpAuto ? isVerticalEdge(align) : m_vertical;
+    if (vertical != m_vertical) {
+        m_paintLock = true;
+        m_vertical = vertical;
+        std::swap(m_btnWidth, m_btnHeight);
+        std::swap(m_offsetHorz, m_offsetVert);
+        for (TSpeedItem *item : allItems()) {
+            const QPoint old = item->button()->pos();
+            placeButton(item, QPoint(old.y(), old.x()));
+        }
+        m_paintLock = false;
+        update();
+    }
+    tk::setAlign(this, align);
+}
+
+// --- Sections and items ------------------------------------------------------------
+
+TSpeedbarSection *TSpeedBar::FindSection(const QString &caption) const {
+    for (TSpeedbarSection *section : m_sections)
+        if (section->Caption() == caption)
+            return section;
+    return nullptr;
+}
+
+int TSpeedBar::sectionIndex(const TSpeedbarSection *section) const {
+    return int(m_sections.indexOf(const_cast<TSpeedbarSection *>(section)));
+}
+
+TSpeedbarSection *TSpeedBar::AddSection(const QString &caption) {
+    QString unique = caption;
+    for (int n = 1; FindSection(unique); ++n)
+        unique = caption + QStringLiteral(" (%1)").arg(n);
+    auto *section = new TSpeedbarSection(this);
+    section->m_caption = unique;
+    section->m_bar = this;
+    m_sections.append(section);
+    return section;
+}
+
+void TSpeedBar::RemoveSection(int index) {
+    if (index < 0 || index >= m_sections.size())
+        return;
+    delete m_sections.at(index);
+}
+
+void TSpeedBar::detachSection(TSpeedbarSection *section) {
+    m_sections.removeOne(section);
+}
+
+void TSpeedBar::AddItem(int sectionIndex, TSpeedItem *item) {
+    if (m_sections.isEmpty())
+        AddSection(QString());
+    const int index = std::clamp(sectionIndex, 0, int(m_sections.size()) - 1);
+    m_sections.at(index)->addItem(item);
+    applyButtonSettings(item);
+    if (!m_loading) {
+        placeButton(item, item->button()->pos());
+        item->updateButton();
+    }
+}
+
+void TSpeedBar::AddItem(const QString &sectionName, TSpeedItem *item) {
+    TSpeedbarSection *section = FindSection(sectionName);
+    AddItem(section ? sectionIndex(section) : 0, item);
+}
+
+void TSpeedBar::RemoveItem(TSpeedItem *item) {
+    if (TSpeedbarSection *section = item->Section(); section && section->SpeedBar() == this)
+        section->removeItem(item);
+}
+
+TSpeedItem *TSpeedBar::FindItem(const QString &name) const {
+    for (TSpeedItem *item : allItems())
+        if (item->objectName().compare(name, Qt::CaseInsensitive) == 0)
+            return item;
+    return nullptr;
+}
+
+int TSpeedBar::ItemsCount() const {
+    return int(allItems().size());
+}
+
+QList<TSpeedItem *> TSpeedBar::allItems() const {
+    QList<TSpeedItem *> items;
+    for (TSpeedbarSection *section : m_sections)
+        items += section->items();
+    return items;
+}
+
+void TSpeedBar::Loaded() {
+    m_loading = false;
+    raiseOffsetsToMinimum();
+    for (TSpeedItem *item : allItems()) {
+        placeButton(item, item->button()->pos());
+        item->updateButton();
+    }
+}
+
+void TSpeedBar::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::EnabledChange)
+        for (TSpeedItem *item : allItems())
+            item->updateButton();
+    QWidget::changeEvent(event);
+}
+
+// --- Painting ------------------------------------------------------------------
+
+QRect TSpeedBar::innerRect() const {
+    return rect().adjusted(BevelWidth, BevelWidth, -BevelWidth, -BevelWidth);
+}
+
+void TSpeedBar::paintBackground(QPainter &painter) const {
+    if (m_paintLock)
+        return;
+    painter.fillRect(rect(), palette().color(QPalette::Button));
+    TBevelPanel::drawBevel(painter, rect(), TBevelPanel::Bevel::Raised, palette());
+    if (m_wallpaper.isNull() || m_wallpaper.width() <= 0 || m_wallpaper.height() <= 0)
+        return;
+    const QRect inner = innerRect();
+    painter.save();
+    painter.setClipRect(inner, Qt::IntersectClip);
+    if (m_options.testFlag(sbStretchBitmap)) {
+        painter.drawPixmap(inner, m_wallpaper);
+    } else {
+        const QSize tile = m_wallpaper.deviceIndependentSize().toSize();
+        const int columns = inner.width() / tile.width() + 1;
+        const int rows = inner.height() / tile.height() + 1;
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < columns; ++c)
+                painter.drawPixmap(inner.left() + c * tile.width(), inner.top() + r * tile.height(),
+                                   m_wallpaper);
+    }
+    painter.restore();
+}
+
+void TSpeedBar::paintEvent(QPaintEvent *) {
+    if (m_paintLock)
+        return;
+    ++m_paintCount;
+    QPainter painter(this);
+    paintBackground(painter);
+}
+
+// --- Dragging ------------------------------------------------------------------
+
+tk::Align TSpeedBar::edgeAt(const QPointF &pos, const QSizeF &client) {
+    const double x = pos.x(), y = pos.y();
+    const double w = client.width(), h = client.height();
+    const bool belowMain = y > x * h / w;
+    const bool aboveAnti = y < h * (1.0 - x / w);
+    if (!belowMain)
+        return aboveAnti ? tk::Align::Top : tk::Align::Right;
+    return aboveAnti ? tk::Align::Left : tk::Align::Bottom;
+}
+
+tk::Align TSpeedBar::chooseEdge(const QPointF &parentPos, tk::Align fallback) const {
+    const tk::Align edge = edgeAt(parentPos, QSizeF(parentWidget()->rect().size()));
+    bool apply = true;
+    if (OnApplyAlign)
+        OnApplyAlign(const_cast<TSpeedBar *>(this), edge, apply);
+    return apply ? edge : fallback;
+}
+
+QRect TSpeedBar::targetRect(tk::Align edge) const {
+    QWidget *parent = parentWidget();
+    if (!parent || !isEdge(edge))
+        return geometry();
+    QRect r = parent->contentsRect();
+    for (QObject *o : parent->children()) {
+        auto *w = qobject_cast<QWidget *>(o);
+        if (!w || w == this || w->isWindow() || w->isHidden())
+            continue;
+        const tk::Align a = tk::alignOf(w);
+        if (!isEdge(a))
+            continue;
+        if (edgeRank(a) < edgeRank(edge) ||
+            (a == edge && tk::liesFurtherOut(edge, w->geometry(), geometry()))) {
+            switch (a) {
+            case tk::Align::Top:
+                r.setTop(r.top() + w->height());
+                break;
+            case tk::Align::Bottom:
+                r.setBottom(r.bottom() - w->height());
+                break;
+            case tk::Align::Left:
+                r.setLeft(r.left() + w->width());
+                break;
+            default:
+                r.setRight(r.right() - w->width());
+                break;
+            }
+        }
+    }
+    const int thickness = m_vertical ? width() : height();
+    switch (edge) {
+    case tk::Align::Top:
+        return QRect(r.left(), r.top(), r.width(), thickness);
+    case tk::Align::Bottom:
+        return QRect(r.left(), r.bottom() + 1 - thickness, r.width(), thickness);
+    case tk::Align::Left:
+        return QRect(r.left(), r.top(), thickness, r.height());
+    default:
+        return QRect(r.right() + 1 - thickness, r.top(), thickness, r.height());
+    }
+}
+
+void TSpeedBar::showFrame(const QRect &screenRect) {
+    m_dragFrame = screenRect;
+    if (!m_frame) {
+        m_frame = new TDragFrame(parentWidget());
+        m_frame->show();
+    }
+    m_frame->raise();
+    m_frame->setFrame(
+        screenRect.isNull()
+            ? QRect()
+            : QRect(parentWidget()->mapFromGlobal(screenRect.topLeft()), screenRect.size()));
+}
+
+void TSpeedBar::mousePressEvent(QMouseEvent *event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (!parentWidget() || !m_options.testFlag(sbAllowDrag) || !isEdge(Align()))
+        return;
+    // Qt keeps sending the mouse to the bar until the release.
+    m_armed = true;
+    m_pressPoint = event->position().toPoint();
+}
+
+void TSpeedBar::startDrag() {
+    m_dragging = true;
+    m_dragTarget = Align();
+    showFrame(QRect(mapToGlobal(QPoint(0, 0)), size()));
+    QApplication::setOverrideCursor(Application()->cursor(DragCursor));
+}
+
+void TSpeedBar::dragTo(const QPointF &parentPos) {
+    const tk::Align edge = edgeAt(parentPos, QSizeF(parentWidget()->rect().size()));
+    bool apply = true;
+    if (OnApplyAlign)
+        OnApplyAlign(this, edge, apply);
+    // A vetoed edge leaves the frame where it is.
+    if (!apply)
+        return;
+    m_dragTarget = edge;
+    const QRect target = targetRect(edge);
+    const QRect screen(parentWidget()->mapToGlobal(target.topLeft()), target.size());
+    if (screen == m_dragFrame)
+        return;
+    QApplication::changeOverrideCursor(Application()->cursor(DragCursor));
+    showFrame(screen);
+}
+
+void TSpeedBar::drop(const QPointF &parentPos) {
+    showFrame(QRect());
+    delete m_frame;
+    QApplication::restoreOverrideCursor();
+    m_dragging = false;
+    if (!isEdge(Align()))
+        return;
+    const tk::Align edge = chooseEdge(parentPos, m_dragTarget);
+    {
+        AlignSuspension suspension(parentWidget());
+        setAlign(edge);
+    }
+    emit PosChanged();
+}
+
+void TSpeedBar::mouseMoveEvent(QMouseEvent *event) {
+    if (!m_armed || !(event->buttons() & Qt::LeftButton))
+        return;
+    if (!m_dragging) {
+        const QPoint d = event->position().toPoint() - m_pressPoint;
+        if (std::abs(d.x()) <= DragThreshold && std::abs(d.y()) <= DragThreshold)
+            return;
+        startDrag();
+        return;
+    }
+    dragTo(mapToParent(event->position()));
+}
+
+void TSpeedBar::mouseReleaseEvent(QMouseEvent *event) {
+    if (event->button() != Qt::LeftButton || !m_armed)
+        return;
+    m_armed = false;
+    if (m_dragging)
+        drop(mapToParent(event->position()));
+}

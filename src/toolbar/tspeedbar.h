@@ -1,0 +1,148 @@
+#pragma once
+// The image-button toolbar: a raised panel with a tiled wallpaper that holds the
+// buttons of its items at their stored places, grouped in sections. The user can
+// drag the bar by its free surface to any edge of its window, where it docks; the
+// buttons are transposed when the bar turns between horizontal and vertical.
+
+#include "toolbar/tspeedbarsection.h"
+#include "toolkit/alignment.h"
+
+#include <QFlags>
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+class TDragFrame;
+class TSpeedItem;
+
+class TSpeedBar : public QWidget {
+    Q_OBJECT
+public:
+    enum TBarPosition { bpAuto, bpCustom };
+    enum TSpeedbarOption {
+        sbAllowDrag = 0x01,
+        sbAllowResize = 0x02,
+        sbFlatBtns = 0x04,
+        sbGrayedBtns = 0x08,
+        sbTransparentBtns = 0x10,
+        sbStretchBitmap = 0x20,
+    };
+    Q_DECLARE_FLAGS(TSpeedbarOptions, TSpeedbarOption)
+
+    // The closed hand shown while the bar is dragged: custom cursor "SB_DRAG".
+    static constexpr int DragCursor = 14001;
+    // How far the pointer must move (more than this) before a press becomes a drag.
+    static constexpr int DragThreshold = 4;
+
+    explicit TSpeedBar(QWidget *parent = nullptr);
+    ~TSpeedBar() override;
+
+    TSpeedbarOptions Options() const { return m_options; }
+    void setOptions(TSpeedbarOptions options);
+    TBarPosition Position() const { return m_position; }
+
+    tk::Align Align() const;
+    // Docks to an edge; none and the whole client area raise ESpeedbarError.
+    void setAlign(tk::Align align);
+    bool isVertical() const { return m_vertical; }
+
+    int BtnWidth() const { return m_btnWidth; }
+    void setBtnWidth(int width);
+    int BtnHeight() const { return m_btnHeight; }
+    void setBtnHeight(int height);
+    int BtnOffsetHorz() const { return m_offsetHorz; }
+    void setBtnOffsetHorz(int offset);
+    int BtnOffsetVert() const { return m_offsetVert; }
+    void setBtnOffsetVert(int offset);
+    int minimumOffset() const;
+
+    QPixmap Wallpaper() const { return m_wallpaper; }
+    void setWallpaper(const QPixmap &wallpaper);
+
+    // Sections and items.
+    int SectionCount() const { return int(m_sections.size()); }
+    TSpeedbarSection *Section(int index) const { return m_sections.value(index); }
+    TSpeedbarSection *FindSection(const QString &caption) const;
+    int sectionIndex(const TSpeedbarSection *section) const;
+    // A caption already in use gets " (n)" appended, the first n that is free.
+    TSpeedbarSection *AddSection(const QString &caption);
+    void RemoveSection(int index);
+    // Appends the item to a section (the last one when the index is too large; a
+    // first, unnamed section is made when there is none) and hands it the button
+    // settings of the bar.
+    void AddItem(int sectionIndex, TSpeedItem *item);
+    // The same, by the section's caption (the first section when none has it).
+    void AddItem(const QString &sectionName, TSpeedItem *item);
+    void RemoveItem(TSpeedItem *item);
+    TSpeedItem *FindItem(const QString &name) const;
+    int ItemsCount() const;
+
+    // Building: the buttons stay hidden until Loaded() places and shows them.
+    bool isLoading() const { return m_loading; }
+    void Loaded();
+
+    // The bar's own look (panel and wallpaper) in its own coordinates; buttons
+    // paint it beneath themselves.
+    void paintBackground(QPainter &painter) const;
+    QRect innerRect() const;
+    int paintCount() const { return m_paintCount; }
+
+    // Dragging.
+    bool isDragging() const { return m_dragging; }
+    QRect dragFrame() const { return m_dragFrame; }
+    tk::Align dragTarget() const { return m_dragTarget; }
+    // The edge for a point of the parent's client area, by the two diagonals.
+    static tk::Align edgeAt(const QPointF &pos, const QSizeF &client);
+    // Where the bar would dock at an edge, in the parent's coordinates.
+    QRect targetRect(tk::Align edge) const;
+
+    // OnApplyAlign may veto an edge during a drag by clearing Apply.
+    std::function<void(TSpeedBar *, tk::Align, bool &Apply)> OnApplyAlign;
+
+signals:
+    // OnPosChanged: after every drop.
+    void PosChanged();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    friend class TSpeedbarSection;
+    void detachSection(TSpeedbarSection *section);
+    QList<TSpeedItem *> allItems() const;
+    void applyButtonSettings(TSpeedItem *item) const;
+    void placeButton(TSpeedItem *item, QPoint pos) const;
+    void raiseOffsetsToMinimum();
+    void fitThickness();
+    tk::Align chooseEdge(const QPointF &parentPos, tk::Align fallback) const;
+    void startDrag();
+    void dragTo(const QPointF &parentPos);
+    void drop(const QPointF &parentPos);
+    void showFrame(const QRect &screenRect);
+
+    QList<TSpeedbarSection *> m_sections;
+    TBarPosition m_position = bpAuto;
+    bool m_vertical = false;
+    int m_btnWidth = 24;
+    int m_btnHeight = 23;
+    int m_offsetHorz = 0;
+    int m_offsetVert = 0;
+    QRect m_dragFrame;
+    tk::Align m_dragTarget = tk::Align::Top;
+    TSpeedbarOptions m_options{sbAllowDrag | sbGrayedBtns};
+    bool m_paintLock = false;
+    bool m_loading = true;
+    bool m_armed = false;
+    bool m_dragging = false;
+    QPoint m_pressPoint;
+    QPixmap m_wallpaper;
+    QPointer<TDragFrame> m_frame;
+    int m_paintCount = 0;
+};
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(TSpeedBar::TSpeedbarOptions)

@@ -1,0 +1,362 @@
+#include "toolbar/tspeedbarbutton.h"
+
+#include "toolbar/tspeedbar.h"
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace {
+constexpr int MaxCaptionLength = 255;
+} // namespace
+
+TSpeedbarButton::TSpeedbarButton(TSpeedItem *item) : m_item(item) {
+    // Everything is painted from the off-screen pixmap: the bar beneath never
+    // needs to repaint for a hover or a press.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
+    resize(25, 25);
+    hide();
+}
+
+void TSpeedbarButton::setCaption(const QString &caption) {
+    m_caption = caption;
+    setAccessibleName(caption);
+    update();
+}
+
+void TSpeedbarButton::setGlyph(const QImage &glyph) {
+    m_glyph.setGlyph(glyph);
+    update();
+}
+
+void TSpeedbarButton::setNumGlyphs(int count) {
+    m_glyph.setNumGlyphs(count);
+    update();
+}
+
+void TSpeedbarButton::setMargin(int margin) {
+    if (margin < -1)
+        return;
+    m_margin = margin;
+    update();
+}
+
+void TSpeedbarButton::setSpacing(int spacing) {
+    m_spacing = spacing;
+    update();
+}
+
+void TSpeedbarButton::setFlat(bool on) {
+    m_flat = on;
+    update();
+}
+
+void TSpeedbarButton::setTransparent(bool on) {
+    m_transparent = on;
+    update();
+}
+
+void TSpeedbarButton::setGrayedInactive(bool on) {
+    m_grayedInactive = on;
+    update();
+}
+
+// --- State --------------------------------------------------------------------
+
+void TSpeedbarButton::fixState() {
+    if (!isEnabled()) {
+        m_state = State::Disabled;
+        m_dragging = false;
+    } else if (m_state == State::Disabled) {
+        m_state = State::Up;
+    }
+}
+
+TSpeedbarButton::State TSpeedbarButton::look() const {
+    if (m_flat && !m_mouseInside)
+        return State::Inactive;
+    return m_state;
+}
+
+TSpeedbarButton::State TSpeedbarButton::drawState() const {
+    if (m_state == State::Disabled)
+        return State::Disabled;
+    return m_grayedInactive ? look() : m_state;
+}
+
+bool TSpeedbarButton::isPressedLook() const {
+    return m_state == State::Down || m_state == State::Exclusive;
+}
+
+bool TSpeedbarButton::hasFrame() const {
+    return !(look() == State::Inactive && m_state != State::Exclusive);
+}
+
+int TSpeedbarButton::frameWidth() const {
+    return m_flat ? 1 : 2;
+}
+
+// --- Layout -------------------------------------------------------------------
+
+QRect TSpeedbarButton::contentRect() const {
+    QRect r = rect();
+    if (hasFrame()) {
+        const int inset = frameWidth() + 1;
+        r.adjust(inset, inset, -inset, -inset);
+    }
+    if (isPressedLook())
+        r.translate(1, 1);
+    return r;
+}
+
+QSize TSpeedbarButton::captionSize(const QSize &) const {
+    const QString text = m_caption.left(MaxCaptionLength);
+    if (text.isEmpty())
+        return {0, 0};
+    // The box must hold the whole line: the exact extent rounded up, which gives
+    // the 13-pixel line the stored layout was made with for the 11-pixel face.
+    const QFontMetricsF fm(font());
+    return {int(std::ceil(fm.horizontalAdvance(text))), int(std::ceil(fm.height()))};
+}
+
+// Glyph above caption. Every half is taken on its own (C/2 - G/2), as the
+// positions of the stored layout were made with it.
+void TSpeedbarButton::layout(const QRect &content, QRect *glyph, QRect *caption) const {
+    const QSize c = content.size();
+    const QSize g = m_glyph.glyphSize();
+    const QSize t = captionSize(c);
+    const int glyphX = c.width() / 2 - g.width() / 2;
+    const int captionX = c.width() / 2 - t.width() / 2;
+    int spacing = (t.width() == 0 || g.width() == 0) ? 0 : m_spacing;
+    int margin = m_margin;
+    if (margin == -1 && spacing == -1) {
+        margin = spacing = (c.height() - g.height() - t.height()) / 3;
+    } else if (margin == -1) {
+        margin = c.height() / 2 - (g.height() + spacing + t.height()) / 2;
+    } else if (spacing == -1) {
+        spacing = (c.height() - margin - g.height()) / 2 - t.height() / 2;
+    }
+    const QPoint origin = content.topLeft();
+    *glyph = QRect(origin + QPoint(glyphX, margin), g);
+    *caption = QRect(origin + QPoint(captionX, margin + g.height() + spacing), t);
+}
+
+QRect TSpeedbarButton::glyphRect() const {
+    QRect glyph, caption;
+    layout(contentRect(), &glyph, &caption);
+    return glyph;
+}
+
+QRect TSpeedbarButton::captionRect() const {
+    QRect glyph, caption;
+    layout(contentRect(), &glyph, &caption);
+    return caption;
+}
+
+// --- Painting -----------------------------------------------------------------
+
+void TSpeedbarButton::drawFrame(QPainter &painter) const {
+    const QPalette &pal = palette();
+    const QColor highlight = pal.color(QPalette::Light);
+    const QColor shadow = pal.color(QPalette::Dark);
+    const QColor face = pal.color(QPalette::Button);
+    const QColor frame = pal.color(QPalette::Shadow);
+    auto edge = [&](const QRect &r, const QColor &topLeft, const QColor &bottomRight) {
+        painter.setPen(topLeft);
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(bottomRight);
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+    };
+    const QRect outer = rect();
+    const QRect inner = outer.adjusted(1, 1, -1, -1);
+    if (!isPressedLook()) {
+        if (m_flat) {
+            edge(outer, highlight, shadow);
+        } else {
+            edge(outer, highlight, frame);
+            edge(inner, face, shadow);
+        }
+    } else if (m_flat) {
+        edge(outer, frame, highlight);
+    } else {
+        edge(outer, frame, highlight);
+        edge(inner, shadow, face);
+    }
+}
+
+void TSpeedbarButton::drawContents(QPainter &painter) {
+    fixState();
+    if (hasFrame())
+        drawFrame(painter);
+    QRect glyph, caption;
+    layout(contentRect(), &glyph, &caption);
+    if (!m_glyph.isEmpty())
+        painter.drawImage(glyph.topLeft(), m_glyph.image(drawState(), palette()));
+    if (caption.isEmpty())
+        return;
+    const QString text = m_caption.left(MaxCaptionLength);
+    const int flags = Qt::AlignCenter | Qt::TextSingleLine;
+    painter.setFont(font());
+    if (m_state == State::Disabled) {
+        painter.setPen(Qt::white);
+        painter.drawText(caption.translated(1, 1), flags, text);
+        painter.setPen(QColor(128, 128, 128));
+    } else {
+        painter.setPen(palette().color(QPalette::WindowText));
+    }
+    painter.drawText(caption, flags, text);
+}
+
+void TSpeedbarButton::drawBackground(QPainter &painter) {
+    painter.fillRect(rect(), palette().color(QPalette::Button));
+    auto *bar = qobject_cast<TSpeedBar *>(parentWidget());
+    if (!m_transparent || !bar)
+        return;
+    painter.save();
+    painter.translate(-pos());
+    painter.setClipRect(bar->rect());
+    bar->paintBackground(painter);
+    // Buttons placed before this one that overlap it show through as well.
+    for (QObject *child : bar->children()) {
+        if (child == this)
+            break;
+        auto *sibling = qobject_cast<TSpeedbarButton *>(child);
+        if (sibling && sibling->isVisible() && sibling->geometry().intersects(geometry())) {
+            painter.save();
+            painter.translate(sibling->pos());
+            sibling->drawContents(painter);
+            painter.restore();
+        }
+    }
+    painter.restore();
+}
+
+void TSpeedbarButton::paintEvent(QPaintEvent *) {
+    ++m_paintCount;
+    const qreal dpr = devicePixelRatioF();
+    const QSize size = this->size() * dpr;
+    if (m_offscreen.size() != size) {
+        m_offscreen = QPixmap(size);
+        m_offscreen.setDevicePixelRatio(dpr);
+    }
+    {
+        QPainter painter(&m_offscreen);
+        drawBackground(painter);
+        drawContents(painter);
+    }
+    QPainter(this).drawPixmap(0, 0, m_offscreen);
+}
+
+// --- Mouse --------------------------------------------------------------------
+
+bool TSpeedbarButton::programIsActive() {
+    return QApplication::activeWindow() != nullptr;
+}
+
+void TSpeedbarButton::setMouseInside(bool inside) {
+    if (inside == m_mouseInside)
+        return;
+    m_mouseInside = inside;
+    if (m_flat)
+        update();
+}
+
+void TSpeedbarButton::recomputeMouseInside(const QPoint &pos) {
+    setMouseInside(isEnabled() && rect().contains(pos) && programIsActive());
+}
+
+void TSpeedbarButton::enterEvent(QEnterEvent *) {
+    if (!m_mouseInside && isEnabled() && programIsActive())
+        setMouseInside(true);
+}
+
+void TSpeedbarButton::leaveEvent(QEvent *) {
+    if (m_mouseInside && isEnabled() && !m_dragging)
+        setMouseInside(false);
+}
+
+void TSpeedbarButton::mousePressEvent(QMouseEvent *event) {
+    if (!isEnabled())
+        return;
+    if (!m_mouseInside) {
+        m_mouseInside = true;
+        update();
+    }
+    if (event->button() == Qt::LeftButton) {
+        if (m_state != State::Down) {
+            m_state = State::Down;
+            update();
+        }
+        m_dragging = true;
+    } else if (event->button() == Qt::RightButton) {
+        recomputeMouseInside(event->position().toPoint());
+    }
+}
+
+void TSpeedbarButton::mouseDoubleClickEvent(QMouseEvent *event) {
+    // The second press of a double-click is an ordinary press.
+    mousePressEvent(event);
+}
+
+void TSpeedbarButton::mouseMoveEvent(QMouseEvent *event) {
+    if (!m_dragging) {
+        // Catches a pointer that came in without an enter event (a window just shown).
+        if (!m_mouseInside && isEnabled() && programIsActive())
+            setMouseInside(true);
+        return;
+    }
+    const State next = rect().contains(event->position().toPoint()) ? State::Down : State::Up;
+    if (next != m_state) {
+        m_state = next;
+        update();
+    }
+}
+
+void TSpeedbarButton::mouseReleaseEvent(QMouseEvent *event) {
+    const QPoint pos = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && m_dragging) {
+        m_dragging = false;
+        m_state = State::Up;
+        update();
+        const bool inside = rect().contains(pos);
+        recomputeMouseInside(pos);
+        if (inside)
+            emit clicked();
+        return;
+    }
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
+        recomputeMouseInside(pos);
+}
+
+void TSpeedbarButton::click() {
+    if (isEnabled())
+        emit clicked();
+}
+
+void TSpeedbarButton::changeEvent(QEvent *event) {
+    switch (event->type()) {
+    case QEvent::EnabledChange:
+        fixState();
+        recomputeMouseInside(mapFromGlobal(QCursor::pos()));
+        update();
+        break;
+    case QEvent::PaletteChange:
+    case QEvent::StyleChange:
+        m_glyph.clearCache();
+        update();
+        break;
+    case QEvent::FontChange:
+        update();
+        break;
+    default:
+        break;
+    }
+    QWidget::changeEvent(event);
+}

@@ -1,0 +1,105 @@
+#pragma once
+// The image button that shows one toolbar item: glyph above caption, painted into
+// its own pixmap over the bar's background and copied in one go; flat (a frame only
+// under the pointer), sunken while held, and a click only on a release over it.
+
+#include "toolbar/tglyphstrip.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+class TSpeedItem;
+
+class TSpeedbarButton : public QWidget {
+    Q_OBJECT
+public:
+    using State = TGlyphStrip::State;
+    enum class ButtonStyle { bsAutoDetect, bsWin31, bsNew };
+
+    explicit TSpeedbarButton(TSpeedItem *item);
+
+    TSpeedItem *item() const { return m_item; }
+
+    QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    void setGlyph(const QImage &glyph);
+    QImage glyph() const { return m_glyph.glyph(); }
+    int NumGlyphs() const { return m_glyph.NumGlyphs(); }
+    void setNumGlyphs(int count);
+    TGlyphStrip &glyphStrip() { return m_glyph; }
+
+    int Margin() const { return m_margin; }
+    void setMargin(int margin);
+    int Spacing() const { return m_spacing; }
+    void setSpacing(int spacing);
+
+    bool Flat() const { return m_flat; }
+    void setFlat(bool on);
+    bool Transparent() const { return m_transparent; }
+    void setTransparent(bool on);
+    bool GrayedInactive() const { return m_grayedInactive; }
+    void setGrayedInactive(bool on);
+    ButtonStyle Style() const { return m_style; }
+    void setStyle(ButtonStyle style) { m_style = style; }
+
+    State state() const { return m_state; }
+    bool isMouseInside() const { return m_mouseInside; }
+    bool isDragging() const { return m_dragging; }
+
+    // Where things land for the current state; shared by painting and tests.
+    QRect contentRect() const;
+    QRect glyphRect() const;
+    QRect captionRect() const;
+
+    // Runs the click as a completed press and release would (keyboard, assistive tools).
+    void click();
+
+    // Draws frame, glyph and caption (not the background) with the button's
+    // top-left corner at the painter's origin.
+    void drawContents(QPainter &painter);
+
+    int paintCount() const { return m_paintCount; }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    State look() const;
+    State drawState() const;
+    bool isPressedLook() const;
+    bool hasFrame() const;
+    int frameWidth() const;
+    QSize captionSize(const QSize &content) const;
+    void layout(const QRect &content, QRect *glyph, QRect *caption) const;
+    void drawFrame(QPainter &painter) const;
+    void drawBackground(QPainter &painter);
+    void fixState();
+    void setMouseInside(bool inside);
+    void recomputeMouseInside(const QPoint &pos);
+    static bool programIsActive();
+
+    TSpeedItem *m_item;
+    TGlyphStrip m_glyph;
+    QPixmap m_offscreen;
+    QString m_caption;
+    int m_margin = -1;
+    int m_spacing = 4;
+    bool m_flat = false;
+    bool m_transparent = false;
+    bool m_grayedInactive = false;
+    ButtonStyle m_style = ButtonStyle::bsNew;
+    State m_state = State::Up;
+    bool m_dragging = false;
+    bool m_mouseInside = false;
+    int m_paintCount = 0;
+};

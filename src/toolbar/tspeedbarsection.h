@@ -1,0 +1,37 @@
+#pragma once
+// A named group of toolbar items. Sections only group the items for the
+// customisation list; nothing of them is drawn.
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+class TSpeedBar;
+class TSpeedItem;
+
+class TSpeedbarSection : public QObject {
+    Q_OBJECT
+public:
+    explicit TSpeedbarSection(QObject *owner = nullptr);
+    ~TSpeedbarSection() override;
+
+    QString Caption() const { return m_caption; }
+    // Unique within the bar; a duplicate raises ESpeedbarError and changes nothing.
+    void setCaption(const QString &caption);
+
+    TSpeedBar *SpeedBar() const;
+    // Position in the bar's section list; -1 when in no bar.
+    int Index() const;
+
+    QList<TSpeedItem *> items() const { return m_items; }
+    int ItemCount() const { return int(m_items.size()); }
+    TSpeedItem *Item(int index) const { return m_items.value(index); }
+    void addItem(TSpeedItem *item);
+    void removeItem(TSpeedItem *item);
+
+private:
+    friend class TSpeedBar;
+    QString m_caption;
+    QPointer<TSpeedBar> m_bar;
+    QList<TSpeedItem *> m_items;
+};

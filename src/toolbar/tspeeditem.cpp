@@ -1,0 +1,134 @@
+#include "toolbar/tspeeditem.h"
+
+#include "toolbar/tspeedbar.h"
+#include "toolbar/tspeedbarbutton.h"
+#include "toolbar/tspeedbarsection.h"
+#include "toolkit/hints.h"
+#include "toolkit/tapplication.h"
+
+TSpeedItem::TSpeedItem(QObject *owner) : QObject(owner), m_button(new TSpeedbarButton(this)) {
+    m_button->resize(24, 23);
+    connect(m_button, &TSpeedbarButton::clicked, this, &TSpeedItem::Click);
+}
+
+TSpeedItem::~TSpeedItem() {
+    if (m_section)
+        m_section->removeItem(this);
+    delete m_button;
+}
+
+void TSpeedItem::setCaption(const QString &caption) {
+    if (caption == m_caption)
+        return;
+    // Renamed after loading, the caption also renames the hint that repeated it.
+    if (m_bar && !m_bar->isLoading()) {
+        const QString hint = Hint();
+        const int bar = int(hint.indexOf(QLatin1Char('|')));
+        const QString head = bar < 0 ? hint : hint.left(bar);
+        if (head == m_caption)
+            setHint(caption + (bar < 0 ? QString() : hint.mid(bar)));
+    }
+    m_caption = caption;
+}
+
+QString TSpeedItem::BtnCaption() const {
+    return m_button->caption();
+}
+void TSpeedItem::setBtnCaption(const QString &caption) {
+    m_button->setCaption(caption);
+}
+QImage TSpeedItem::Glyph() const {
+    return m_button->glyph();
+}
+void TSpeedItem::setGlyph(const QImage &glyph) {
+    m_button->setGlyph(glyph);
+}
+int TSpeedItem::NumGlyphs() const {
+    return m_button->NumGlyphs();
+}
+void TSpeedItem::setNumGlyphs(int count) {
+    m_button->setNumGlyphs(count);
+}
+int TSpeedItem::Margin() const {
+    return m_button->Margin();
+}
+void TSpeedItem::setMargin(int margin) {
+    m_button->setMargin(margin);
+}
+int TSpeedItem::Spacing() const {
+    return m_button->Spacing();
+}
+void TSpeedItem::setSpacing(int spacing) {
+    m_button->setSpacing(spacing);
+}
+QString TSpeedItem::Hint() const {
+    return tk::hint(m_button);
+}
+void TSpeedItem::setHint(const QString &hint) {
+    tk::setHint(m_button, hint);
+}
+void TSpeedItem::setShowHint(bool show) {
+    tk::setShowHint(m_button, show);
+}
+int TSpeedItem::Left() const {
+    return m_button->x();
+}
+void TSpeedItem::setLeft(int left) {
+    m_button->move(left, m_button->y());
+}
+int TSpeedItem::Top() const {
+    return m_button->y();
+}
+void TSpeedItem::setTop(int top) {
+    m_button->move(m_button->x(), top);
+}
+
+void TSpeedItem::setCursor(int cursor) {
+    m_cursor = cursor;
+    if (cursor == 0)
+        m_button->unsetCursor();
+    else
+        m_button->setCursor(Application()->cursor(cursor));
+}
+
+void TSpeedItem::setVisible(bool visible) {
+    m_visible = visible;
+    updateButton();
+}
+
+void TSpeedItem::setEnabled(bool enabled) {
+    m_enabled = enabled;
+    updateButton();
+}
+
+TSpeedBar *TSpeedItem::SpeedBar() const {
+    return m_bar;
+}
+TSpeedbarSection *TSpeedItem::Section() const {
+    return m_section;
+}
+
+int TSpeedItem::SectionIndex() const {
+    return m_section ? m_section->Index() : -1;
+}
+
+void TSpeedItem::setSection(TSpeedbarSection *section, TSpeedBar *bar) {
+    m_section = section;
+    m_bar = bar;
+    updateButton();
+}
+
+void TSpeedItem::updateButton() {
+    m_button->setEnabled(m_enabled && (!m_bar || m_bar->isEnabled()));
+    // The button lives on the bar only while it can be seen.
+    const bool shown = m_visible && m_bar && !m_bar->isLoading();
+    if (shown) {
+        if (m_button->parentWidget() != m_bar)
+            m_button->setParent(m_bar);
+        m_button->show();
+    } else {
+        m_button->hide();
+        if (m_button->parentWidget())
+            m_button->setParent(nullptr);
+    }
+}

@@ -1,0 +1,77 @@
+#pragma once
+// One item of the toolbar: a name for the customisation list, the section it
+// belongs to, and the button that shows it, to which it forwards what the button
+// shows (caption, glyph, hint, cursor, place) and whose click it passes on.
+
+#include <QImage>
+#include <QObject>
+#include <QPointer>
+
+#include "toolbar/tspeedbarbutton.h"
+
+class TSpeedBar;
+class TSpeedbarSection;
+
+class TSpeedItem : public QObject {
+    Q_OBJECT
+public:
+    explicit TSpeedItem(QObject *owner = nullptr);
+    ~TSpeedItem() override;
+
+    TSpeedbarButton *button() const { return m_button; }
+
+    QString Caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    QString BtnCaption() const;
+    void setBtnCaption(const QString &caption);
+
+    QImage Glyph() const;
+    void setGlyph(const QImage &glyph);
+    int NumGlyphs() const;
+    void setNumGlyphs(int count);
+    int Margin() const;
+    void setMargin(int margin);
+    int Spacing() const;
+    void setSpacing(int spacing);
+
+    QString Hint() const;
+    void setHint(const QString &hint);
+    void setShowHint(bool show);
+
+    // A custom cursor number of the application (0: the standard arrow).
+    int Cursor() const { return m_cursor; }
+    void setCursor(int cursor);
+
+    int Left() const;
+    void setLeft(int left);
+    int Top() const;
+    void setTop(int top);
+
+    bool Visible() const { return m_visible; }
+    void setVisible(bool visible);
+    bool Enabled() const { return m_enabled; }
+    void setEnabled(bool enabled);
+
+    TSpeedBar *SpeedBar() const;
+    TSpeedbarSection *Section() const;
+    int SectionIndex() const;
+
+    // Applies the bar's and the item's visibility and enabled state to the button.
+    void updateButton();
+
+signals:
+    // OnClick: a click completed on the item's button.
+    void Click();
+
+private:
+    friend class TSpeedbarSection;
+    void setSection(TSpeedbarSection *section, TSpeedBar *bar);
+
+    QPointer<TSpeedbarButton> m_button;
+    QString m_caption;
+    int m_cursor = 0;
+    bool m_visible = false;
+    bool m_enabled = true;
+    QPointer<TSpeedBar> m_bar;
+    QPointer<TSpeedbarSection> m_section;
+};

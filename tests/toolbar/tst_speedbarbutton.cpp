@@ -1,0 +1,450 @@
+// The toolbar's buttons on a bar set up as the main window's: layout of glyph and
+// caption, transparency, hover and press frames, click semantics, repaint economy,
+// and what assistive tools see.
+
+#include "mouse.h"
+#include "toolbar/espeedbarerror.h"
+#include "toolbar/tglyphstrip.h"
+#include "toolbar/tspeedbar.h"
+#include "toolbar/tspeedbarbutton.h"
+#include "toolbar/tspeedbarsection.h"
+#include "toolbar/tspeeditem.h"
+#include "toolkit/tapplication.h"
+
+#include <QAccessible>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+const QColor Olive(0x80, 0x80, 0x00);
+const QColor Purple(0x80, 0x00, 0x80);
+const QColor NearlyOlive(0x80, 0x80, 0x01);
+
+// A two-image glyph on a background colour, with a red block, black and white
+// dots, and one pixel just off the background colour.
+QImage makeGlyph(int side, const QColor &background) {
+    QImage strip(2 * side, side, QImage::Format_RGB32);
+    strip.fill(background);
+    QPainter p(&strip);
+    p.fillRect(4, 4, side - 8, side - 8, Qt::red);
+    p.fillRect(side + 4, 4, side - 8, side - 8, Qt::gray);
+    p.end();
+    strip.setPixelColor(1, 1, NearlyOlive);
+    strip.setPixelColor(2, 1, Qt::black);
+    strip.setPixelColor(3, 1, Qt::white);
+    return strip;
+}
+
+QPixmap makeWallpaper() {
+    QImage image(640, 125, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb((x * 3) % 256, (y * 5) % 256, 180));
+    return QPixmap::fromImage(image);
+}
+
+QRgb at(const QImage &image, QPoint p) {
+    return image.pixel(p);
+}
+
+} // namespace
+
+class TestSpeedbarButton : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void glyphStrip_data();
+    void glyphStrip();
+    void layout_data();
+    void layout();
+    void transparency_data();
+    void transparency();
+    void hoverFrameOnlyWhileActive_data();
+    void hoverFrameOnlyWhileActive();
+    void heldButtonIsSunken();
+    void clickSemantics_data();
+    void clickSemantics();
+    void raisedFrameKeptUntilRelease();
+    void disabledButton();
+    void accessibility();
+    void sections();
+    void offsetsAndSizes_data();
+    void offsetsAndSizes();
+
+private:
+    TSpeedItem *item(int i) const { return m_items.at(i); }
+    QImage grabBar() const { return m_bar->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    bool activate();
+
+    QWidget *m_window = nullptr;
+    TSpeedBar *m_bar = nullptr;
+    QList<TSpeedItem *> m_items;
+};
+
+void TestSpeedbarButton::init() {
+    m_window = new QWidget;
+    m_window->resize(495, 120);
+    m_bar = new TSpeedBar(m_window);
+    m_bar->setGeometry(0, 0, 495, 62);
+    m_bar->setOptions(TSpeedBar::sbAllowDrag | TSpeedBar::sbFlatBtns |
+                      TSpeedBar::sbTransparentBtns);
+    m_bar->setBtnOffsetHorz(4);
+    m_bar->setBtnOffsetVert(4);
+    m_bar->setBtnWidth(63);
+    m_bar->setBtnHeight(54);
+    TSpeedbarSection *section = m_bar->AddSection(QStringLiteral("Principale"));
+    const struct {
+        const char *caption;
+        int left, side;
+        QColor background;
+    } rows[] = {
+        {"Résistance", 4, 16, Olive}, {"A propos", 67, 16, Purple}, {"Quitter", 130, 18, Olive}};
+    m_items.clear();
+    for (const auto &row : rows) {
+        auto *it = new TSpeedItem(m_window);
+        it->setBtnCaption(QString::fromUtf8(row.caption));
+        it->setHint(QString::fromUtf8(row.caption) + QStringLiteral(" ?"));
+        it->setLeft(row.left);
+        it->setTop(4);
+        it->setSpacing(1);
+        it->setGlyph(makeGlyph(row.side, row.background));
+        it->setNumGlyphs(2);
+        it->setVisible(true);
+        m_bar->AddItem(section->Caption(), it);
+        m_items.append(it);
+    }
+    m_bar->Loaded();
+    m_bar->setWallpaper(makeWallpaper());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestSpeedbarButton::cleanup() {
+    delete m_window;
+    m_window = nullptr;
+}
+
+bool TestSpeedbarButton::activate() {
+    m_window->activateWindow();
+    return QTest::qWaitForWindowActive(m_window);
+}
+
+void TestSpeedbarButton::glyphStrip_data() {
+    QTest::addColumn<QImage>("strip");
+    QTest::addColumn<int>("numGlyphs");
+    QTest::addColumn<QColor>("transparent");
+    QTest::newRow("two 16x16, olive") << makeGlyph(16, Olive) << 2 << Olive;
+    QTest::newRow("two 18x18, purple") << makeGlyph(18, Purple) << 2 << Purple;
+    QImage five(80, 16, QImage::Format_RGB32);
+    five.fill(Qt::blue);
+    QTest::newRow("five images") << five << 5 << QColor(Qt::blue);
+    QImage six(96, 16, QImage::Format_RGB32);
+    six.fill(Qt::green);
+    QTest::newRow("six is too many: one") << six << 1 << QColor(Qt::green);
+    QImage mono(16, 16, QImage::Format_Mono);
+    mono.fill(0);
+    QTest::newRow("monochrome keeps white") << mono << 1 << QColor(Qt::white);
+}
+
+void TestSpeedbarButton::glyphStrip() {
+    QFETCH(QImage, strip);
+    QFETCH(int, numGlyphs);
+    QFETCH(QColor, transparent);
+    TGlyphStrip glyph;
+    glyph.setGlyph(strip);
+    QCOMPARE(glyph.NumGlyphs(), numGlyphs);
+    QCOMPARE(glyph.transparentColor().rgb(), transparent.rgb());
+    QPalette palette;
+    QVERIFY(!glyph.isCached(TGlyphStrip::Up));
+    const QImage &up = glyph.image(TGlyphStrip::Up, palette);
+    QVERIFY(glyph.isCached(TGlyphStrip::Up));
+    QCOMPARE(up.size(), glyph.glyphSize());
+    // The second request is served from the cache: the very same image.
+    QCOMPARE(&glyph.image(TGlyphStrip::Up, palette), &up);
+    glyph.setGlyph(strip);
+    QVERIFY(!glyph.isCached(TGlyphStrip::Up));
+}
+
+void TestSpeedbarButton::layout_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("look");
+    QTest::addColumn<QPoint>("glyph");
+    QTest::addColumn<int>("captionTop");
+    // A 13-pixel caption: 16x16 glyphs have their caption at 29, 18x18 at 30.
+    QTest::newRow("16x16, no frame") << 0 << "plain" << QPoint(23, 12) << 29;
+    QTest::newRow("16x16, hovered") << 0 << "hovered" << QPoint(23, 12) << 29;
+    QTest::newRow("16x16, held") << 0 << "held" << QPoint(24, 13) << 30;
+    QTest::newRow("18x18, no frame") << 2 << "plain" << QPoint(22, 11) << 30;
+    QTest::newRow("18x18, hovered") << 2 << "hovered" << QPoint(22, 11) << 30;
+    QTest::newRow("18x18, held") << 2 << "held" << QPoint(23, 12) << 31;
+}
+
+void TestSpeedbarButton::layout() {
+    QFETCH(int, index);
+    QFETCH(QString, look);
+    QFETCH(QPoint, glyph);
+    QFETCH(int, captionTop);
+    QVERIFY(activate());
+    TSpeedbarButton *button = item(index)->button();
+    const QPoint centre = button->rect().center();
+    if (look != QLatin1String("plain"))
+        mouse::move(button, centre);
+    if (look == QLatin1String("held"))
+        mouse::press(button, centre);
+    QCOMPARE(button->glyphRect().topLeft(), glyph);
+    QCOMPARE(button->captionRect().top(), captionTop);
+    // What is on screen agrees: the red block of the glyph starts 4 pixels in.
+    const QImage shot = button->grab().toImage();
+    QCOMPARE(at(shot, glyph + QPoint(4, 4)), QColor(Qt::red).rgb());
+    QVERIFY(at(shot, glyph + QPoint(3, 3)) != QColor(Qt::red).rgb());
+    if (look == QLatin1String("held"))
+        mouse::release(button, centre);
+}
+
+void TestSpeedbarButton::transparency_data() {
+    QTest::addColumn<int>("index");
+    QTest::newRow("olive") << 0;
+    QTest::newRow("purple") << 1;
+    QTest::newRow("18x18") << 2;
+}
+
+void TestSpeedbarButton::transparency() {
+    QFETCH(int, index);
+    TSpeedbarButton *button = item(index)->button();
+    const QImage shot = grabBar();
+    const QImage wallpaper = m_bar->Wallpaper().toImage();
+    const QImage strip = item(index)->Glyph();
+    const QColor key = strip.pixelColor(0, strip.height() - 1);
+    const QRect glyph = button->glyphRect().translated(button->pos());
+    int seeThrough = 0;
+    for (int y = 0; y < glyph.height(); ++y) {
+        for (int x = 0; x < glyph.width(); ++x) {
+            const QColor source = strip.pixelColor(x, y);
+            const QPoint onBar = glyph.topLeft() + QPoint(x, y);
+            if (source == key) {
+                // The wallpaper starts at the inner corner (1, 1).
+                QCOMPARE(at(shot, onBar), wallpaper.pixel(onBar - QPoint(1, 1)));
+                ++seeThrough;
+            } else {
+                QCOMPARE(at(shot, onBar), source.rgb());
+            }
+        }
+    }
+    QVERIFY(seeThrough > 0);
+    // The pixel one step off the background colour stays as drawn.
+    if (key == Olive)
+        QCOMPARE(at(shot, glyph.topLeft() + QPoint(1, 1)), NearlyOlive.rgb());
+}
+
+void TestSpeedbarButton::hoverFrameOnlyWhileActive_data() {
+    QTest::addColumn<bool>("active");
+    QTest::newRow("program active") << true;
+    QTest::newRow("another program active") << false;
+}
+
+void TestSpeedbarButton::hoverFrameOnlyWhileActive() {
+    QFETCH(bool, active);
+    if (active)
+        QVERIFY(activate());
+    else
+        QApplication::setActiveWindow(nullptr);
+    QCOMPARE(QApplication::activeWindow() != nullptr, active);
+    TSpeedbarButton *button = item(0)->button();
+    mouse::move(m_bar, QPoint(250, 30));
+    QTest::qWait(50);
+    const int barPaints = m_bar->paintCount();
+    const int otherPaints = item(1)->button()->paintCount();
+    const int paints = button->paintCount();
+
+    mouse::move(button, button->rect().center());
+    QCOMPARE(button->isMouseInside(), active);
+    if (active)
+        QTRY_VERIFY(button->paintCount() > paints);
+    QTest::qWait(50);
+    // Only the button under the pointer repaints, never the bar or its neighbours.
+    QCOMPARE(m_bar->paintCount(), barPaints);
+    QCOMPARE(item(1)->button()->paintCount(), otherPaints);
+    if (!active)
+        QCOMPARE(button->paintCount(), paints);
+
+    const QImage shot = button->grab().toImage();
+    const QPalette &pal = button->palette();
+    const QRgb corner = at(shot, QPoint(0, 0));
+    const QRgb farCorner = at(shot, QPoint(button->width() - 1, button->height() - 1));
+    if (active) {
+        QCOMPARE(corner, pal.color(QPalette::Light).rgb());
+        QCOMPARE(farCorner, pal.color(QPalette::Dark).rgb());
+    } else {
+        const QImage wallpaper = m_bar->Wallpaper().toImage();
+        QCOMPARE(corner, wallpaper.pixel(button->pos() - QPoint(1, 1)));
+    }
+    // The glyph does not move when the frame appears.
+    QCOMPARE(button->glyphRect().topLeft(), QPoint(23, 12));
+}
+
+void TestSpeedbarButton::heldButtonIsSunken() {
+    QVERIFY(activate());
+    TSpeedbarButton *button = item(0)->button();
+    const QPoint centre = button->rect().center();
+    mouse::move(button, centre);
+    QTest::qWait(50);
+    const int barPaints = m_bar->paintCount();
+    const int paints = button->paintCount();
+    mouse::press(button, centre);
+    QTRY_VERIFY(button->paintCount() > paints);
+    QTest::qWait(50);
+    QCOMPARE(m_bar->paintCount(), barPaints);
+    const QImage shot = button->grab().toImage();
+    const QPalette &pal = button->palette();
+    QCOMPARE(at(shot, QPoint(0, 0)), pal.color(QPalette::Shadow).rgb());
+    QCOMPARE(at(shot, QPoint(62, 53)), pal.color(QPalette::Light).rgb());
+    QCOMPARE(button->glyphRect().topLeft(), QPoint(24, 13));
+    mouse::release(button, centre);
+}
+
+void TestSpeedbarButton::clickSemantics_data() {
+    QTest::addColumn<QList<QPoint>>("path"); // in the bar; press at the first, release at the last
+    QTest::addColumn<int>("clicks");
+    const QPoint in(35, 30), alsoIn(10, 50), wallpaper(250, 30), neighbour(98, 30);
+    QTest::newRow("press and release on it") << QList<QPoint>{in, in} << 1;
+    QTest::newRow("moving inside it") << QList<QPoint>{in, alsoIn} << 1;
+    QTest::newRow("off and release on the wallpaper") << QList<QPoint>{in, wallpaper} << 0;
+    QTest::newRow("off and release on another button") << QList<QPoint>{in, neighbour} << 0;
+    QTest::newRow("off and back on") << QList<QPoint>{in, wallpaper, in} << 1;
+}
+
+void TestSpeedbarButton::clickSemantics() {
+    QFETCH(QList<QPoint>, path);
+    QFETCH(int, clicks);
+    QVERIFY(activate());
+    QSignalSpy spy(item(0), &TSpeedItem::Click);
+    QSignalSpy neighbourSpy(item(1), &TSpeedItem::Click);
+    mouse::move(m_bar, path.first());
+    mouse::press(m_bar, path.first());
+    for (const QPoint &p : path.mid(1))
+        mouse::move(m_bar, p);
+    mouse::release(m_bar, path.last());
+    QCOMPARE(spy.count(), clicks);
+    QCOMPARE(neighbourSpy.count(), 0);
+    QCOMPARE(item(0)->button()->state(), TSpeedbarButton::State::Up);
+    QVERIFY(!item(0)->button()->isDragging());
+}
+
+void TestSpeedbarButton::raisedFrameKeptUntilRelease() {
+    QVERIFY(activate());
+    TSpeedbarButton *button = item(0)->button();
+    mouse::move(button, QPoint(30, 30));
+    mouse::press(button, QPoint(30, 30));
+    mouse::move(m_bar, QPoint(250, 30));
+    // Off the button while held: up, but still framed as under the pointer.
+    QCOMPARE(button->state(), TSpeedbarButton::State::Up);
+    QVERIFY(button->isMouseInside());
+    QImage shot = button->grab().toImage();
+    QCOMPARE(at(shot, QPoint(0, 0)), button->palette().color(QPalette::Light).rgb());
+    QCOMPARE(button->glyphRect().topLeft(), QPoint(23, 12));
+    mouse::release(m_bar, QPoint(250, 30));
+    QVERIFY(!button->isMouseInside());
+    shot = button->grab().toImage();
+    QVERIFY(at(shot, QPoint(0, 0)) != button->palette().color(QPalette::Light).rgb());
+}
+
+void TestSpeedbarButton::disabledButton() {
+    QVERIFY(activate());
+    item(0)->setEnabled(false);
+    TSpeedbarButton *button = item(0)->button();
+    QSignalSpy spy(item(0), &TSpeedItem::Click);
+    mouse::click(button, QPoint(30, 30));
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(button->state(), TSpeedbarButton::State::Disabled);
+    // The right-hand image of the strip: grey instead of red.
+    const QImage shot = button->grab().toImage();
+    QCOMPARE(at(shot, button->glyphRect().topLeft() + QPoint(6, 6)), QColor(Qt::gray).rgb());
+    item(0)->setEnabled(true);
+    mouse::click(button, QPoint(30, 30));
+    QCOMPARE(spy.count(), 1);
+}
+
+void TestSpeedbarButton::accessibility() {
+    QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(m_bar);
+    QVERIFY(bar);
+    QCOMPARE(bar->role(), QAccessible::ToolBar);
+    TSpeedbarButton *button = item(1)->button();
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(button);
+    QVERIFY(iface);
+    QCOMPARE(iface->role(), QAccessible::Button);
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("A propos"));
+    QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("A propos ?"));
+    QAccessibleActionInterface *action = iface->actionInterface();
+    QVERIFY(action);
+    QVERIFY(action->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    QSignalSpy spy(item(1), &TSpeedItem::Click);
+    action->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(spy.count(), 1);
+}
+
+void TestSpeedbarButton::sections() {
+    TSpeedbarSection *second = m_bar->AddSection(QStringLiteral("Principale"));
+    QCOMPARE(second->Caption(), QStringLiteral("Principale (1)"));
+    QCOMPARE(m_bar->AddSection(QStringLiteral("Principale"))->Caption(),
+             QStringLiteral("Principale (2)"));
+    QCOMPARE(second->Index(), 1);
+    try {
+        second->setCaption(QStringLiteral("Principale"));
+        QFAIL("a duplicate caption was accepted");
+    } catch (const ESpeedbarError &error) {
+        QCOMPARE(QString::fromUtf8(error.what()),
+                 QStringLiteral("Une liste de chaînes n'autorise pas de duplicatas"));
+    }
+    QCOMPARE(second->Caption(), QStringLiteral("Principale (1)"));
+    item(2)->setObjectName(QStringLiteral("BarreQuitter"));
+    QCOMPARE(m_bar->FindItem(QStringLiteral("barrequitter")), item(2));
+    QCOMPARE(m_bar->ItemsCount(), 3);
+}
+
+void TestSpeedbarButton::offsetsAndSizes_data() {
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QPoint>("firstButton");
+    QTest::addColumn<QSize>("buttonSize");
+    QTest::addColumn<int>("barHeight");
+    QTest::newRow("as built") << "" << QPoint(4, 4) << QSize(63, 54) << 62;
+    QTest::newRow("horizontal offset 10") << "horz 10" << QPoint(10, 4) << QSize(63, 54) << 62;
+    QTest::newRow("vertical offset 0: raised to 1")
+        << "vert 0" << QPoint(4, 1) << QSize(63, 54) << 62;
+    QTest::newRow("not flat: minimum 3") << "not flat" << QPoint(4, 4) << QSize(63, 54) << 62;
+    QTest::newRow("taller buttons grow the bar")
+        << "height 60" << QPoint(4, 4) << QSize(63, 60) << 68;
+}
+
+void TestSpeedbarButton::offsetsAndSizes() {
+    QFETCH(QString, change);
+    QFETCH(QPoint, firstButton);
+    QFETCH(QSize, buttonSize);
+    QFETCH(int, barHeight);
+    QCOMPARE(m_bar->minimumOffset(), 1);
+    if (change == QLatin1String("horz 10"))
+        m_bar->setBtnOffsetHorz(10);
+    else if (change == QLatin1String("vert 0"))
+        m_bar->setBtnOffsetVert(0);
+    else if (change == QLatin1String("not flat"))
+        m_bar->setOptions(m_bar->Options() & ~TSpeedBar::sbFlatBtns);
+    else if (change == QLatin1String("height 60"))
+        m_bar->setBtnHeight(60);
+    QCOMPARE(item(0)->button()->geometry(), QRect(firstButton, buttonSize));
+    // The others keep their distance from the first.
+    QCOMPARE(item(2)->button()->pos() - item(0)->button()->pos(), QPoint(126, 0));
+    QCOMPARE(m_bar->height(), barHeight);
+    QCOMPARE(item(0)->button()->Flat(), change != QLatin1String("not flat"));
+}
+
+int main(int argc, char **argv) {
+    TApplication app(argc, argv);
+    app.setTitle(QStringLiteral("Chromohm 1.0"));
+    TestSpeedbarButton t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_speedbarbutton.moc"

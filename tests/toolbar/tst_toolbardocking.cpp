@@ -1,0 +1,535 @@
+// The main window's toolbar driven with the mouse: the six items and their
+// handlers, docking at each edge by dragging, the drag threshold and frame, the
+// cursors and hints, and the alignments the bar refuses.
+
+#include "app/taboutbox.h"
+#include "app/tprincipale.h"
+#include "mouse.h"
+#include "toolbar/espeedbarerror.h"
+#include "toolbar/tdragframe.h"
+#include "toolbar/tspeedbar.h"
+#include "toolbar/tspeedbarbutton.h"
+#include "toolbar/tspeeditem.h"
+#include "toolkit/hints.h"
+#include "toolkit/tapplication.h"
+#include "toolkit/tstatusbar.h"
+
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolTip>
+
+namespace {
+
+class RecordingHelp : public platform::HelpFacility {
+public:
+    void command(const std::string &, platform::HelpCommand cmd, long data) override {
+        commands.append({cmd, data});
+    }
+    QList<QPair<platform::HelpCommand, long>> commands;
+};
+
+const int ItemLefts[] = {4, 67, 130, 292, 355, 427};
+
+QRect horizontalButton(int i) {
+    return QRect(ItemLefts[i], 4, 63, 54);
+}
+QRect verticalButton(int i) {
+    return QRect(4, ItemLefts[i], 54, 63);
+}
+
+// Where the bar's free surface is: between "Capacité" and "Aide".
+QPoint freeSurface(const TSpeedBar *bar) {
+    return bar->isVertical() ? bar->mapToParent(QPoint(30, 240))
+                             : bar->mapToParent(QPoint(240, 30));
+}
+
+// Answers the next modal dialog with a key, once it is up.
+void answerNextDialog(Qt::Key key, QString *title = nullptr) {
+    auto *timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, key, title] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (title)
+            *title = dialog->windowTitle();
+        QTest::keyClick(dialog, key);
+    });
+    timer->start();
+}
+
+} // namespace
+
+class TestToolbarDocking : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void initialLayout();
+    void glyphTransparency_data();
+    void glyphTransparency();
+    void clickEachItem_data();
+    void clickEachItem();
+    void pressMoveOffReleaseDoesNothing();
+    void dragThreshold_data();
+    void dragThreshold();
+    void edgeByDiagonals_data();
+    void edgeByDiagonals();
+    void drop_data();
+    void drop();
+    void verticalEdgeCutsTheButtons_data();
+    void verticalEdgeCutsTheButtons();
+    void backToTopRestoresEverything_data();
+    void backToTopRestoresEverything();
+    void vetoedEdge();
+    void dragFrameInvertsAndRestores();
+    void cursors();
+    void hints();
+    void refusedAlignments_data();
+    void refusedAlignments();
+
+private:
+    void drag(QPoint from, const QList<QPoint> &path);
+    QList<QRect> buttonGeometries() const;
+
+    TPrincipale *m_window = nullptr;
+    RecordingHelp m_help;
+};
+
+void TestToolbarDocking::init() {
+    m_help.commands.clear();
+    Application()->setHelpFacility(&m_help);
+    m_window = new TPrincipale;
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+}
+
+void TestToolbarDocking::cleanup() {
+    // Deleting the window skips the quit question.
+    delete m_window;
+    m_window = nullptr;
+}
+
+void TestToolbarDocking::drag(QPoint from, const QList<QPoint> &path) {
+    QWindow *window = m_window->windowHandle();
+    QTest::mouseMove(window, from);
+    QTest::mousePress(window, Qt::LeftButton, {}, from);
+    for (const QPoint &p : path)
+        QTest::mouseMove(window, p);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, path.last());
+}
+
+QList<QRect> TestToolbarDocking::buttonGeometries() const {
+    QList<QRect> result;
+    for (TSpeedItem *item :
+         {m_window->BarreResistance, m_window->BarreDiode, m_window->BarreCapacite,
+          m_window->BarreAide, m_window->BarreApropos, m_window->BarreQuitter})
+        result.append(item->button()->geometry());
+    return result;
+}
+
+void TestToolbarDocking::initialLayout() {
+    TSpeedBar *bar = m_window->SpeedBar1;
+    QCOMPARE(bar->geometry(), QRect(0, 0, 495, 62));
+    QCOMPARE(bar->Align(), tk::Align::Top);
+    QVERIFY(!bar->isVertical());
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(buttonGeometries().at(i), horizontalButton(i));
+    QCOMPARE(m_window->SpeedbarSection1->Caption(), QStringLiteral("Principale"));
+    QCOMPARE(m_window->SpeedbarSection1->ItemCount(), 6);
+    QVERIFY(!bar->Wallpaper().isNull());
+    QCOMPARE(m_window->BarreQuitter->BtnCaption(), QStringLiteral("Quitter"));
+    QCOMPARE(m_window->BarreQuitter->button()->glyphRect().topLeft(), QPoint(22, 11));
+    QCOMPARE(m_window->BarreQuitter->button()->captionRect().top(), 30);
+    QCOMPARE(m_window->BarreResistance->button()->glyphRect().topLeft(), QPoint(23, 12));
+    QCOMPARE(m_window->BarreResistance->button()->captionRect().top(), 29);
+}
+
+void TestToolbarDocking::glyphTransparency_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QColor>("background");
+    const QColor olive(0x80, 0x80, 0x00), purple(0x80, 0x00, 0x80);
+    QTest::newRow("Résistance") << "BarreResistance" << olive;
+    QTest::newRow("Led") << "BarreDiode" << olive;
+    QTest::newRow("Capacité") << "BarreCapacite" << olive;
+    QTest::newRow("Aide") << "BarreAide" << olive;
+    QTest::newRow("A propos") << "BarreApropos" << purple;
+    QTest::newRow("Quitter") << "BarreQuitter" << olive;
+}
+
+void TestToolbarDocking::glyphTransparency() {
+    QFETCH(QString, item);
+    QFETCH(QColor, background);
+    TSpeedItem *target = m_window->SpeedBar1->FindItem(item);
+    const QImage strip = target->Glyph().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(target->NumGlyphs(), 2);
+    QCOMPARE(strip.pixel(0, strip.height() - 1), background.rgb());
+    TSpeedBar *bar = m_window->SpeedBar1;
+    const QImage shot = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage wallpaper = bar->Wallpaper().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect glyph = target->button()->glyphRect().translated(target->button()->pos());
+    int seeThrough = 0, drawn = 0;
+    for (int y = 0; y < glyph.height(); ++y) {
+        for (int x = 0; x < glyph.width(); ++x) {
+            const QPoint onBar = glyph.topLeft() + QPoint(x, y);
+            if (strip.pixel(x, y) == background.rgb()) {
+                QCOMPARE(shot.pixel(onBar), wallpaper.pixel(onBar - QPoint(1, 1)));
+                ++seeThrough;
+            } else {
+                // Every other colour of the glyph, however close, is drawn as it is.
+                QCOMPARE(shot.pixel(onBar), strip.pixel(x, y));
+                ++drawn;
+            }
+        }
+    }
+    QVERIFY(seeThrough > 0 && drawn > 0);
+}
+
+void TestToolbarDocking::clickEachItem_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("effect");
+    QTest::newRow("Résistance") << "BarreResistance"
+                                << "page 0";
+    QTest::newRow("Led") << "BarreDiode"
+                         << "page 1";
+    QTest::newRow("Capacité") << "BarreCapacite"
+                              << "page 2";
+    QTest::newRow("Aide") << "BarreAide"
+                          << "help index";
+    QTest::newRow("A propos") << "BarreApropos"
+                              << "A propos de ...";
+    QTest::newRow("Quitter") << "BarreQuitter"
+                             << "Confirmation";
+}
+
+void TestToolbarDocking::clickEachItem() {
+    QFETCH(QString, item);
+    QFETCH(QString, effect);
+    // Start from a page no item leads to by chance.
+    m_window->PageControl1->setCurrentIndex(effect == QLatin1String("page 1") ? 2 : 1);
+    TSpeedItem *target = m_window->SpeedBar1->FindItem(item);
+    QVERIFY(target);
+    QString dialogTitle;
+    if (!effect.startsWith(QLatin1String("page")) && effect != QLatin1String("help index"))
+        answerNextDialog(effect == QLatin1String("Confirmation") ? Qt::Key_Escape : Qt::Key_Return,
+                         &dialogTitle);
+    mouse::click(target->button(), QPoint(31, 27));
+    if (effect.startsWith(QLatin1String("page"))) {
+        QCOMPARE(QStringLiteral("page %1").arg(m_window->PageControl1->currentIndex()), effect);
+    } else if (effect == QLatin1String("help index")) {
+        QCOMPARE(m_help.commands.size(), 1);
+        QCOMPARE(m_help.commands.first().first, platform::HelpCommand::Index);
+        QCOMPARE(m_help.commands.first().second, 0L);
+    } else {
+        QCOMPARE(dialogTitle, effect);
+        // "Non" to the quit question: the window stays.
+        QVERIFY(m_window->isVisible());
+    }
+}
+
+void TestToolbarDocking::pressMoveOffReleaseDoesNothing() {
+    m_window->PageControl1->setCurrentIndex(2);
+    TSpeedbarButton *button = m_window->BarreResistance->button();
+    mouse::move(button, QPoint(30, 30));
+    mouse::press(button, QPoint(30, 30));
+    mouse::move(m_window->SpeedBar1, QPoint(240, 30));
+    QVERIFY(button->isMouseInside());
+    mouse::release(m_window->SpeedBar1, QPoint(240, 30));
+    QCOMPARE(m_window->PageControl1->currentIndex(), 2);
+    // Nor was the release on the bar taken for a drag.
+    QCOMPARE(m_window->SpeedBar1->geometry(), QRect(0, 0, 495, 62));
+}
+
+void TestToolbarDocking::dragThreshold_data() {
+    QTest::addColumn<QPoint>("offset");
+    QTest::addColumn<bool>("drags");
+    QTest::newRow("4 right") << QPoint(4, 0) << false;
+    QTest::newRow("4 left") << QPoint(-4, 0) << false;
+    QTest::newRow("4 down") << QPoint(0, 4) << false;
+    QTest::newRow("4 up") << QPoint(0, -4) << false;
+    QTest::newRow("4 both ways") << QPoint(4, -4) << false;
+    QTest::newRow("5 right") << QPoint(5, 0) << true;
+    QTest::newRow("5 left") << QPoint(-5, 0) << true;
+    QTest::newRow("5 down") << QPoint(0, 5) << true;
+    QTest::newRow("5 up") << QPoint(0, -5) << true;
+}
+
+void TestToolbarDocking::dragThreshold() {
+    QFETCH(QPoint, offset);
+    QFETCH(bool, drags);
+    TSpeedBar *bar = m_window->SpeedBar1;
+    QSignalSpy dropped(bar, &TSpeedBar::PosChanged);
+    QWindow *window = m_window->windowHandle();
+    const QPoint from = freeSurface(bar);
+    QTest::mouseMove(window, from);
+    QTest::mousePress(window, Qt::LeftButton, {}, from);
+    QTest::mouseMove(window, from + offset);
+    QCOMPARE(bar->isDragging(), drags);
+    QCOMPARE(QGuiApplication::overrideCursor() != nullptr, drags);
+    if (drags)
+        QCOMPARE(bar->dragFrame(), QRect(m_window->mapToGlobal(QPoint(0, 0)), QSize(495, 62)));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, from + offset);
+    QVERIFY(!bar->isDragging());
+    QCOMPARE(dropped.count(), drags ? 1 : 0);
+    QCOMPARE(bar->geometry(), QRect(0, 0, 495, 62));
+    QCOMPARE(buttonGeometries().at(3), horizontalButton(3));
+}
+
+void TestToolbarDocking::edgeByDiagonals_data() {
+    QTest::addColumn<QPointF>("at");
+    QTest::addColumn<int>("edge");
+    // The main window's client area is 495 x 332: at a quarter and three
+    // quarters of its width the diagonals pass through whole pixels.
+    const int T = int(tk::Align::Top), B = int(tk::Align::Bottom), L = int(tk::Align::Left),
+              R = int(tk::Align::Right);
+    QTest::newRow("on the main diagonal, upper half") << QPointF(123.75, 83) << T;
+    QTest::newRow("on the main diagonal, lower half") << QPointF(371.25, 249) << R;
+    QTest::newRow("on the anti-diagonal, upper half") << QPointF(371.25, 83) << R;
+    QTest::newRow("on the anti-diagonal, lower half") << QPointF(123.75, 249) << B;
+    QTest::newRow("on both, the centre") << QPointF(247.5, 166) << R;
+    QTest::newRow("just below the main diagonal") << QPointF(123.75, 83.001) << L;
+    QTest::newRow("just above the anti-diagonal") << QPointF(371.25, 82.999) << T;
+    QTest::newRow("top triangle") << QPointF(247, 10) << T;
+    QTest::newRow("bottom triangle") << QPointF(247, 320) << B;
+    QTest::newRow("left triangle") << QPointF(10, 166) << L;
+    QTest::newRow("right triangle") << QPointF(485, 166) << R;
+}
+
+void TestToolbarDocking::edgeByDiagonals() {
+    QFETCH(QPointF, at);
+    QFETCH(int, edge);
+    QCOMPARE(int(TSpeedBar::edgeAt(at, QSizeF(m_window->rect().size()))), edge);
+}
+
+void TestToolbarDocking::drop_data() {
+    QTest::addColumn<QPoint>("at"); // release point in the window
+    QTest::addColumn<int>("edge");
+    QTest::addColumn<QRect>("bar");
+    QTest::addColumn<QRect>("pages");
+    const QRect top(0, 0, 495, 62), bottom(0, 251, 495, 62);
+    const QRect left(0, 0, 62, 313), right(433, 0, 62, 313);
+    const int T = int(tk::Align::Top), B = int(tk::Align::Bottom), L = int(tk::Align::Left),
+              R = int(tk::Align::Right);
+    QTest::newRow("top triangle: stays") << QPoint(247, 40) << T << top << QRect(0, 62, 495, 251);
+    QTest::newRow("bottom triangle") << QPoint(247, 300) << B << bottom << QRect(0, 0, 495, 251);
+    QTest::newRow("left triangle") << QPoint(40, 166) << L << left << QRect(62, 0, 433, 313);
+    QTest::newRow("right triangle") << QPoint(455, 166) << R << right << QRect(0, 0, 433, 313);
+    // Points exactly on a diagonal (the window's corners; the mouse is held by
+    // the bar, so it may leave the window).
+    QTest::newRow("main diagonal, bottom-right")
+        << QPoint(495, 332) << R << right << QRect(0, 0, 433, 313);
+    QTest::newRow("anti-diagonal, top-right")
+        << QPoint(495, 0) << R << right << QRect(0, 0, 433, 313);
+    QTest::newRow("anti-diagonal, bottom-left")
+        << QPoint(0, 332) << B << bottom << QRect(0, 0, 495, 251);
+    // One pixel off the diagonals.
+    QTest::newRow("below the main diagonal's end")
+        << QPoint(494, 332) << B << bottom << QRect(0, 0, 495, 251);
+    QTest::newRow("above the anti-diagonal's end")
+        << QPoint(0, 331) << L << left << QRect(62, 0, 433, 313);
+}
+
+void TestToolbarDocking::drop() {
+    QFETCH(QPoint, at);
+    QFETCH(int, edge);
+    QFETCH(QRect, bar);
+    QFETCH(QRect, pages);
+    TSpeedBar *speedBar = m_window->SpeedBar1;
+    QSignalSpy dropped(speedBar, &TSpeedBar::PosChanged);
+    const QRect statusBar = m_window->StatusBar->geometry();
+    const QPoint from = freeSurface(speedBar);
+    drag(from, {from + QPoint(0, 10), at});
+    QCOMPARE(dropped.count(), 1);
+    QCOMPARE(int(speedBar->Align()), edge);
+    QCOMPARE(speedBar->geometry(), bar);
+    QCOMPARE(m_window->PageControl1->geometry(), pages);
+    // The status bar keeps the very bottom whatever the edge.
+    QCOMPARE(m_window->StatusBar->geometry(), statusBar);
+    QCOMPARE(statusBar, QRect(0, 313, 495, 19));
+    const bool vertical = edge == int(tk::Align::Left) || edge == int(tk::Align::Right);
+    QCOMPARE(speedBar->isVertical(), vertical);
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(buttonGeometries().at(i), vertical ? verticalButton(i) : horizontalButton(i));
+    QVERIFY(!speedBar->isDragging());
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void TestToolbarDocking::verticalEdgeCutsTheButtons_data() {
+    QTest::addColumn<QPoint>("at");
+    QTest::newRow("left") << QPoint(40, 166);
+    QTest::newRow("right") << QPoint(455, 166);
+}
+
+void TestToolbarDocking::verticalEdgeCutsTheButtons() {
+    QFETCH(QPoint, at);
+    const QPoint from = freeSurface(m_window->SpeedBar1);
+    drag(from, {from + QPoint(0, 10), at});
+    QVERIFY(m_window->SpeedBar1->isVertical());
+    // "Aide" shows only down to the bar's bevel; the last two are off the bar.
+    const QRect aide = m_window->BarreAide->button()->visibleRegion().boundingRect();
+    QCOMPARE(aide, QRect(0, 0, 54, 313 - 292));
+    QVERIFY(m_window->BarreApropos->button()->visibleRegion().isEmpty());
+    QVERIFY(m_window->BarreQuitter->button()->visibleRegion().isEmpty());
+    // What is left of "Aide" still works.
+    mouse::click(m_window->BarreAide->button(), QPoint(27, 10));
+    QCOMPARE(m_help.commands.size(), 1);
+    // A click where "A propos" would be is not a click on it.
+    const QPoint below = m_window->SpeedBar1->mapToParent(QPoint(27, 312));
+    QVERIFY(m_window->childAt(below) != m_window->BarreApropos->button());
+}
+
+void TestToolbarDocking::backToTopRestoresEverything_data() {
+    QTest::addColumn<QList<QPoint>>("stops");
+    QTest::newRow("left, top") << QList<QPoint>{{40, 166}, {247, 40}};
+    QTest::newRow("right, top") << QList<QPoint>{{455, 166}, {247, 40}};
+    QTest::newRow("left, right, bottom, top")
+        << QList<QPoint>{{40, 166}, {455, 166}, {247, 300}, {247, 40}};
+}
+
+void TestToolbarDocking::backToTopRestoresEverything() {
+    QFETCH(QList<QPoint>, stops);
+    const QList<QRect> buttons = buttonGeometries();
+    const QRect pages = m_window->PageControl1->geometry();
+    for (const QPoint &stop : stops) {
+        const QPoint from = freeSurface(m_window->SpeedBar1);
+        drag(from, {from + QPoint(7, 7), stop});
+    }
+    QCOMPARE(m_window->SpeedBar1->geometry(), QRect(0, 0, 495, 62));
+    QCOMPARE(buttonGeometries(), buttons);
+    QCOMPARE(m_window->PageControl1->geometry(), pages);
+    QCOMPARE(m_window->SpeedBar1->BtnWidth(), 63);
+    QCOMPARE(m_window->SpeedBar1->BtnHeight(), 54);
+    for (TSpeedItem *item : {m_window->BarreApropos, m_window->BarreQuitter})
+        QCOMPARE(item->button()->visibleRegion().boundingRect(), QRect(0, 0, 63, 54));
+}
+
+void TestToolbarDocking::vetoedEdge() {
+    TSpeedBar *bar = m_window->SpeedBar1;
+    QList<tk::Align> asked;
+    bar->OnApplyAlign = [&asked](TSpeedBar *, tk::Align align, bool &Apply) {
+        asked.append(align);
+        Apply = align != tk::Align::Left;
+    };
+    QWindow *window = m_window->windowHandle();
+    const QPoint from = freeSurface(bar);
+    QTest::mouseMove(window, from);
+    QTest::mousePress(window, Qt::LeftButton, {}, from);
+    QTest::mouseMove(window, from + QPoint(0, 10));
+    QTest::mouseMove(window, QPoint(247, 300));
+    const QRect bottom(m_window->mapToGlobal(QPoint(0, 251)), QSize(495, 62));
+    QCOMPARE(bar->dragFrame(), bottom);
+    // Left is refused: the frame stays at the bottom, and the drop goes there.
+    QTest::mouseMove(window, QPoint(40, 166));
+    QCOMPARE(bar->dragFrame(), bottom);
+    QCOMPARE(bar->dragTarget(), tk::Align::Bottom);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(40, 166));
+    QCOMPARE(bar->Align(), tk::Align::Bottom);
+    QCOMPARE(bar->geometry(), QRect(0, 251, 495, 62));
+    QCOMPARE(asked.count(tk::Align::Left), 2);
+}
+
+void TestToolbarDocking::dragFrameInvertsAndRestores() {
+    TSpeedBar *bar = m_window->SpeedBar1;
+    // The clock ticks in the status bar; compare the rest of the window.
+    const QRect compared(0, 0, 495, 313);
+    auto shot = [&] {
+        return m_window->grab(compared).toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    QWindow *window = m_window->windowHandle();
+    const QPoint from = freeSurface(bar);
+    QTest::mouseMove(window, from);
+    const QImage before = shot();
+    QTest::mousePress(window, Qt::LeftButton, {}, from);
+    QTest::mouseMove(window, from + QPoint(0, 5));
+    QTest::mouseMove(window, QPoint(40, 166));
+    const QRect frame(0, 0, 62, 313);
+    QCOMPARE(bar->dragFrame(), QRect(m_window->mapToGlobal(frame.topLeft()), frame.size()));
+    const QImage during = shot();
+    const QList<QPoint> points = TDragFrame::framePoints(frame);
+    QVERIFY(!points.isEmpty());
+    QImage expected = before;
+    for (const QPoint &p : points)
+        expected.setPixel(p, ~before.pixel(p) | 0xFF000000);
+    QCOMPARE(during, expected);
+    // Back over the top: the left frame is erased, the bar's own shown.
+    QTest::mouseMove(window, QPoint(247, 40));
+    const QImage back = shot();
+    expected = before;
+    for (const QPoint &p : TDragFrame::framePoints(QRect(0, 0, 495, 62)))
+        expected.setPixel(p, ~before.pixel(p) | 0xFF000000);
+    QCOMPARE(back, expected);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(247, 40));
+    QCOMPARE(shot(), before);
+}
+
+void TestToolbarDocking::cursors() {
+    for (TSpeedItem *item : {m_window->BarreResistance, m_window->BarreQuitter}) {
+        QCOMPARE(item->Cursor(), 1);
+        QCOMPARE(item->button()->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(item->button()->cursor().hotSpot(), QPoint(0, 0));
+    }
+    QCOMPARE(m_window->SpeedBar1->cursor().shape(), Qt::ArrowCursor);
+    QWindow *window = m_window->windowHandle();
+    const QPoint from = freeSurface(m_window->SpeedBar1);
+    QTest::mouseMove(window, from);
+    QTest::mousePress(window, Qt::LeftButton, {}, from);
+    QTest::mouseMove(window, from + QPoint(0, 8));
+    QVERIFY(QGuiApplication::overrideCursor());
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BitmapCursor);
+    QCOMPARE(QGuiApplication::overrideCursor()->hotSpot(), QPoint(15, 16));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, from + QPoint(0, 8));
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void TestToolbarDocking::hints() {
+    TSpeedbarButton *quit = m_window->BarreQuitter->button();
+    mouse::move(quit, QPoint(30, 30));
+    QTRY_COMPARE(m_window->StatusBar->panelText(1), QStringLiteral("Quitter Chromohm"));
+    QVERIFY(tk::showsHint(quit));
+    // The tooltip shows the whole hint too.
+    QHelpEvent help(QEvent::ToolTip, QPoint(30, 30), quit->mapToGlobal(QPoint(30, 30)));
+    QApplication::sendEvent(quit, &help);
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("Quitter Chromohm"));
+    QToolTip::hideText();
+    mouse::move(m_window->SpeedBar1, QPoint(240, 30));
+    QTRY_COMPARE(m_window->StatusBar->panelText(1), QString());
+}
+
+void TestToolbarDocking::refusedAlignments_data() {
+    QTest::addColumn<int>("align");
+    QTest::newRow("none") << int(tk::Align::None);
+    QTest::newRow("client") << int(tk::Align::Client);
+}
+
+void TestToolbarDocking::refusedAlignments() {
+    QFETCH(int, align);
+    TSpeedBar *bar = m_window->SpeedBar1;
+    try {
+        bar->setAlign(tk::Align(align));
+        QFAIL("the alignment was accepted");
+    } catch (const ESpeedbarError &error) {
+        QCOMPARE(QString::fromUtf8(error.what()),
+                 QStringLiteral("Cannot set this property value while Position is bpAuto"));
+    }
+    QCOMPARE(bar->Align(), tk::Align::Top);
+    QCOMPARE(bar->geometry(), QRect(0, 0, 495, 62));
+    QCOMPARE(buttonGeometries().at(5), horizontalButton(5));
+    QCOMPARE(m_window->PageControl1->geometry(), QRect(0, 62, 495, 251));
+}
+
+int main(int argc, char **argv) {
+    TApplication app(argc, argv);
+    app.setTitle(QStringLiteral("Chromohm 1.0"));
+    app.setHelpFile(QStringLiteral("Chromohm.hlp"));
+    TestToolbarDocking t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_toolbardocking.moc"
