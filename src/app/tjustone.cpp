@@ -33,6 +33,8 @@ std::unique_ptr<WindowSystem> nativeWindowSystem() {
 
 TJustOne::Outcome TJustOne::CheckAndActivate(WindowSystem &windows, WindowId applicationWindow) {
     Outcome outcome;
+    // Our own window may not have reached the window system yet.
+    windows.flush();
     char savedTitle[WindowSystem::TextBufferSize] = {};
     char savedClass[WindowSystem::TextBufferSize] = {};
     windows.windowText(applicationWindow, savedTitle, sizeof savedTitle);
