@@ -1,6 +1,7 @@
 // Real copies of the program on a private X server, with openbox and without
 // a window manager.
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -53,6 +54,7 @@ private:
     int runningCopies() const;
     void stopCopies();
     int countMainWindows(bool shownOnly);
+    QByteArray iniSnapshot() const;
 
     std::unique_ptr<Connection> m_x;
     QTemporaryDir m_runtimeDir;
@@ -221,6 +223,15 @@ int TestSingleInstance::runningCopies() const {
                              [](QProcess *p) { return p->state() == QProcess::Running; }));
 }
 
+// What a copy could have done to the settings file: its content and time.
+QByteArray TestSingleInstance::iniSnapshot() const {
+    QFile ini(m_iniPath);
+    if (!ini.open(QIODevice::ReadOnly))
+        return QByteArrayLiteral("<none>");
+    const QDateTime modified = QFileInfo(ini).fileTime(QFileDevice::FileModificationTime);
+    return modified.toString(Qt::ISODateWithMs).toUtf8() + '\n' + ini.readAll();
+}
+
 int TestSingleInstance::countMainWindows(bool shownOnly) {
     int count = 0;
     for (Window w : m_x->allWindows()) {
@@ -248,10 +259,12 @@ void TestSingleInstance::secondStartActivatesFirst() {
     m_x->requestActivation(m_other);
     QVERIFY(waitFor([&] { return m_x->activeWindow() == m_other; }));
 
+    const QByteArray settingsBefore = iniSnapshot();
     TopLevelWatch watch(*m_x);
     startSecondCopyAndCheckItLeaves(watch);
     QVERIFY2(waitFor([&] { return m_x->activeWindow() == main; }, 3000),
              "the first copy did not become the active window");
+    QCOMPARE(iniSnapshot(), settingsBefore);
     QCOMPARE(first->state(), QProcess::Running);
 }
 
