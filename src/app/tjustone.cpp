@@ -48,6 +48,9 @@ TJustOne::Outcome TJustOne::CheckAndActivate(WindowSystem &windows, WindowId app
         if (windows.windowText(window, text, sizeof text) <= 0 ||
             std::strcmp(text, savedTitle) != 0)
             return true;
+        // Our application window stands for every window of this process.
+        if (window != applicationWindow && windows.belongsToThisProcess(window))
+            return true;
         ++outcome.matchCount;
         if (window != applicationWindow)
             outcome.foundWindow = window;

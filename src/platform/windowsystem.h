@@ -34,6 +34,10 @@ public:
     virtual int className(WindowId window, char *buffer, int size) = 0;
     virtual int windowText(WindowId window, char *buffer, int size) = 0;
 
+    // True for a window of this very process. The other windows of this
+    // process belong to its application, whose own window stands for them all.
+    virtual bool belongsToThisProcess(WindowId window) = 0;
+
     // The window of that program to activate: its open dialog if it has one,
     // otherwise the window itself.
     virtual WindowId lastActivePopup(WindowId window) = 0;
@@ -55,6 +59,7 @@ public:
     void enumerateTopLevel(const std::function<bool(WindowId)> &) override {}
     int className(WindowId, char *buffer, int size) override;
     int windowText(WindowId, char *buffer, int size) override;
+    bool belongsToThisProcess(WindowId) override { return false; }
     WindowId lastActivePopup(WindowId window) override { return window; }
     void bringToTop(WindowId) override {}
     bool isMinimised(WindowId) override { return false; }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unistd.h>
 #include <vector>
 
 namespace platform {
@@ -46,6 +47,8 @@ struct X11WindowSystem::Private {
     Atom netActiveWindow = 0;
     Atom netSupported = 0;
     Atom netSupportingWmCheck = 0;
+    Atom netWmPid = 0;
+    std::string hostName;
 
     ~Private() {
         XSync(dpy, False);
@@ -54,19 +57,24 @@ struct X11WindowSystem::Private {
     }
 
     void internAtoms() {
-        char names[][32] = {"WM_STATE",           "_NET_WM_NAME",   "UTF8_STRING",
-                            "_NET_ACTIVE_WINDOW", "_NET_SUPPORTED", "_NET_SUPPORTING_WM_CHECK"};
-        char *list[std::size(names)];
-        for (std::size_t i = 0; i < std::size(names); ++i)
-            list[i] = names[i];
-        Atom atoms[std::size(names)] = {};
-        XInternAtoms(dpy, list, int(std::size(names)), False, atoms);
-        wmState = atoms[0];
-        netWmName = atoms[1];
-        utf8String = atoms[2];
-        netActiveWindow = atoms[3];
-        netSupported = atoms[4];
-        netSupportingWmCheck = atoms[5];
+        struct Row {
+            const char *name;
+            Atom Private::*atom;
+        };
+        const Row rows[] = {{"WM_STATE", &Private::wmState},
+                            {"_NET_WM_NAME", &Private::netWmName},
+                            {"UTF8_STRING", &Private::utf8String},
+                            {"_NET_ACTIVE_WINDOW", &Private::netActiveWindow},
+                            {"_NET_SUPPORTED", &Private::netSupported},
+                            {"_NET_SUPPORTING_WM_CHECK", &Private::netSupportingWmCheck},
+                            {"_NET_WM_PID", &Private::netWmPid}};
+        char *names[std::size(rows)];
+        for (std::size_t i = 0; i < std::size(rows); ++i)
+            names[i] = const_cast<char *>(rows[i].name);
+        Atom atoms[std::size(rows)] = {};
+        XInternAtoms(dpy, names, int(std::size(rows)), False, atoms);
+        for (std::size_t i = 0; i < std::size(rows); ++i)
+            this->*rows[i].atom = atoms[i];
     }
 
     // Reads up to maxBytes of a property of 8-bit items.
@@ -226,6 +234,9 @@ std::unique_ptr<X11WindowSystem> X11WindowSystem::open(_XDisplay *appDisplay) {
     d->root = DefaultRootWindow(dpy);
     d->previousHandler = XSetErrorHandler(ignoreXError);
     d->internAtoms();
+    char host[256] = {};
+    if (gethostname(host, sizeof host - 1) == 0)
+        d->hostName = host;
     return std::unique_ptr<X11WindowSystem>(new X11WindowSystem(std::move(d)));
 }
 
@@ -287,6 +298,15 @@ int X11WindowSystem::windowText(WindowId window, char *buffer, int size) {
         break;
     }
     return copyText(title, buffer, size);
+}
+
+bool X11WindowSystem::belongsToThisProcess(WindowId window) {
+    const auto pid = d->longs(window, d->netWmPid, XA_CARDINAL, 1);
+    if (pid.empty() || pid[0] != static_cast<unsigned long>(getpid()))
+        return false;
+    std::string machine;
+    d->bytes(window, XA_WM_CLIENT_MACHINE, AnyPropertyType, 256, machine);
+    return !d->hostName.empty() && std::string(machine.c_str()) == d->hostName;
 }
 
 WindowId X11WindowSystem::lastActivePopup(WindowId window) {

@@ -26,6 +26,9 @@ public:
     void enumerateTopLevel(const std::function<bool(WindowId)> &visit) override;
     int className(WindowId window, char *buffer, int size) override;
     int windowText(WindowId window, char *buffer, int size) override;
+    // Told by _NET_WM_PID and WM_CLIENT_MACHINE, which the toolkit sets on
+    // each of its windows.
+    bool belongsToThisProcess(WindowId window) override;
     WindowId lastActivePopup(WindowId window) override;
     void bringToTop(WindowId window) override;
     bool isMinimised(WindowId window) override;

@@ -24,6 +24,7 @@ struct FakeWindow {
     std::optional<std::string> title;
     bool minimised = false;
     WindowId popup = 0; // an open dialog of the window
+    bool thisProcess = false;
 };
 
 const std::string Class = "Chromohm";
@@ -52,6 +53,9 @@ public:
     }
     int windowText(WindowId id, char *buffer, int size) override {
         return read(find(id) ? find(id)->title : std::nullopt, buffer, size);
+    }
+    bool belongsToThisProcess(WindowId id) override {
+        return id == 1 || (find(id) && find(id)->thisProcess);
     }
     WindowId lastActivePopup(WindowId id) override {
         const FakeWindow *w = find(id);
@@ -170,6 +174,12 @@ void TestJustOne::check_data() {
     QTest::newRow("window gone before the check")
         << QList<FakeWindow>{copy(1), {2, std::nullopt, std::nullopt, false, 0}} << 1 << WindowId(0)
         << QStringList{};
+    QTest::newRow("another main window of this process")
+        << QList<FakeWindow>{copy(1), {4, Class, Title, false, 0, true}} << 1 << WindowId(0)
+        << QStringList{};
+    QTest::newRow("another copy beside a second window of this process")
+        << QList<FakeWindow>{copy(2), copy(1), {4, Class, Title, false, 0, true}} << 2
+        << WindowId(2) << QStringList{"bringToTop(2)", "activate(2)"};
     QTest::newRow("titles longer than the buffer")
         << QList<FakeWindow>{{1, Class, longTitle, false, 0}, {2, Class, longTitle, false, 0}} << 2
         << WindowId(2) << QStringList{"bringToTop(2)", "activate(2)"};

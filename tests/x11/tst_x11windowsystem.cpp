@@ -7,6 +7,7 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <unistd.h>
 
 #include "xclient.h"
 
@@ -43,6 +44,8 @@ private slots:
     void minimised_data();
     void minimised();
     void activateMapsAndFocuses();
+    void thisProcess_data();
+    void thisProcess();
 
 private:
     Window makeWindow(Window parent = 0);
@@ -293,6 +296,32 @@ void TestX11WindowSystem::activateMapsAndFocuses() {
     m_system->flush();
     QVERIFY(m_x->viewable(w));
     QCOMPARE(m_x->activeWindow(), w);
+}
+
+void TestX11WindowSystem::thisProcess_data() {
+    QTest::addColumn<long>("pid");
+    QTest::addColumn<std::string>("machine");
+    QTest::addColumn<bool>("ours");
+    char host[256] = {};
+    gethostname(host, sizeof host - 1);
+    QTest::newRow("this process") << long(getpid()) << std::string(host) << true;
+    QTest::newRow("another process") << long(getpid()) + 1 << std::string(host) << false;
+    QTest::newRow("same number elsewhere")
+        << long(getpid()) << std::string(host) + "-elsewhere" << false;
+    QTest::newRow("no process number") << -1L << std::string(host) << false;
+}
+
+void TestX11WindowSystem::thisProcess() {
+    QFETCH(long, pid);
+    QFETCH(std::string, machine);
+    QFETCH(bool, ours);
+    const Window w = makeWindow();
+    if (pid >= 0)
+        XChangeProperty(m_x->dpy, w, m_x->atom("_NET_WM_PID"), XA_CARDINAL, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char *>(&pid), 1);
+    m_x->setBytes(w, XA_WM_CLIENT_MACHINE, XA_STRING, machine);
+    XSync(m_x->dpy, False);
+    QCOMPARE(m_system->belongsToThisProcess(w), ours);
 }
 
 QTEST_GUILESS_MAIN(TestX11WindowSystem)
