@@ -94,9 +94,11 @@ TJustOne::TJustOne(QWidget *owner) : QObject(owner) {
     }
 
     // Hold the lock until the window is on the screen: a copy started meanwhile
-    // then finds a window it can activate.
-    if (m_lock && m_lock->held() && owner->windowHandle())
-        owner->windowHandle()->installEventFilter(this);
+    // then finds a window it can activate. An error box shown while the window
+    // is being prepared counts too, or a second start would wait for its
+    // timeout.
+    if (m_lock && m_lock->held())
+        qApp->installEventFilter(this);
     else
         m_lock.reset();
 }
@@ -107,7 +109,7 @@ bool TJustOne::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::Expose) {
         auto *window = qobject_cast<QWindow *>(watched);
         if (window && window->isExposed()) {
-            window->removeEventFilter(this);
+            qApp->removeEventFilter(this);
             m_lock.reset();
         }
     }

@@ -19,6 +19,7 @@ private slots:
     void initTestCase();
     void windowReadyBeforeTheCheck();
     void lockHeldUntilTheWindowIsShown();
+    void errorBoxBeforeTheWindowReleasesTheLock();
     void secondMainWindowOfThisProcessStays();
 
 private:
@@ -74,6 +75,19 @@ void TestJustOneWindow::lockHeldUntilTheWindowIsShown() {
     // A window closed before it was ever shown lets go as well.
     { TPrincipale window; }
     QVERIFY(lockIsFree());
+}
+
+void TestJustOneWindow::errorBoxBeforeTheWindowReleasesTheLock() {
+    // An error while the window is being prepared shows a box before the
+    // window itself; that box is on the screen, so later starts need not wait.
+    TPrincipale window;
+    QVERIFY(!lockIsFree());
+    QWidget box;
+    box.setWindowTitle(QStringLiteral("Chromohm 1.0"));
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QTRY_VERIFY(lockIsFree());
+    QVERIFY(!window.isVisible());
 }
 
 void TestJustOneWindow::secondMainWindowOfThisProcessStays() {
