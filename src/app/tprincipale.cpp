@@ -1,5 +1,6 @@
 #include "app/tprincipale.h"
 
+#include "app/tjustone.h"
 #include "platform/timeformat.h"
 #include "toolkit/alignment.h"
 #include "toolkit/hints.h"
@@ -73,6 +74,7 @@ TPrincipale::TPrincipale(QWidget *parent)
                           Qt::WindowCloseButtonHint) {
     Application()->setMainForm(this);
     buildFrame();
+    JustOne1 = new TJustOne(this);
     buildToolbar();
     buildResistorPage();
     buildLedPage();

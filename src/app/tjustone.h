@@ -1,0 +1,43 @@
+#pragma once
+// TJustOne, the single-instance guard of the main window: constructing it looks
+// for another copy of the program on the same display; if there is one, that
+// copy is brought to the front and this process ends with exit code 0 before
+// any window of its own appears.
+
+#include "platform/windowsystem.h"
+
+#include <QObject>
+#include <memory>
+
+class QWidget;
+namespace platform {
+class DisplayLock;
+}
+
+class TJustOne : public QObject {
+    Q_OBJECT
+public:
+    // owner is the main window, not yet shown; its native window stands for
+    // this process's application window. Does not return when another copy runs.
+    explicit TJustOne(QWidget *owner);
+    ~TJustOne() override;
+
+    struct Outcome {
+        int matchCount = 0;
+        platform::WindowId foundWindow = 0;
+        platform::WindowId popupWindow = 0;
+        bool anotherInstance() const { return matchCount > 1; }
+    };
+
+    // The check itself: counts the top-level windows with the class name and
+    // title of applicationWindow and, when there is another one, activates it
+    // (restoring it if minimised). Leaves ending the process to the caller.
+    static Outcome CheckAndActivate(platform::WindowSystem &windows,
+                                    platform::WindowId applicationWindow);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    std::unique_ptr<platform::DisplayLock> m_lock;
+};

@@ -1,0 +1,71 @@
+#pragma once
+// What the single-instance check asks of the window system: the top-level
+// windows, their class names and titles, and bringing another program's window
+// to the front. X11 has its own implementation; elsewhere the null one finds
+// nothing, so start-up simply goes on.
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace platform {
+
+// A native top-level window; 0 is no window.
+using WindowId = unsigned long;
+
+class WindowSystem {
+public:
+    // Room for a class name or title: at most 255 bytes and a terminating NUL.
+    static constexpr int TextBufferSize = 256;
+
+    virtual ~WindowSystem() = default;
+
+    // Identifies the display for naming things shared by its programs; empty when
+    // there is no display to share.
+    virtual std::string displayName() const = 0;
+
+    // Calls visit for every top-level window, hidden ones included, topmost
+    // first, until visit returns false.
+    virtual void enumerateTopLevel(const std::function<bool(WindowId)> &visit) = 0;
+
+    // Copy the window's class name / title into buffer (at most size - 1 bytes,
+    // always NUL-terminated) and return the number of bytes copied; 0 when there
+    // is none, negative when the window cannot be read.
+    virtual int className(WindowId window, char *buffer, int size) = 0;
+    virtual int windowText(WindowId window, char *buffer, int size) = 0;
+
+    // True for a window of this very process. The other windows of this
+    // process belong to its application, whose own window stands for them all.
+    virtual bool belongsToThisProcess(WindowId window) = 0;
+
+    // The window of that program to activate: its open dialog if it has one,
+    // otherwise the window itself.
+    virtual WindowId lastActivePopup(WindowId window) = 0;
+
+    virtual void bringToTop(WindowId window) = 0;
+    virtual bool isMinimised(WindowId window) = 0;
+    virtual void restore(WindowId window) = 0;
+    virtual void activate(WindowId window) = 0;
+
+    // Makes every request sent so far, ours and the toolkit's, take effect.
+    virtual void flush() = 0;
+};
+
+// For platforms without X11 (offscreen, Wayland without XWayland): no windows
+// of other programs are visible, so there is never another instance.
+class NullWindowSystem final : public WindowSystem {
+public:
+    std::string displayName() const override { return {}; }
+    void enumerateTopLevel(const std::function<bool(WindowId)> &) override {}
+    int className(WindowId, char *buffer, int size) override;
+    int windowText(WindowId, char *buffer, int size) override;
+    bool belongsToThisProcess(WindowId) override { return false; }
+    WindowId lastActivePopup(WindowId window) override { return window; }
+    void bringToTop(WindowId) override {}
+    bool isMinimised(WindowId) override { return false; }
+    void restore(WindowId) override {}
+    void activate(WindowId) override {}
+    void flush() override {}
+};
+
+} // namespace platform

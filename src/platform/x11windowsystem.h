@@ -1,0 +1,45 @@
+#pragma once
+// The window system on X11, through Xlib. Top-level windows are the client
+// windows, whether or not a window manager has put them into frames, hidden ones
+// included; activation goes through the window manager (_NET_ACTIVE_WINDOW) when
+// one is running, else the window is raised, mapped and given the input focus.
+
+#include "platform/windowsystem.h"
+
+#include <memory>
+
+struct _XDisplay;
+
+namespace platform {
+
+class X11WindowSystem final : public WindowSystem {
+public:
+    // Works on a connection of its own to the display of appDisplay (the
+    // toolkit's), so that errors about windows vanishing under our feet stay
+    // ours. appDisplay is synced before each enumeration: a window the toolkit has
+    // just created must be visible to the check. Null when the display cannot be
+    // opened.
+    static std::unique_ptr<X11WindowSystem> open(_XDisplay *appDisplay);
+    ~X11WindowSystem() override;
+
+    std::string displayName() const override;
+    void enumerateTopLevel(const std::function<bool(WindowId)> &visit) override;
+    int className(WindowId window, char *buffer, int size) override;
+    int windowText(WindowId window, char *buffer, int size) override;
+    // Told by _NET_WM_PID and WM_CLIENT_MACHINE, which the toolkit sets on
+    // each of its windows.
+    bool belongsToThisProcess(WindowId window) override;
+    WindowId lastActivePopup(WindowId window) override;
+    void bringToTop(WindowId window) override;
+    bool isMinimised(WindowId window) override;
+    void restore(WindowId window) override;
+    void activate(WindowId window) override;
+    void flush() override;
+
+private:
+    struct Private;
+    explicit X11WindowSystem(std::unique_ptr<Private> d);
+    std::unique_ptr<Private> d;
+};
+
+} // namespace platform

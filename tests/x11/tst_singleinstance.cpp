@@ -1,0 +1,373 @@
+// Real copies of the program on a private X server, with openbox and without
+// a window manager.
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+#include <signal.h>
+
+#include "xclient.h"
+
+using xclient::Connection;
+using xclient::TopLevelWatch;
+using xclient::waitFor;
+
+namespace {
+
+const char *const Title = "Chromohm 1.0";
+// A second copy must be gone within this time.
+constexpr int ExitLimitMs = 1000;
+
+} // namespace
+
+class TestSingleInstance : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void cleanup();
+
+    void secondStartActivatesFirst_data();
+    void secondStartActivatesFirst();
+    void minimisedCopyIsRestored();
+    void openDialogIsActivated_data();
+    void openDialogIsActivated();
+    void tenStartsLeaveOneCopy_data();
+    void tenStartsLeaveOneCopy();
+
+private:
+    void tenStartsOnce();
+
+private:
+    void addWindowManagerColumn();
+    void startWindowManager(bool wanted);
+    // A gated copy waits for a line on its input before it runs the program.
+    QProcess *startCopy(bool gated = false);
+    Window mainWindowOf(QProcess *copy);
+    Window findMainWindow(qint64 pid);
+    void startSecondCopyAndCheckItLeaves(TopLevelWatch &watch);
+    int runningCopies() const;
+    void stopCopies();
+    int countMainWindows(bool shownOnly);
+    QByteArray iniSnapshot() const;
+
+    std::unique_ptr<Connection> m_x;
+    QTemporaryDir m_runtimeDir;
+    QString m_iniPath;
+    bool m_iniExisted = false;
+    QByteArray m_iniContent;
+    QProcess *m_windowManager = nullptr;
+    QList<QProcess *> m_copies;
+    Window m_other = 0;
+};
+
+void TestSingleInstance::initTestCase() {
+    m_x = std::make_unique<Connection>();
+    QVERIFY2(m_x->dpy, "no X display");
+    QVERIFY(m_runtimeDir.isValid());
+    QFile::setPermissions(m_runtimeDir.path(),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    // The program keeps its settings beside itself; leave them as they were.
+    const QFileInfo binary(QStringLiteral(CHROMOHM_BINARY));
+    m_iniPath = binary.dir().filePath(binary.completeBaseName() + QStringLiteral(".INI"));
+    QFile ini(m_iniPath);
+    m_iniExisted = ini.exists();
+    if (m_iniExisted && ini.open(QIODevice::ReadOnly))
+        m_iniContent = ini.readAll();
+}
+
+void TestSingleInstance::cleanupTestCase() {
+    if (m_iniExisted) {
+        QFile ini(m_iniPath);
+        if (ini.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            ini.write(m_iniContent);
+    } else {
+        QFile::remove(m_iniPath);
+    }
+    m_x.reset();
+}
+
+void TestSingleInstance::stopCopies() {
+    for (QProcess *copy : std::as_const(m_copies)) {
+        copy->kill();
+        copy->waitForFinished(5000);
+        delete copy;
+    }
+    m_copies.clear();
+    // The server drops a killed copy's windows a moment later; the next copy
+    // must not take them for a running one.
+    QVERIFY(waitFor([this] { return countMainWindows(false) == 0; }));
+}
+
+void TestSingleInstance::cleanup() {
+    stopCopies();
+    if (m_other) {
+        XDestroyWindow(m_x->dpy, m_other);
+        XSync(m_x->dpy, False);
+        m_other = 0;
+    }
+    if (m_windowManager) {
+        m_windowManager->terminate();
+        if (!m_windowManager->waitForFinished(5000)) {
+            m_windowManager->kill();
+            m_windowManager->waitForFinished(5000);
+        }
+        delete m_windowManager;
+        m_windowManager = nullptr;
+        QVERIFY(waitFor([this] { return !m_x->windowManagerRunning(); }));
+    }
+}
+
+void TestSingleInstance::addWindowManagerColumn() {
+    QTest::addColumn<bool>("windowManager");
+    QTest::newRow("openbox") << true;
+    QTest::newRow("no window manager") << false;
+}
+
+void TestSingleInstance::startWindowManager(bool wanted) {
+    if (!wanted)
+        return;
+    m_windowManager = new QProcess;
+    m_windowManager->setStandardOutputFile(QProcess::nullDevice());
+    m_windowManager->setStandardErrorFile(QProcess::nullDevice());
+    m_windowManager->start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    QVERIFY2(m_windowManager->waitForStarted(5000), "openbox does not start");
+    QVERIFY2(waitFor([this] { return m_x->windowManagerRunning(); }),
+             "openbox does not take over the screen");
+    // openbox announces itself before it manages windows: wait until it frames
+    // a probe window (asking again, as a request made too early goes unheard).
+    const Window probe = m_x->createOtherWindow("Probe", std::string("probe\0Probe", 12));
+    QElapsedTimer sinceMap;
+    sinceMap.start();
+    const bool managed = waitFor([&] {
+        if (m_x->wmState(probe) == NormalState)
+            return true;
+        if (sinceMap.elapsed() > 300) {
+            XUnmapWindow(m_x->dpy, probe);
+            XMapWindow(m_x->dpy, probe);
+            XSync(m_x->dpy, False);
+            sinceMap.restart();
+        }
+        return false;
+    });
+    XDestroyWindow(m_x->dpy, probe);
+    XSync(m_x->dpy, False);
+    QVERIFY2(managed, "openbox does not manage windows");
+}
+
+QProcess *TestSingleInstance::startCopy(bool gated) {
+    auto *copy = new QProcess;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // Keeps the copies' lock away from any other session's.
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtimeDir.path());
+    copy->setProcessEnvironment(env);
+    copy->setStandardOutputFile(QProcess::nullDevice());
+    copy->setStandardErrorFile(QProcess::nullDevice());
+    if (gated)
+        copy->start(QStringLiteral("/bin/sh"),
+                    {QStringLiteral("-c"), QStringLiteral("read go; exec \"$0\""),
+                     QStringLiteral(CHROMOHM_BINARY)});
+    else
+        copy->start(QStringLiteral(CHROMOHM_BINARY), {});
+    m_copies << copy;
+    return copy;
+}
+
+// The copy's main window once it is on the screen; 0 if it never gets there.
+Window TestSingleInstance::findMainWindow(qint64 pid) {
+    for (Window w : m_x->allWindows()) {
+        if (m_x->pidOf(w) == pid && m_x->wmClassPart(w) == "Chromohm" &&
+            m_x->bytes(w, m_x->atom("_NET_WM_NAME")) == Title && m_x->viewable(w) &&
+            m_x->transientFor(w) == 0)
+            return w;
+    }
+    return 0;
+}
+
+Window TestSingleInstance::mainWindowOf(QProcess *copy) {
+    Window found = 0;
+    if (!waitFor([&] { return (found = findMainWindow(copy->processId())) != 0; }, 15000)) {
+        qWarning("copy %lld: state %d, exit code %d", copy->processId(), int(copy->state()),
+                 copy->exitCode());
+        for (Window w : m_x->allWindows()) {
+            if (m_x->wmClassPart(w) == "Chromohm")
+                qWarning("window %lx pid %ld viewable %d state %ld transient %lx", w, m_x->pidOf(w),
+                         m_x->viewable(w), m_x->wmState(w), m_x->transientFor(w));
+        }
+    }
+    return found;
+}
+
+void TestSingleInstance::startSecondCopyAndCheckItLeaves(TopLevelWatch &watch) {
+    QElapsedTimer timer;
+    timer.start();
+    QProcess *second = startCopy();
+    QVERIFY(second->waitForFinished(10000));
+    const qint64 elapsed = timer.elapsed();
+    QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second->exitCode(), 0);
+    QVERIFY2(elapsed < ExitLimitMs, qPrintable(QStringLiteral("took %1 ms").arg(elapsed)));
+    watch.drain();
+    QVERIFY2(!watch.created.empty(), "the second copy made no window to compare");
+    QVERIFY2(watch.shown.empty(), "the second copy put a window on the screen");
+}
+
+int TestSingleInstance::runningCopies() const {
+    return int(std::count_if(m_copies.cbegin(), m_copies.cend(),
+                             [](QProcess *p) { return p->state() == QProcess::Running; }));
+}
+
+// What a copy could have done to the settings file: its content and time.
+QByteArray TestSingleInstance::iniSnapshot() const {
+    QFile ini(m_iniPath);
+    if (!ini.open(QIODevice::ReadOnly))
+        return QByteArrayLiteral("<none>");
+    const QDateTime modified = QFileInfo(ini).fileTime(QFileDevice::FileModificationTime);
+    return modified.toString(Qt::ISODateWithMs).toUtf8() + '\n' + ini.readAll();
+}
+
+int TestSingleInstance::countMainWindows(bool shownOnly) {
+    int count = 0;
+    for (Window w : m_x->allWindows()) {
+        if (m_x->wmClassPart(w) == "Chromohm" && m_x->transientFor(w) == 0 &&
+            m_x->bytes(w, m_x->atom("_NET_WM_NAME")) == Title && (!shownOnly || m_x->viewable(w)))
+            ++count;
+    }
+    return count;
+}
+
+void TestSingleInstance::secondStartActivatesFirst_data() {
+    addWindowManagerColumn();
+}
+
+void TestSingleInstance::secondStartActivatesFirst() {
+    QFETCH(bool, windowManager);
+    startWindowManager(windowManager);
+    QProcess *first = startCopy();
+    const Window main = mainWindowOf(first);
+    QVERIFY(main);
+
+    // Another program has the keyboard when the second copy starts.
+    m_other = m_x->createOtherWindow("Autre", std::string("other\0Other", 11));
+    QVERIFY(waitFor([&] { return m_x->viewable(m_other); }));
+    m_x->requestActivation(m_other);
+    QVERIFY(waitFor([&] { return m_x->activeWindow() == m_other; }));
+
+    const QByteArray settingsBefore = iniSnapshot();
+    TopLevelWatch watch(*m_x);
+    startSecondCopyAndCheckItLeaves(watch);
+    QVERIFY2(waitFor([&] { return m_x->activeWindow() == main; }, 3000),
+             "the first copy did not become the active window");
+    QCOMPARE(iniSnapshot(), settingsBefore);
+    QCOMPARE(first->state(), QProcess::Running);
+}
+
+void TestSingleInstance::minimisedCopyIsRestored() {
+    // Minimising needs a window manager.
+    startWindowManager(true);
+    QProcess *first = startCopy();
+    const Window main = mainWindowOf(first);
+    QVERIFY(main);
+    XIconifyWindow(m_x->dpy, main, DefaultScreen(m_x->dpy));
+    XSync(m_x->dpy, False);
+    QVERIFY(waitFor([&] { return m_x->wmState(main) == IconicState && !m_x->viewable(main); }));
+
+    TopLevelWatch watch(*m_x);
+    startSecondCopyAndCheckItLeaves(watch);
+    QVERIFY2(
+        waitFor([&] { return m_x->wmState(main) == NormalState && m_x->viewable(main); }, 3000),
+        "the first copy is still minimised");
+    QVERIFY(waitFor([&] { return m_x->activeWindow() == main; }, 3000));
+}
+
+void TestSingleInstance::openDialogIsActivated_data() {
+    addWindowManagerColumn();
+}
+
+void TestSingleInstance::openDialogIsActivated() {
+    QFETCH(bool, windowManager);
+    startWindowManager(windowManager);
+    QProcess *first = startCopy();
+    const Window main = mainWindowOf(first);
+    QVERIFY(main);
+
+    // Closing the window asks for confirmation in a dialog of its own.
+    m_x->sendDeleteRequest(main);
+    Window dialog = 0;
+    QVERIFY2(waitFor([&] {
+                 for (Window w : m_x->allWindows()) {
+                     if (m_x->transientFor(w) == main && m_x->viewable(w))
+                         dialog = w;
+                 }
+                 return dialog != 0;
+             }),
+             "the quit confirmation did not open");
+
+    m_other = m_x->createOtherWindow("Autre", std::string("other\0Other", 11));
+    QVERIFY(waitFor([&] { return m_x->viewable(m_other); }));
+    m_x->requestActivation(m_other);
+    QVERIFY(waitFor([&] { return m_x->activeWindow() == m_other; }));
+
+    TopLevelWatch watch(*m_x);
+    startSecondCopyAndCheckItLeaves(watch);
+    QVERIFY2(waitFor([&] { return m_x->activeWindow() == dialog; }, 3000),
+             "the open dialog of the first copy did not become the active window");
+    QCOMPARE(first->state(), QProcess::Running);
+}
+
+void TestSingleInstance::tenStartsLeaveOneCopy_data() {
+    addWindowManagerColumn();
+}
+
+void TestSingleInstance::tenStartsLeaveOneCopy() {
+    QFETCH(bool, windowManager);
+    startWindowManager(windowManager);
+    // The race is a matter of luck; give it a few chances.
+    for (int round = 0; round < 3; ++round) {
+        tenStartsOnce();
+        if (QTest::currentTestFailed())
+            return;
+        stopCopies();
+    }
+}
+
+void TestSingleInstance::tenStartsOnce() {
+    for (int i = 0; i < 10; ++i)
+        startCopy(true);
+    for (QProcess *copy : std::as_const(m_copies))
+        QVERIFY(copy->waitForStarted(5000));
+    // Let them all go at the same moment.
+    for (QProcess *copy : std::as_const(m_copies))
+        copy->write("\n");
+    for (QProcess *copy : std::as_const(m_copies))
+        copy->waitForBytesWritten(1000);
+
+    QVERIFY2(waitFor([this] { return runningCopies() <= 1; }, 30000),
+             qPrintable(QStringLiteral("%1 copies still running").arg(runningCopies())));
+    // The one that stays is up and the others are gone for good.
+    QTest::qWait(500);
+    QCOMPARE(runningCopies(), 1);
+    QProcess *survivor = nullptr;
+    for (QProcess *copy : std::as_const(m_copies)) {
+        if (copy->state() == QProcess::Running) {
+            survivor = copy;
+            continue;
+        }
+        QCOMPARE(copy->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(copy->exitCode(), 0);
+    }
+    QVERIFY(survivor);
+    QVERIFY(mainWindowOf(survivor));
+
+    QCOMPARE(countMainWindows(true), 1);
+}
+
+QTEST_GUILESS_MAIN(TestSingleInstance)
+
+#include "tst_singleinstance.moc"
