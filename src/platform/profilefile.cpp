@@ -166,13 +166,20 @@ FileContent readFile(const std::string &path) {
     return content;
 }
 
+namespace {
+
+// The file a write really goes to (links followed), if it can be written there.
+bool writableTarget(const std::string &path, std::string &target, struct stat &st, bool &exists) {
+    return resolveLinks(path, target) && openableForWriting(target, st, exists);
+}
+
+} // namespace
+
 bool canWrite(const std::string &path) {
     std::string target;
-    if (!resolveLinks(path, target))
-        return false;
     struct stat st;
     bool exists = false;
-    if (!openableForWriting(target, st, exists))
+    if (!writableTarget(path, target, st, exists))
         return false;
     // Every write goes through a new file beside the old one.
     return ::access(folderOf(target).c_str(), W_OK | X_OK) == 0;
@@ -180,11 +187,9 @@ bool canWrite(const std::string &path) {
 
 bool replaceFile(const std::string &path, const std::string &bytes) {
     std::string target;
-    if (!resolveLinks(path, target))
-        return false;
     struct stat st;
     bool exists = false;
-    if (!openableForWriting(target, st, exists))
+    if (!writableTarget(path, target, st, exists))
         return false;
 
     std::string tempPath;

@@ -1,6 +1,7 @@
 #include "toolbar/tspeedbarbutton.h"
 
 #include "toolbar/tspeedbar.h"
+#include "toolkit/tbevelpanel.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -167,12 +168,7 @@ void TSpeedbarButton::drawFrame(QPainter &painter) const {
     const QColor face = pal.color(QPalette::Button);
     const QColor frame = pal.color(QPalette::Shadow);
     auto edge = [&](const QRect &r, const QColor &topLeft, const QColor &bottomRight) {
-        painter.setPen(topLeft);
-        painter.drawLine(r.topLeft(), r.topRight());
-        painter.drawLine(r.topLeft(), r.bottomLeft());
-        painter.setPen(bottomRight);
-        painter.drawLine(r.bottomLeft(), r.bottomRight());
-        painter.drawLine(r.topRight(), r.bottomRight());
+        TBevelPanel::drawEdge(painter, r, topLeft, bottomRight);
     };
     const QRect outer = rect();
     const QRect inner = outer.adjusted(1, 1, -1, -1);

@@ -3,7 +3,7 @@
 // its own pixmap over the bar's background and copied in one go; flat (a frame only
 // under the pointer), sunken while held, and a click only on a release over it.
 
-#include "toolbar/tglyphstrip.h"
+#include "toolkit/tglyphstrip.h"
 
 #include <QPixmap>
 #include <QWidget>

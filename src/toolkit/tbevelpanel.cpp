@@ -21,8 +21,14 @@ void TBevelPanel::drawBevel(QPainter &painter, const QRect &r, Bevel bevel,
         return;
     const QColor light = palette.color(QPalette::Light);
     const QColor dark = palette.color(QPalette::Dark);
-    const QColor topLeft = bevel == Bevel::Raised ? light : dark;
-    const QColor bottomRight = bevel == Bevel::Raised ? dark : light;
+    if (bevel == Bevel::Raised)
+        drawEdge(painter, r, light, dark);
+    else
+        drawEdge(painter, r, dark, light);
+}
+
+void TBevelPanel::drawEdge(QPainter &painter, const QRect &r, const QColor &topLeft,
+                           const QColor &bottomRight) {
     painter.setPen(topLeft);
     painter.drawLine(r.topLeft(), r.topRight());
     painter.drawLine(r.topLeft(), r.bottomLeft());

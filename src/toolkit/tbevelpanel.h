@@ -19,6 +19,9 @@ public:
 
     // Draws one bevel frame along the edge of r; shared with other bevelled controls.
     static void drawBevel(QPainter &painter, const QRect &r, Bevel bevel, const QPalette &palette);
+    // A one-pixel frame: one colour on the top and left edges, one on the others.
+    static void drawEdge(QPainter &painter, const QRect &r, const QColor &topLeft,
+                         const QColor &bottomRight);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

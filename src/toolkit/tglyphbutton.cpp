@@ -7,53 +7,21 @@ namespace {
 
 constexpr int TextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic;
 
-// The image with every pixel of the strip's transparent colour made clear.
-QPixmap masked(const QImage &image, QRgb transparent) {
-    QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < argb.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(argb.scanLine(y));
-        for (int x = 0; x < argb.width(); ++x)
-            if ((line[x] & 0xFFFFFF) == (transparent & 0xFFFFFF))
-                line[x] = 0;
-    }
-    return QPixmap::fromImage(argb);
-}
-
-// A strip with a single image gets its disabled look made up: the shape embossed
-// in the palette's light and dark shades.
-QPixmap embossed(const QPixmap &image, const QPalette &palette) {
-    QImage shape = image.toImage().convertToFormat(QImage::Format_ARGB32);
-    auto tinted = [&](const QColor &colour) {
-        QImage out = shape;
-        for (int y = 0; y < out.height(); ++y) {
-            auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
-            for (int x = 0; x < out.width(); ++x)
-                if (qAlpha(line[x]))
-                    line[x] = colour.rgb();
-        }
-        return out;
-    };
-    QPixmap result(image.size());
-    result.fill(Qt::transparent);
-    QPainter painter(&result);
-    painter.drawImage(1, 1, tinted(palette.color(QPalette::Light)));
-    painter.drawImage(0, 0, tinted(palette.color(QPalette::Dark)));
-    return result;
-}
-
 } // namespace
 
 TGlyphButton::TGlyphButton(QWidget *parent) : QPushButton(parent) {}
 
 void TGlyphButton::setGlyph(const QPixmap &strip) {
     m_strip = strip;
-    rebuildImages();
+    m_glyph.setGlyph(strip.toImage());
+    if (m_numGlyphs > 0)
+        m_glyph.setNumGlyphs(m_numGlyphs);
     update();
 }
 
 void TGlyphButton::setNumGlyphs(int count) {
     m_numGlyphs = qMax(1, count);
-    rebuildImages();
+    m_glyph.setNumGlyphs(m_numGlyphs);
     update();
 }
 
@@ -67,27 +35,15 @@ void TGlyphButton::setSpacing(int spacing) {
     update();
 }
 
-void TGlyphButton::rebuildImages() {
-    m_images.clear();
-    if (m_strip.isNull())
-        return;
-    const QImage strip = m_strip.toImage();
-    const QRgb transparent = strip.pixel(0, strip.height() - 1);
-    const int w = strip.width() / m_numGlyphs;
-    for (int i = 0; i < m_numGlyphs; ++i)
-        m_images.append(masked(strip.copy(i * w, 0, w, strip.height()), transparent));
-}
-
 QPixmap TGlyphButton::glyphImage(bool enabled) const {
-    if (m_images.isEmpty())
+    if (m_glyph.isEmpty())
         return {};
-    if (enabled)
-        return m_images.first();
-    return m_images.size() > 1 ? m_images.at(1) : embossed(m_images.first(), palette());
+    return QPixmap::fromImage(
+        m_glyph.image(enabled ? TGlyphStrip::Up : TGlyphStrip::Disabled, palette()));
 }
 
 QSize TGlyphButton::imageSize() const {
-    return m_images.isEmpty() ? QSize() : m_images.first().size();
+    return m_glyph.isEmpty() ? QSize() : m_glyph.glyphSize();
 }
 
 QSize TGlyphButton::captionSize() const {
@@ -143,7 +99,7 @@ void TGlyphButton::paintEvent(QPaintEvent *) {
     QRect glyph, caption;
     layoutRects(&glyph, &caption);
     const bool enabled = isEnabled();
-    if (!m_images.isEmpty())
+    if (!m_glyph.isEmpty())
         painter.drawPixmap(glyph.topLeft(), glyphImage(enabled));
     if (!text().isEmpty()) {
         painter.setPen(

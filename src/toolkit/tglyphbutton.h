@@ -4,6 +4,8 @@
 // stands at the left, `margin` pixels from the edge, the caption `spacing` pixels
 // after it; with a margin of -1 glyph and caption are centred together.
 
+#include "toolkit/tglyphstrip.h"
+
 #include <QPushButton>
 
 class TGlyphButton : public QPushButton {
@@ -37,10 +39,9 @@ private:
     QSize imageSize() const;
     QSize captionSize() const;
     void layoutRects(QRect *glyph, QRect *caption) const;
-    void rebuildImages();
 
     QPixmap m_strip;
-    QList<QPixmap> m_images; // cut from the strip, masked
+    mutable TGlyphStrip m_glyph; // caches its per-state images on first need
     int m_numGlyphs = 1;
     int m_margin = -1;
     int m_spacing = 4;

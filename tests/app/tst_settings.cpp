@@ -1,5 +1,6 @@
 #include "app/settings.h"
 #include "app/tprincipale.h"
+#include "platform/filebytes.h"
 #include "platform/unprivileged.h"
 #include "toolkit/tapplication.h"
 #include "toolkit/tmessagedialog.h"
@@ -20,19 +21,6 @@
 namespace {
 
 constexpr QPoint LayoutPosition(214, 127);
-
-QByteArray bytesOf(const QString &path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
-
-void store(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 // Answers the modal boxes as a user would: "&Oui" to the quit question, "OK" to
 // an error box, whose caption and text it keeps.

@@ -1,3 +1,4 @@
+#include "platform/filebytes.h"
 #include "platform/profile.h"
 #include "platform/profilefile.h"
 #include "platform/tinifile.h"
@@ -48,19 +49,6 @@ private:
 };
 
 namespace {
-
-QByteArray bytesOf(const QString &path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
-
-void store(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 std::string local(const QString &path) {
     return QFile::encodeName(path).toStdString();

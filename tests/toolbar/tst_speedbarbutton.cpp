@@ -4,12 +4,12 @@
 
 #include "mouse.h"
 #include "toolbar/espeedbarerror.h"
-#include "toolbar/tglyphstrip.h"
 #include "toolbar/tspeedbar.h"
 #include "toolbar/tspeedbarbutton.h"
 #include "toolbar/tspeedbarsection.h"
 #include "toolbar/tspeeditem.h"
 #include "toolkit/tapplication.h"
+#include "toolkit/tglyphstrip.h"
 
 #include <QAccessible>
 #include <QPainter>

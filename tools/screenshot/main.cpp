@@ -2,14 +2,19 @@
 // seeing), headless: QT_QPA_PLATFORM=offscreen chromohm-screenshot OUTDIR
 
 #include "app/tprincipale.h"
+#include "toolbar/tspeedbar.h"
 #include "toolkit/tapplication.h"
 #include "toolkit/tcolourcombobox.h"
+#include "toolkit/tglyphbutton.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
+#include <QCursor>
 #include <QDir>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -28,6 +33,9 @@ int main(int argc, char *argv[]) {
     QDir().mkpath(dir);
 
     TPrincipale window;
+    // Keep the pointer off the window, so that no button shows its hover frame.
+    window.move(200, 150);
+    QCursor::setPos(1200, 900);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
@@ -44,5 +52,42 @@ int main(int argc, char *argv[]) {
     save(window.ComboBox4->view()->window(), dir, QStringLiteral("page1-resistance-list"));
     window.ComboBox4->hidePopup();
     window.CheckBox1->click();
+
+    // The LED page with alternating supply.
+    window.PageControl1->setCurrentIndex(1);
+    window.AlimLed->click();
+    save(&window, dir, QStringLiteral("page2-led-alternatif"));
+    window.AlimLed->click();
+    window.PageControl1->setCurrentIndex(0);
+
+    // The toolbar docked at the other edges, then back at the top.
+    const std::pair<tk::Align, const char *> edges[] = {{tk::Align::Bottom, "toolbar-bottom"},
+                                                        {tk::Align::Left, "toolbar-left"},
+                                                        {tk::Align::Right, "toolbar-right"}};
+    for (const auto &[edge, name] : edges) {
+        window.SpeedBar1->setAlign(edge);
+        save(&window, dir, QString::fromLatin1(name));
+    }
+    window.SpeedBar1->setAlign(tk::Align::Top);
+
+    // A hovered and a held button ("A propos"), released off it: no click.
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        return 1;
+    QWindow *handle = window.windowHandle();
+    QTest::mouseMove(handle, QPoint(390, 30));
+    save(window.SpeedBar1, dir, QStringLiteral("toolbar-hover"));
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(390, 30));
+    save(window.SpeedBar1, dir, QStringLiteral("toolbar-held"));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(300, 200));
+
+    // The about box, taken while it is showing.
+    QTimer::singleShot(200, &window, [&] {
+        if (QWidget *about = QApplication::activeModalWidget()) {
+            save(about, dir, QStringLiteral("about"));
+            about->close();
+        }
+    });
+    window.BarreAproposClick();
     return 0;
 }

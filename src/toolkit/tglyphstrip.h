@@ -1,5 +1,5 @@
 #pragma once
-// The glyph of a toolbar button: a strip of up to five images side by side (up,
+// The glyph of an image button: a strip of up to five images side by side (up,
 // disabled, down, exclusive, inactive), the colour that stays transparent, and the
 // per-state images made from the strip on first need.
 

@@ -1,4 +1,4 @@
-#include "toolbar/tglyphstrip.h"
+#include "toolkit/tglyphstrip.h"
 
 #include <QPainter>
 
