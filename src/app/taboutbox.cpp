@@ -2,6 +2,7 @@
 
 #include "toolkit/hints.h"
 #include "toolkit/resources.h"
+#include "toolkit/tapplication.h"
 #include "toolkit/tbevelpanel.h"
 #include "toolkit/timage.h"
 #include "toolkit/tshadowlabel.h"
@@ -54,7 +55,7 @@ TAboutBox::TAboutBox(QWidget *parent)
         label->setCaption(QString::fromUtf8(row.caption));
         this->*row.member = label;
     }
-    QFont product(QStringLiteral("MS Serif"));
+    QFont product(TApplication::installedFace(QStringLiteral("MS Serif")));
     product.setPixelSize(32);
     product.setBold(true);
     product.setItalic(true);

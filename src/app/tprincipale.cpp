@@ -54,11 +54,13 @@ const PopupRow PopupRows[] = {
 };
 
 QIcon mainIcon() {
+    // The window manager gets every size as pixels at start-up, so only the sizes
+    // a title bar or task switcher shows; the desktop's own icons come installed.
     QIcon icon;
     const QPixmap small = tk::loadBitmap(QStringLiteral("MAINICON"));
     if (!small.isNull())
         icon.addPixmap(small);
-    for (int size : {16, 24, 48, 64, 128, 256}) {
+    for (int size : {16, 48}) {
         const QString path = QStringLiteral(":/res/icons/chromohm-%1.png").arg(size);
         if (QFile::exists(path))
             icon.addFile(path, QSize(size, size));

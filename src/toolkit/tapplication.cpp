@@ -4,6 +4,7 @@
 #include "toolkit/tclassicstyle.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QHelpEvent>
 #include <QMenu>
 #include <QMessageBox>
@@ -19,7 +20,7 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {
     // every desktop theme.
     setStyle(new TClassicStyle);
     mapFonts();
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font(installedFace(QStringLiteral("MS Sans Serif")));
     font.setPixelSize(11);
     setFont(font);
     installEventFilter(this);
@@ -39,15 +40,37 @@ void TApplication::preferX11() {
     qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
+namespace {
+
+// The layout's faces are Windows fonts; these metric-compatible faces keep every
+// fixed-size text inside its fixed place.
+const QStringList &substitutesFor(const QString &windowsFace) {
+    static const QStringList sans{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                  QStringLiteral("DejaVu Sans")};
+    static const QStringList serif{QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
+                                   QStringLiteral("DejaVu Serif")};
+    static const QStringList none;
+    if (windowsFace == QLatin1String("MS Sans Serif"))
+        return sans;
+    if (windowsFace == QLatin1String("MS Serif"))
+        return serif;
+    return none;
+}
+
+} // namespace
+
 void TApplication::mapFonts() {
-    // The layout's faces are Windows fonts; these metric-compatible faces keep
-    // every fixed-size text inside its fixed place.
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("MS Serif"),
-                               {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
-                                QStringLiteral("DejaVu Serif")});
+    for (const char *face : {"MS Sans Serif", "MS Serif"})
+        QFont::insertSubstitutions(QLatin1String(face), substitutesFor(QLatin1String(face)));
+}
+
+QString TApplication::installedFace(const QString &windowsFace) {
+    // Naming an installed face directly spares the font matcher a failed
+    // lookup and a fallback search for every new size and weight.
+    for (const QString &face : substitutesFor(windowsFace))
+        if (QFontDatabase::hasFamily(face))
+            return face;
+    return windowsFace;
 }
 
 void TApplication::setHint(const QString &hint) {

@@ -58,6 +58,9 @@ public:
     void setCursor(int number, const QCursor &cursor) { m_cursors.insert(number, cursor); }
     QCursor cursor(int number) const { return m_cursors.value(number, QCursor(Qt::ArrowCursor)); }
 
+    // The installed face that stands in for a Windows face ("MS Sans Serif").
+    static QString installedFace(const QString &windowsFace);
+
     // Recomputes the hint from the pointer's position in a window of the program.
     void updateHintAt(QWindow *window, const QPointF &pos);
 
