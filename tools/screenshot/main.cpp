@@ -2,6 +2,8 @@
 // seeing), headless: QT_QPA_PLATFORM=offscreen chromohm-screenshot OUTDIR
 
 #include "app/tprincipale.h"
+#include "app/thelpfacility.h"
+#include "app/thelpviewer.h"
 #include "toolbar/tspeedbar.h"
 #include "toolkit/tapplication.h"
 #include "toolkit/tcolourcombobox.h"
@@ -29,6 +31,9 @@ int main(int argc, char *argv[]) {
     TApplication app(argc, argv);
     app.setTitle(QStringLiteral("Chromohm 1.0"));
     app.setHelpFile(QStringLiteral("Chromohm.hlp"));
+    // The book is looked for beside the program itself.
+    THelpFacility help({QStringLiteral(CHROMOHM_BUILD_BINDIR)});
+    app.setHelpFacility(&help);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(dir);
 
@@ -89,5 +94,13 @@ int main(int argc, char *argv[]) {
         }
     });
     window.BarreAproposClick();
+
+    // The help viewer at the resistor topic.
+    app.HelpContext(1);
+    if (THelpViewer *viewer = help.viewer()) {
+        if (QTest::qWaitForWindowExposed(viewer))
+            save(viewer, dir, QStringLiteral("help"));
+    }
+    app.HelpCommand(platform::HelpCommand::Quit, 0);
     return 0;
 }
