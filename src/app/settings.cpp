@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFile>
+#include <QWindow>
 #include <filesystem>
 #include <system_error>
 
@@ -65,8 +66,14 @@ void TPrincipale::SettingsLoad() {
     Application()->setShowHint(status);
     const int x = IniFile.ReadInteger(SectionPosition, "x", 0);
     const int y = IniFile.ReadInteger(SectionPosition, "y", 0);
-    // Applied as read, even off the screen.
+    // Applied as read, even off the screen. The stored point is the frame's
+    // corner, as the close reads it back; the native window may exist already
+    // (the single-instance check made it), so tell it the frame's place too,
+    // or the window manager would put the client there and the window would
+    // creep up by its title bar at every start.
     move(x, y);
+    if (QWindow *handle = windowHandle())
+        handle->setFramePosition(QPoint(x, y));
 }
 
 void TPrincipale::SettingsSave() {

@@ -16,6 +16,7 @@
 using xclient::Connection;
 using xclient::TopLevelWatch;
 using xclient::waitFor;
+using xclient::WindowManager;
 
 namespace {
 
@@ -61,7 +62,7 @@ private:
     QString m_iniPath;
     bool m_iniExisted = false;
     QByteArray m_iniContent;
-    QProcess *m_windowManager = nullptr;
+    WindowManager m_windowManager;
     QList<QProcess *> m_copies;
     Window m_other = 0;
 };
@@ -112,16 +113,7 @@ void TestSingleInstance::cleanup() {
         XSync(m_x->dpy, False);
         m_other = 0;
     }
-    if (m_windowManager) {
-        m_windowManager->terminate();
-        if (!m_windowManager->waitForFinished(5000)) {
-            m_windowManager->kill();
-            m_windowManager->waitForFinished(5000);
-        }
-        delete m_windowManager;
-        m_windowManager = nullptr;
-        QVERIFY(waitFor([this] { return !m_x->windowManagerRunning(); }));
-    }
+    QVERIFY(m_windowManager.stop(*m_x));
 }
 
 void TestSingleInstance::addWindowManagerColumn() {
@@ -131,34 +123,8 @@ void TestSingleInstance::addWindowManagerColumn() {
 }
 
 void TestSingleInstance::startWindowManager(bool wanted) {
-    if (!wanted)
-        return;
-    m_windowManager = new QProcess;
-    m_windowManager->setStandardOutputFile(QProcess::nullDevice());
-    m_windowManager->setStandardErrorFile(QProcess::nullDevice());
-    m_windowManager->start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-    QVERIFY2(m_windowManager->waitForStarted(5000), "openbox does not start");
-    QVERIFY2(waitFor([this] { return m_x->windowManagerRunning(); }),
-             "openbox does not take over the screen");
-    // openbox announces itself before it manages windows: wait until it frames
-    // a probe window (asking again, as a request made too early goes unheard).
-    const Window probe = m_x->createOtherWindow("Probe", std::string("probe\0Probe", 12));
-    QElapsedTimer sinceMap;
-    sinceMap.start();
-    const bool managed = waitFor([&] {
-        if (m_x->wmState(probe) == NormalState)
-            return true;
-        if (sinceMap.elapsed() > 300) {
-            XUnmapWindow(m_x->dpy, probe);
-            XMapWindow(m_x->dpy, probe);
-            XSync(m_x->dpy, False);
-            sinceMap.restart();
-        }
-        return false;
-    });
-    XDestroyWindow(m_x->dpy, probe);
-    XSync(m_x->dpy, False);
-    QVERIFY2(managed, "openbox does not manage windows");
+    if (wanted)
+        QVERIFY(m_windowManager.start(*m_x));
 }
 
 QProcess *TestSingleInstance::startCopy(bool gated) {

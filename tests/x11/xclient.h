@@ -202,6 +202,63 @@ template <typename F> bool waitFor(F done, int timeoutMs = 5000) {
     return true;
 }
 
+// openbox on the test's display, started and stopped around a test.
+class WindowManager {
+public:
+    ~WindowManager() { stopProcess(); }
+
+    bool start(Connection &x) {
+        m_process = new QProcess;
+        m_process->setStandardOutputFile(QProcess::nullDevice());
+        m_process->setStandardErrorFile(QProcess::nullDevice());
+        m_process->start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+        if (!m_process->waitForStarted(5000) || !waitFor([&] { return x.windowManagerRunning(); }))
+            return false;
+        // openbox announces itself before it manages windows: wait until it frames
+        // a probe window (asking again, as a request made too early goes unheard).
+        const Window probe = x.createOtherWindow("Probe", std::string("probe\0Probe", 12));
+        QElapsedTimer sinceMap;
+        sinceMap.start();
+        const bool managed = waitFor([&] {
+            if (x.wmState(probe) == NormalState)
+                return true;
+            if (sinceMap.elapsed() > 300) {
+                XUnmapWindow(x.dpy, probe);
+                XMapWindow(x.dpy, probe);
+                XSync(x.dpy, False);
+                sinceMap.restart();
+            }
+            return false;
+        });
+        XDestroyWindow(x.dpy, probe);
+        XSync(x.dpy, False);
+        return managed;
+    }
+
+    // True once no window manager runs any more.
+    bool stop(Connection &x) {
+        if (!m_process)
+            return true;
+        stopProcess();
+        return waitFor([&] { return !x.windowManagerRunning(); });
+    }
+
+private:
+    void stopProcess() {
+        if (!m_process)
+            return;
+        m_process->terminate();
+        if (!m_process->waitForFinished(5000)) {
+            m_process->kill();
+            m_process->waitForFinished(5000);
+        }
+        delete m_process;
+        m_process = nullptr;
+    }
+
+    QProcess *m_process = nullptr;
+};
+
 // Records the windows created at the top level from now on, and which of them
 // were then mapped or taken into a window manager's frame (which happens only
 // when a program asks for its window to be shown).
