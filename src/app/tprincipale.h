@@ -2,8 +2,9 @@
 // TPrincipale, the main window: toolbar at the top, the page control with the
 // three pages in the middle, the status bar (clock, hints) at the bottom, and the
 // popup menu. How the pieces meet:
-//  - the constructor builds the frame and each page from its own file
-//    (src/colourcode/resistorpage.cpp, src/reference/ledpage.cpp,
+//  - the constructor builds the frame, lets the single-instance guard JustOne1
+//    check for a running copy (src/app/tjustone.cpp), builds each page from its
+//    own file (src/colourcode/resistorpage.cpp, src/reference/ledpage.cpp,
 //    src/reference/capacitancepage.cpp, src/app/principale_toolbar.cpp), then
 //    runs FormCreate, whose steps call into those files in a fixed order;
 //  - the resistor page keeps its state in ColourCode and recomposes the value
