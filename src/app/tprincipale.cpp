@@ -11,7 +11,6 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QFile>
 #include <QIcon>
 #include <QMenu>
 #include <QSessionManager>
@@ -56,15 +55,9 @@ const PopupRow PopupRows[] = {
 QIcon mainIcon() {
     // The window manager gets every size as pixels at start-up, so only the sizes
     // a title bar or task switcher shows; the desktop's own icons come installed.
-    QIcon icon;
-    const QPixmap small = tk::loadBitmap(QStringLiteral("MAINICON"));
-    if (!small.isNull())
-        icon.addPixmap(small);
-    for (int size : {16, 48}) {
-        const QString path = QStringLiteral(":/res/icons/chromohm-%1.png").arg(size);
-        if (QFile::exists(path))
-            icon.addFile(path, QSize(size, size));
-    }
+    QIcon icon(tk::loadBitmap(QStringLiteral("MAINICON")));
+    for (int size : {16, 48})
+        icon.addFile(QStringLiteral(":/res/icons/chromohm-%1.png").arg(size), QSize(size, size));
     return icon;
 }
 
@@ -225,9 +218,7 @@ void TPrincipale::closeEvent(QCloseEvent *event) {
         event->accept();
         return;
     }
-    bool CanClose = true;
-    FormCloseQuery(CanClose);
-    if (!CanClose) {
+    if (!QueryEndSession()) {
         event->ignore();
         return;
     }
@@ -238,6 +229,7 @@ void TPrincipale::closeEvent(QCloseEvent *event) {
     event->accept();
 }
 
+// The quit question, for a close as for a log-off.
 bool TPrincipale::QueryEndSession() {
     bool CanClose = true;
     FormCloseQuery(CanClose);

@@ -3,12 +3,12 @@
 #include "toolkit/hints.h"
 #include "toolkit/tclassicstyle.h"
 
+#include <QEnterEvent>
 #include <QFont>
 #include <QFontDatabase>
 #include <QHelpEvent>
 #include <QMenu>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QToolTip>
 #include <QWindow>
 
@@ -66,9 +66,8 @@ void TApplication::mapFonts() {
 
 QString TApplication::installedFace(const QString &windowsFace) {
     // Naming an installed face directly spares the font matcher a failed
-    // lookup and a fallback search for every new size and weight.
-    // families() rather than hasFamily(): the latter asks fontconfig to resolve
-    // aliases, which costs more than the whole rest of the start-up.
+    // lookup and a fallback search for every new size and weight. families()
+    // rather than hasFamily(), which also has fontconfig resolve aliases.
     const QStringList installed = QFontDatabase::families();
     for (const QString &face : substitutesFor(windowsFace))
         if (installed.contains(face, Qt::CaseInsensitive))
@@ -123,11 +122,16 @@ bool TApplication::notify(QObject *receiver, QEvent *event) {
     }
 }
 
-QWidget *TApplication::topLevelFor(QWindow *window) const {
-    for (QWidget *w : topLevelWidgets())
-        if (w->windowHandle() == window)
-            return w;
-    return nullptr;
+QWidget *TApplication::topLevelFor(QWindow *window) {
+    // Pointer moves arrive mostly in the same window: look it up once.
+    if (window != m_lastWindow || !m_lastTopLevel) {
+        m_lastWindow = window;
+        m_lastTopLevel = nullptr;
+        for (QWidget *w : topLevelWidgets())
+            if (w->windowHandle() == window)
+                m_lastTopLevel = w;
+    }
+    return m_lastTopLevel;
 }
 
 QString TApplication::menuHintAt(QMenu *menu, const QPoint &pos) const {
@@ -154,12 +158,8 @@ bool TApplication::eventFilter(QObject *watched, QEvent *event) {
     switch (event->type()) {
     case QEvent::MouseMove:
     case QEvent::Enter:
-        if (auto *window = qobject_cast<QWindow *>(watched)) {
-            if (event->type() == QEvent::MouseMove)
-                updateHintAt(window, static_cast<QMouseEvent *>(event)->position());
-            else
-                updateHintAt(window, static_cast<QEnterEvent *>(event)->position());
-        }
+        if (auto *window = qobject_cast<QWindow *>(watched))
+            updateHintAt(window, static_cast<QSinglePointEvent *>(event)->position());
         break;
     case QEvent::Leave:
         if (auto *window = qobject_cast<QWindow *>(watched)) {

@@ -9,11 +9,11 @@
 #include <QCursor>
 #include <QHash>
 #include <QPointer>
+#include <QWindow>
 #include <exception>
 #include <functional>
 
 class QMenu;
-class QWindow;
 
 class TApplication : public QApplication {
     Q_OBJECT
@@ -70,7 +70,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QWidget *topLevelFor(QWindow *window) const;
+    QWidget *topLevelFor(QWindow *window);
     QString menuHintAt(QMenu *menu, const QPoint &pos) const;
     static void mapFonts();
 
@@ -80,6 +80,8 @@ private:
     std::function<void()> m_onHint;
     bool m_showHint = true;
     QPointer<QWidget> m_mainForm;
+    QPointer<QWindow> m_lastWindow;
+    QPointer<QWidget> m_lastTopLevel;
     platform::HelpFacility *m_help = nullptr;
     QHash<int, QCursor> m_cursors;
 };
