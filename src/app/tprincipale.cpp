@@ -229,7 +229,6 @@ void TPrincipale::closeEvent(QCloseEvent *event) {
     event->accept();
 }
 
-// The quit question, for a close as for a log-off.
 bool TPrincipale::QueryEndSession() {
     bool CanClose = true;
     FormCloseQuery(CanClose);

@@ -135,7 +135,8 @@ public:
     void FormCloseQuery(bool &CanClose);
     void FormClose();
 
-    // Log-off or shutdown: asks the quit question; false refuses the log-off.
+    // The quit question, for a close and for a log-off or shutdown; false
+    // keeps the program running (and refuses the log-off).
     bool QueryEndSession();
     // The session ends after consent: stop at once, without FormClose.
     void EndSession();

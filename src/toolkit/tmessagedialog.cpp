@@ -2,7 +2,6 @@
 
 #include "toolkit/tapplication.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -144,11 +143,4 @@ void TMessageDialog::keyPressEvent(QKeyEvent *event) {
         }
     }
     QDialog::keyPressEvent(event);
-}
-
-void TMessageDialog::closeEvent(QCloseEvent *event) {
-    // The close box, the window menu and Alt+F4 end the dialog with Cancel.
-    if (m_result == ModalResult::None)
-        m_result = ModalResult::Cancel;
-    QDialog::closeEvent(event);
 }

@@ -8,7 +8,8 @@
 
 class QPushButton;
 
-enum class ModalResult { None, Ok, Cancel, Abort, Retry, Ignore, Yes, No, All };
+// The close box, the window menu and Alt+F4 end the dialog with Cancel.
+enum class ModalResult { None, Ok, Cancel, Yes, No };
 
 class TMessageDialog : public QDialog {
     Q_OBJECT
@@ -25,7 +26,6 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void finish(ModalResult result);
