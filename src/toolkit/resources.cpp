@@ -1,20 +1,10 @@
 #include "toolkit/resources.h"
 
-#include <QFile>
 #include <QImage>
 
 namespace tk {
 
 namespace {
-
-QString findResource(const QString &folder, const QString &name) {
-    for (const char *ext : {".png", ".xpm", ".bmp"}) {
-        const QString path = folder + name + QLatin1String(ext);
-        if (QFile::exists(path))
-            return path;
-    }
-    return {};
-}
 
 struct HotSpot {
     const char *name;
@@ -28,8 +18,7 @@ constexpr HotSpot HotSpots[] = {{"HANDPNT", 0, 0}, {"SB_DRAG", 15, 16}};
 } // namespace
 
 QImage loadImage(const QString &name) {
-    const QString path = findResource(QStringLiteral(":/res/"), name);
-    return path.isEmpty() ? QImage() : QImage(path);
+    return QImage(QStringLiteral(":/res/%1.png").arg(name));
 }
 
 QPixmap loadBitmap(const QString &name) {
@@ -37,8 +26,8 @@ QPixmap loadBitmap(const QString &name) {
 }
 
 QCursor loadCursor(const QString &name) {
-    const QString path = findResource(QStringLiteral(":/res/cursors/"), name);
-    if (path.isEmpty())
+    const QPixmap shape(QStringLiteral(":/res/cursors/%1.png").arg(name));
+    if (shape.isNull())
         return QCursor(Qt::ArrowCursor);
     int x = -1, y = -1;
     for (const HotSpot &h : HotSpots) {
@@ -47,7 +36,7 @@ QCursor loadCursor(const QString &name) {
             y = h.y;
         }
     }
-    return QCursor(QPixmap(path), x, y);
+    return QCursor(shape, x, y);
 }
 
 } // namespace tk

@@ -8,7 +8,7 @@
 
 namespace tk {
 
-// Looks for :/res/NAME.png, then .xpm and .bmp; a null pixmap if none exists.
+// :/res/NAME.png; a null pixmap if there is none.
 QPixmap loadBitmap(const QString &name);
 QImage loadImage(const QString &name);
 
