@@ -146,31 +146,25 @@ struct X11WindowSystem::Private {
     }
 
     // A window manager puts each client into a frame of its own; the client is
-    // the one carrying WM_STATE.
-    void clientsBelow(Window w, int depth, std::vector<Window> &out) {
-        if (depth > MaxTreeDepth)
+    // the one carrying WM_STATE. level counts from the root's children, at 1.
+    void clientsFrom(Window w, int level, std::vector<Window> &out) {
+        if (hasProperty(w, wmState)) {
+            out.push_back(w);
             return;
-        for (Window child : children(w)) {
-            if (hasProperty(child, wmState))
-                out.push_back(child);
-            else
-                clientsBelow(child, depth + 1, out);
         }
+        if (level > MaxTreeDepth)
+            return;
+        for (Window child : children(w))
+            clientsFrom(child, level + 1, out);
     }
 
     std::vector<Window> topLevelClients() {
         std::vector<Window> out;
         for (Window child : children(root)) {
-            if (hasProperty(child, wmState)) {
-                out.push_back(child);
-                continue;
-            }
-            std::vector<Window> framed;
-            clientsBelow(child, 1, framed);
-            if (!framed.empty())
-                out.insert(out.end(), framed.begin(), framed.end());
+            const std::size_t found = out.size();
+            clientsFrom(child, 1, out);
             // Without a window manager, or not yet mapped: nobody has set WM_STATE.
-            else if (hasProperty(child, XA_WM_CLASS))
+            if (out.size() == found && hasProperty(child, XA_WM_CLASS))
                 out.push_back(child);
         }
         return out;
