@@ -7,25 +7,24 @@
 
 namespace {
 
-bool fail(QString *why, const QString &text) {
+std::nullopt_t fail(QString *why, const QString &text) {
     if (why)
         *why = text;
-    return false;
+    return std::nullopt;
 }
 
 } // namespace
 
 std::optional<THelpBook> THelpBook::load(const QString &helpFilePath, QString *why) {
     QFile file(helpFilePath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        fail(why, file.exists() ? QStringLiteral("fichier illisible")
-                                : QStringLiteral("fichier absent"));
-        return std::nullopt;
-    }
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return fail(why, file.exists() ? QStringLiteral("fichier illisible")
+                                       : QStringLiteral("fichier absent"));
 
     THelpBook book;
-    book.m_filePath = QFileInfo(helpFilePath).absoluteFilePath();
-    const QDir folder = QFileInfo(helpFilePath).absoluteDir();
+    const QFileInfo info(helpFilePath);
+    book.m_filePath = info.absoluteFilePath();
+    const QDir folder = info.absoluteDir();
     auto pageUrl = [&folder](const QString &relative) {
         return QUrl::fromLocalFile(QDir::cleanPath(folder.absoluteFilePath(relative)));
     };
@@ -41,31 +40,23 @@ std::optional<THelpBook> THelpBook::load(const QString &helpFilePath, QString *w
         const qsizetype eq = line.indexOf(u'=');
         const QString key = line.left(eq).trimmed();
         const QString page = eq < 0 ? QString() : line.mid(eq + 1).trimmed();
-        if (eq < 0 || key.isEmpty() || page.isEmpty()) {
-            fail(why, QStringLiteral("ligne %1 incomprise : « %2 »").arg(lineNumber).arg(line));
-            return std::nullopt;
-        }
         bool isNumber = false;
         const long topic = key.toLong(&isNumber);
-        if (key.compare(QStringLiteral("index"), Qt::CaseInsensitive) == 0) {
+        const bool isIndex = key.compare(QStringLiteral("index"), Qt::CaseInsensitive) == 0;
+        if (eq < 0 || page.isEmpty() || !(isIndex || isNumber))
+            return fail(why,
+                        QStringLiteral("ligne %1 incomprise : « %2 »").arg(lineNumber).arg(line));
+        if (isIndex)
             book.m_index = pageUrl(page);
-        } else if (isNumber) {
+        else
             book.m_topics.insert(topic, pageUrl(page));
-        } else {
-            fail(why, QStringLiteral("ligne %1 incomprise : « %2 »").arg(lineNumber).arg(line));
-            return std::nullopt;
-        }
     }
 
-    if (book.m_index.isEmpty()) {
-        fail(why, QStringLiteral("aucune page d'index n'y est indiquée"));
-        return std::nullopt;
-    }
-    if (!QFileInfo(book.m_index.toLocalFile()).isReadable()) {
-        fail(why, QStringLiteral("page d'index « %1 » introuvable")
-                      .arg(QDir::toNativeSeparators(book.m_index.toLocalFile())));
-        return std::nullopt;
-    }
+    if (book.m_index.isEmpty())
+        return fail(why, QStringLiteral("aucune page d'index n'y est indiquée"));
+    if (!QFileInfo(book.m_index.toLocalFile()).isReadable())
+        return fail(why, QStringLiteral("page d'index « %1 » introuvable")
+                             .arg(QDir::toNativeSeparators(book.m_index.toLocalFile())));
     return book;
 }
 

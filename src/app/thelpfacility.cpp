@@ -2,9 +2,8 @@
 
 #include "app/thelpbook.h"
 #include "app/thelpviewer.h"
-#include "toolkit/tapplication.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 

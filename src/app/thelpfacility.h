@@ -19,7 +19,6 @@ public:
     ~THelpFacility() override;
 
     static QStringList defaultFolders();
-    QStringList folders() const { return m_folders; }
 
     void command(const std::string &helpFile, platform::HelpCommand cmd, long data) override;
 

@@ -21,7 +21,6 @@ public:
     explicit THelpViewer(QWidget *parent = nullptr);
 
     void setBook(const THelpBook &book);
-    const std::optional<THelpBook> &book() const { return m_book; }
 
     // Both bring the window up; an unknown topic shows the index with a notice.
     void showIndex(const QString &notice = QString());

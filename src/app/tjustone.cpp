@@ -73,12 +73,10 @@ TJustOne::TJustOne(QWidget *owner) : QObject(owner) {
     setObjectName(QStringLiteral("JustOne1"));
     std::unique_ptr<WindowSystem> windows = nativeWindowSystem();
     const std::string display = windows->displayName();
-    if (!display.empty()) {
-        // Taken before our window exists, so that no copy can see it while it
-        // is still deciding whether to stay.
-        m_lock = std::make_unique<platform::DisplayLock>(
-            display, QCoreApplication::applicationName().toStdString(), LockTimeout);
-    }
+    // Taken before our window exists, so that no copy can see it while it is
+    // still deciding whether to stay. Without a display there is none to take.
+    m_lock = std::make_unique<platform::DisplayLock>(
+        display, QCoreApplication::applicationName().toStdString(), LockTimeout);
 
     // The class name comes from the application name and the title is the
     // caption, which is the application title.
@@ -97,7 +95,7 @@ TJustOne::TJustOne(QWidget *owner) : QObject(owner) {
     // then finds a window it can activate. An error box shown while the window
     // is being prepared counts too, or a second start would wait for its
     // timeout.
-    if (m_lock && m_lock->held())
+    if (m_lock->held())
         qApp->installEventFilter(this);
     else
         m_lock.reset();

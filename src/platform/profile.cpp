@@ -106,6 +106,7 @@ struct Location {
     std::size_t sectionEnd = 0;  // start of the next header, or the end of the text
     Line lastContent;            // last non-blank line of the section (the header at least)
     std::optional<Line> keyLine; // first line of the key in the section
+    std::string_view keyName;    // as the file spells it
     std::string_view keyValue;
 };
 
@@ -135,6 +136,7 @@ Location locate(std::string_view text, std::string_view section, std::string_vie
             where.lastContent = line;
         if (p.kind == Kind::Key && !where.keyLine && sameName(p.name, key)) {
             where.keyLine = line;
+            where.keyName = p.name;
             where.keyValue = p.value;
             if (stopAtKey)
                 break;
@@ -150,8 +152,7 @@ std::string_view unquote(std::string_view value) {
     return value;
 }
 
-} // namespace
-
+// The line end that new lines of this text get: its first one.
 std::string_view lineEndOf(std::string_view text) {
     const std::size_t stop = text.find_first_of("\r\n");
     if (stop == std::string_view::npos)
@@ -162,6 +163,8 @@ std::string_view lineEndOf(std::string_view text) {
         return "\r\n";
     return "\r";
 }
+
+} // namespace
 
 std::optional<std::string> readValue(std::string_view text, std::string_view section,
                                      std::string_view key) {
@@ -187,9 +190,8 @@ std::string writeValue(std::string_view text, std::string_view section, std::str
     if (where.keyLine) {
         // Same line, same line end; the name keeps the spelling the file gives it.
         const Line &l = *where.keyLine;
-        const Parsed p = parse(text.substr(l.begin, l.end - l.begin));
         out.append(text.substr(0, l.begin));
-        out.append(p.name).append("=").append(value);
+        out.append(where.keyName).append("=").append(value);
         out.append(text.substr(l.end));
         return out;
     }

@@ -31,7 +31,4 @@ std::string writeValue(std::string_view text, std::string_view section, std::str
 // section is missing.
 std::string eraseSection(std::string_view text, std::string_view section);
 
-// The line end that new lines of this text get.
-std::string_view lineEndOf(std::string_view text);
-
 } // namespace platform::profile

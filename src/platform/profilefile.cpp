@@ -120,6 +120,11 @@ bool openableForWriting(const std::string &target, struct stat &st, bool &exists
     return fd.valid();
 }
 
+// The file a write really goes to (links followed), if it can be written there.
+bool writableTarget(const std::string &path, std::string &target, struct stat &st, bool &exists) {
+    return resolveLinks(path, target) && openableForWriting(target, st, exists);
+}
+
 } // namespace
 
 FileContent readFile(const std::string &path) {
@@ -165,15 +170,6 @@ FileContent readFile(const std::string &path) {
     content.state = FileContent::State::Read;
     return content;
 }
-
-namespace {
-
-// The file a write really goes to (links followed), if it can be written there.
-bool writableTarget(const std::string &path, std::string &target, struct stat &st, bool &exists) {
-    return resolveLinks(path, target) && openableForWriting(target, st, exists);
-}
-
-} // namespace
 
 bool canWrite(const std::string &path) {
     std::string target;

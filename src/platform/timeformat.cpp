@@ -5,13 +5,16 @@
 namespace platform {
 
 LongTimeFormat LongTimeFormat::fromLocale(const QLocale &locale) {
+    // Read again at every clock tick: the patterns are compiled once.
+    static const QRegularExpression quoted(QStringLiteral("'[^']*'"));
+    static const QRegularExpression hourLetter(QStringLiteral("[hH]"));
     // Quoted literals are not pattern letters.
     QString pattern = locale.timeFormat(QLocale::LongFormat);
-    pattern.remove(QRegularExpression(QStringLiteral("'[^']*'")));
+    pattern.remove(quoted);
     LongTimeFormat f;
     f.twelveHour = pattern.contains(QLatin1Char('a'), Qt::CaseInsensitive) &&
                    pattern.contains(QLatin1Char('h'));
-    const qsizetype hour = pattern.indexOf(QRegularExpression(QStringLiteral("[hH]")));
+    const qsizetype hour = pattern.indexOf(hourLetter);
     if (hour >= 0) {
         f.leadingZero = hour + 1 < pattern.size() && pattern.at(hour + 1) == pattern.at(hour);
         qsizetype after = hour + (f.leadingZero ? 2 : 1);

@@ -25,8 +25,6 @@ class TIniFile {
 public:
     explicit TIniFile(std::string fileName) : m_fileName(std::move(fileName)) {}
 
-    const std::string &FileName() const { return m_fileName; }
-
     std::string ReadString(std::string_view section, std::string_view ident,
                            std::string_view defaultValue) const;
     std::int32_t ReadInteger(std::string_view section, std::string_view ident,

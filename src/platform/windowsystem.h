@@ -5,7 +5,6 @@
 // nothing, so start-up simply goes on.
 
 #include <functional>
-#include <memory>
 #include <string>
 
 namespace platform {

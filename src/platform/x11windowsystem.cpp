@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <unistd.h>
 #include <vector>
 
@@ -22,7 +23,35 @@ int ignoreXError(Display *, XErrorEvent *) {
 constexpr int MaxTreeDepth = 8;
 constexpr long WmClassMaxBytes = 2048;
 
-enum class Read { Error, Absent, Value };
+// One window property as the server hands it over, freed on every way out.
+class Property {
+public:
+    Property(Display *dpy, Window w, Atom name, long length, Atom type) {
+        unsigned long after = 0;
+        m_ok = XGetWindowProperty(dpy, w, name, 0, length, False, type, &m_type, &m_format,
+                                  &m_count, &after, &m_data) == Success;
+    }
+    ~Property() {
+        if (m_data)
+            XFree(m_data);
+    }
+    Property(const Property &) = delete;
+    Property &operator=(const Property &) = delete;
+
+    // False when the window cannot be read, for one that has gone.
+    bool readable() const { return m_ok; }
+    bool present() const { return m_ok && m_type != None; }
+    bool hasItemsOf(int format) const { return m_ok && m_format == format && m_data; }
+    const unsigned char *data() const { return m_data; }
+    unsigned long count() const { return m_count; }
+
+private:
+    bool m_ok = false;
+    Atom m_type = None;
+    int m_format = 0;
+    unsigned long m_count = 0;
+    unsigned char *m_data = nullptr;
+};
 
 int copyText(const std::string &text, char *buffer, int size) {
     if (!buffer || size <= 0)
@@ -77,55 +106,29 @@ struct X11WindowSystem::Private {
             this->*rows[i].atom = atoms[i];
     }
 
-    // Reads up to maxBytes of a property of 8-bit items.
-    Read bytes(Window w, Atom property, Atom type, long maxBytes, std::string &out) {
-        Atom actualType = 0;
-        int format = 0;
-        unsigned long count = 0, after = 0;
-        unsigned char *data = nullptr;
-        const int status = XGetWindowProperty(dpy, w, property, 0, (maxBytes + 3) / 4, False, type,
-                                              &actualType, &format, &count, &after, &data);
-        if (status != Success)
-            return Read::Error;
-        Read result = Read::Absent;
-        if (actualType != None && format == 8 && data) {
-            out.assign(reinterpret_cast<const char *>(data), count);
-            result = Read::Value;
-        }
-        if (data)
-            XFree(data);
-        return result;
+    // Up to maxBytes of a property of 8-bit items: empty when the window has none,
+    // nothing when the window cannot be read.
+    std::optional<std::string> bytes(Window w, Atom property, Atom type, long maxBytes) {
+        const Property p(dpy, w, property, (maxBytes + 3) / 4, type);
+        if (!p.readable())
+            return std::nullopt;
+        if (!p.present() || !p.hasItemsOf(8))
+            return std::string();
+        return std::string(reinterpret_cast<const char *>(p.data()), p.count());
     }
 
     // Reads a property of 32-bit items (windows, atoms, cardinals).
     std::vector<unsigned long> longs(Window w, Atom property, Atom type, long maxItems = 1024) {
-        Atom actualType = 0;
-        int format = 0;
-        unsigned long count = 0, after = 0;
-        unsigned char *data = nullptr;
-        std::vector<unsigned long> out;
-        if (XGetWindowProperty(dpy, w, property, 0, maxItems, False, type, &actualType, &format,
-                               &count, &after, &data) == Success &&
-            format == 32 && data) {
-            // Xlib hands 32-bit items over as longs.
-            const auto *items = reinterpret_cast<const unsigned long *>(data);
-            out.assign(items, items + count);
-        }
-        if (data)
-            XFree(data);
-        return out;
+        const Property p(dpy, w, property, maxItems, type);
+        if (!p.hasItemsOf(32))
+            return {};
+        // Xlib hands 32-bit items over as longs.
+        const auto *items = reinterpret_cast<const unsigned long *>(p.data());
+        return {items, items + p.count()};
     }
 
     bool hasProperty(Window w, Atom property) {
-        Atom actualType = 0;
-        int format = 0;
-        unsigned long count = 0, after = 0;
-        unsigned char *data = nullptr;
-        const int status = XGetWindowProperty(dpy, w, property, 0, 0, False, AnyPropertyType,
-                                              &actualType, &format, &count, &after, &data);
-        if (data)
-            XFree(data);
-        return status == Success && actualType != None;
+        return Property(dpy, w, property, 0, AnyPropertyType).present();
     }
 
     // Children in stacking order, topmost first.
@@ -143,31 +146,25 @@ struct X11WindowSystem::Private {
     }
 
     // A window manager puts each client into a frame of its own; the client is
-    // the one carrying WM_STATE.
-    void clientsBelow(Window w, int depth, std::vector<Window> &out) {
-        if (depth > MaxTreeDepth)
+    // the one carrying WM_STATE. level counts from the root's children, at 1.
+    void clientsFrom(Window w, int level, std::vector<Window> &out) {
+        if (hasProperty(w, wmState)) {
+            out.push_back(w);
             return;
-        for (Window child : children(w)) {
-            if (hasProperty(child, wmState))
-                out.push_back(child);
-            else
-                clientsBelow(child, depth + 1, out);
         }
+        if (level > MaxTreeDepth)
+            return;
+        for (Window child : children(w))
+            clientsFrom(child, level + 1, out);
     }
 
     std::vector<Window> topLevelClients() {
         std::vector<Window> out;
         for (Window child : children(root)) {
-            if (hasProperty(child, wmState)) {
-                out.push_back(child);
-                continue;
-            }
-            std::vector<Window> framed;
-            clientsBelow(child, 1, framed);
-            if (!framed.empty())
-                out.insert(out.end(), framed.begin(), framed.end());
+            const std::size_t found = out.size();
+            clientsFrom(child, 1, out);
             // Without a window manager, or not yet mapped: nobody has set WM_STATE.
-            else if (hasProperty(child, XA_WM_CLASS))
+            if (out.size() == found && hasProperty(child, XA_WM_CLASS))
                 out.push_back(child);
         }
         return out;
@@ -214,7 +211,15 @@ struct X11WindowSystem::Private {
         XFlush(dpy);
     }
 
+    void activate(Window w) {
+        if (managerActivates())
+            requestActivation(w);
+        else
+            raiseAndFocus(w);
+    }
+
     void raiseAndFocus(Window w) {
+        // Maps a minimised window again and raises it, shown or not.
         XMapRaised(dpy, w);
         XSync(dpy, False);
         XWindowAttributes attributes{};
@@ -259,53 +264,32 @@ void X11WindowSystem::enumerateTopLevel(const std::function<bool(WindowId)> &vis
 
 int X11WindowSystem::className(WindowId window, char *buffer, int size) {
     copyText({}, buffer, size);
-    std::string wmClass;
-    switch (d->bytes(window, XA_WM_CLASS, AnyPropertyType, WmClassMaxBytes, wmClass)) {
-    case Read::Error:
+    const auto wmClass = d->bytes(window, XA_WM_CLASS, AnyPropertyType, WmClassMaxBytes);
+    if (!wmClass)
         return -1;
-    case Read::Absent:
-        return 0;
-    case Read::Value:
-        break;
-    }
     // WM_CLASS holds the instance name, a NUL, the class name.
-    const auto separator = wmClass.find('\0');
+    const auto separator = wmClass->find('\0');
     if (separator == std::string::npos)
         return 0;
-    return copyText(wmClass.substr(separator + 1), buffer, size);
+    return copyText(wmClass->substr(separator + 1), buffer, size);
 }
 
 int X11WindowSystem::windowText(WindowId window, char *buffer, int size) {
     copyText({}, buffer, size);
     const long maxBytes = std::max(size - 1, 0);
-    std::string title;
-    switch (d->bytes(window, d->netWmName, d->utf8String, maxBytes, title)) {
-    case Read::Error:
-        return -1;
-    case Read::Value:
-        if (!title.empty())
-            return copyText(title, buffer, size);
-        break;
-    case Read::Absent:
-        break;
-    }
-    switch (d->bytes(window, XA_WM_NAME, AnyPropertyType, maxBytes, title)) {
-    case Read::Error:
-        return -1;
-    case Read::Absent:
-        return 0;
-    case Read::Value:
-        break;
-    }
-    return copyText(title, buffer, size);
+    auto title = d->bytes(window, d->netWmName, d->utf8String, maxBytes);
+    // Without a UTF-8 title, the legacy one.
+    if (title && title->empty())
+        title = d->bytes(window, XA_WM_NAME, AnyPropertyType, maxBytes);
+    return title ? copyText(*title, buffer, size) : -1;
 }
 
 bool X11WindowSystem::belongsToThisProcess(WindowId window) {
     const auto pid = d->longs(window, d->netWmPid, XA_CARDINAL, 1);
     if (pid.empty() || pid[0] != static_cast<unsigned long>(getpid()))
         return false;
-    std::string machine;
-    d->bytes(window, XA_WM_CLIENT_MACHINE, AnyPropertyType, 256, machine);
+    const std::string machine =
+        d->bytes(window, XA_WM_CLIENT_MACHINE, AnyPropertyType, 256).value_or(std::string());
     return !d->hostName.empty() && std::string(machine.c_str()) == d->hostName;
 }
 
@@ -340,20 +324,13 @@ bool X11WindowSystem::isMinimised(WindowId window) {
 }
 
 void X11WindowSystem::restore(WindowId window) {
-    // The window manager restores a minimised window it is asked to activate.
-    if (d->managerActivates())
-        d->requestActivation(window);
-    else
-        d->raiseAndFocus(window);
+    // The window manager restores a minimised window it is asked to activate,
+    // and mapping it again does the same without one.
+    d->activate(window);
 }
 
 void X11WindowSystem::activate(WindowId window) {
-    if (d->managerActivates()) {
-        d->requestActivation(window);
-        return;
-    }
-    XRaiseWindow(d->dpy, window);
-    d->raiseAndFocus(window);
+    d->activate(window);
 }
 
 void X11WindowSystem::flush() {
