@@ -22,9 +22,11 @@ struct Sample {
     long maxRssKb;
 };
 
+// The monotonic clock is the same in every process and never steps with the
+// wall-clock time.
 long long nowNs() {
     timespec ts{};
-    clock_gettime(CLOCK_REALTIME, &ts);
+    clock_gettime(CLOCK_MONOTONIC, &ts);
     return ts.tv_sec * 1000000000LL + ts.tv_nsec;
 }
 

@@ -1,5 +1,5 @@
 // Starts either the real program or a bare Qt window with one label, prints the
-// wall-clock time (ns) at which the window's first frame has been painted, and
+// monotonic time (ns) at which the window's first frame has been painted, and
 // exits. chromohm-startup-bench spawns it and measures from before the spawn.
 
 #include "app/program.h"
@@ -14,9 +14,11 @@
 
 namespace {
 
+// The monotonic clock is the same in every process and never steps with the
+// wall-clock time.
 long long nowNs() {
     timespec ts{};
-    clock_gettime(CLOCK_REALTIME, &ts);
+    clock_gettime(CLOCK_MONOTONIC, &ts);
     return ts.tv_sec * 1000000000LL + ts.tv_nsec;
 }
 

@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QPainter>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <type_traits>
@@ -94,19 +95,19 @@ const ListHandler ListHandlers[] = {
     {&TPrincipale::ComboBox5, &TPrincipale::ComboBox5Change},
 };
 
-// A digit or multiplier list, the band it paints and the palette rows it offers.
+// A digit or multiplier list, the band it paints and where its entries start in
+// the palette.
 struct BandLink {
     TColourComboBox *TPrincipale::*list;
     TShape *TPrincipale::*shape;
     int firstRow; // palette row of entry 0
-    int entries;
 };
 
 const BandLink DigitBands[] = {
-    {&TPrincipale::ComboBox1, &TPrincipale::Shape2, 1, 9},
-    {&TPrincipale::ComboBox2, &TPrincipale::Shape3, 0, 10},
-    {&TPrincipale::ComboBox3, &TPrincipale::Shape4, 0, 10},
-    {&TPrincipale::ComboBox4, &TPrincipale::Shape5, 0, 10},
+    {&TPrincipale::ComboBox1, &TPrincipale::Shape2, 1},
+    {&TPrincipale::ComboBox2, &TPrincipale::Shape3, 0},
+    {&TPrincipale::ComboBox3, &TPrincipale::Shape4, 0},
+    {&TPrincipale::ComboBox4, &TPrincipale::Shape5, 0},
 };
 
 QString fromView(std::string_view text) {
@@ -248,7 +249,8 @@ void TPrincipale::ResistorPageFirstStep() {
 void TPrincipale::ResistorPageInit() {
     moveTop(Label2, Label1->y());
     moveTop(Label3, Label1->y());
-    for (TColourComboBox *list : {ComboBox1, ComboBox2, ComboBox3, ComboBox4, ComboBox5})
+    // The tolerance list gets its own rows from FillToleranceCombo.
+    for (TColourComboBox *list : {ComboBox1, ComboBox2, ComboBox3, ComboBox4})
         for (std::size_t row = 0; row < colourcode::BandPalette.size(); ++row)
             list->addEntry(fromView(colourcode::BandPalette[row].decimalText),
                            bandRingName(int(row)));
@@ -262,9 +264,8 @@ void TPrincipale::ResistorPageInit() {
     ColourCode.Digit1 = 1;
     ColourCode.Digit2 = 2;
     ColourCode.Digit3 = 0;
+    // Composes the value line, bands and tolerance text included.
     ComboBox4Change();
-    UpdateValueLabel();
-    setCaption(Label3, toleranceCaption(ColourCode.ToleranceText));
 }
 
 void TPrincipale::ComboBox1Change() {
@@ -319,15 +320,12 @@ void TPrincipale::CheckBox1Click() {
 void TPrincipale::ComboBoxDrawItem(TColourComboBox *Control, int Index, const QRect &Rect,
                                    const TOwnerDrawState &) {
     QPainter &Canvas = *Control->canvas();
-    Canvas.setBrush(tk::colorFromColourValue(White));
-    Canvas.fillRect(Rect, Canvas.brush());
-    const QRect Swatch = Rect.adjusted(2, 2, -2, -2);
+    Canvas.fillRect(Rect, tk::colorFromColourValue(White));
     bool ok = false;
     const ColourValue Colour = Control->itemText(Index).toUInt(&ok);
     if (!ok)
         return; // not a colour: the entry stays white
-    Canvas.setBrush(tk::colorFromColourValue(Colour));
-    Canvas.fillRect(Swatch, Canvas.brush());
+    Canvas.fillRect(Rect.adjusted(2, 2, -2, -2), tk::colorFromColourValue(Colour));
 }
 
 void TPrincipale::UpdateValueLabel() {
@@ -341,11 +339,11 @@ void TPrincipale::UpdateValueLabel() {
 void TPrincipale::UpdateBands() {
     for (const BandLink &link : DigitBands) {
         const int index = (this->*link.list)->currentIndex();
-        if (index < 0 || index >= link.entries)
+        if (index < 0)
             continue; // no selection: the band stays as it is
         const int row = index + link.firstRow;
-        paintBand(this->*link.shape, colourcode::BandPalette[std::size_t(row)].colour,
-                  bandRingName(row));
+        if (const auto band = colourcode::bandRow(row))
+            paintBand(this->*link.shape, band->colour, bandRingName(row));
     }
     const int index = ComboBox5->currentIndex();
     if (const auto row = colourcode::toleranceRow(index)) {

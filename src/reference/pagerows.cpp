@@ -44,14 +44,15 @@ TBevel *makeBevel(QWidget *parent, TBevel::Shape shape, TBevel::Style style) {
     return bevel;
 }
 
-} // namespace
-
+// The parent named in a row: the page itself or one of its descendants.
 QWidget *namedParent(QWidget *page, const char *name) {
     const QString wanted = QString::fromLatin1(name);
     if (page->objectName() == wanted)
         return page;
     return page->findChild<QWidget *>(wanted);
 }
+
+} // namespace
 
 QWidget *addControl(QWidget *page, const PageRow &row) {
     QWidget *parent = namedParent(page, row.parent);

@@ -27,9 +27,6 @@ struct PageRow {
     Look look;
 };
 
-// The parent named in a row: the page itself or one of its descendants.
-QWidget *namedParent(QWidget *page, const char *name);
-
 QWidget *addControl(QWidget *page, const PageRow &row);
 
 } // namespace reference

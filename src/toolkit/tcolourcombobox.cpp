@@ -148,6 +148,8 @@ TColourComboBox::TColourComboBox(QWidget *parent) : QComboBox(parent) {
 }
 
 void TColourComboBox::setItemHeight(int height) {
+    if (height == m_itemHeight)
+        return;
     m_itemHeight = height;
     view()->doItemsLayout();
     update();

@@ -27,7 +27,8 @@ void TLabel::setFontStyle(bool bold, int pixelHeight) {
     f.setBold(bold);
     f.setPixelSize(pixelHeight);
     setFont(f);
-    if (m_autoSize)
+    // A label is usually styled before it gets its caption, which fits it then.
+    if (m_autoSize && !text().isEmpty())
         fitToCaption();
 }
 

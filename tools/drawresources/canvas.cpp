@@ -1,7 +1,6 @@
 #include "canvas.h"
 
-#include <QFileInfo>
-
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <set>
@@ -24,13 +23,6 @@ const std::vector<QRgb> &classicPalette() {
                                               c16::Grey,  c16::Red,     c16::Lime,  c16::Yellow,
                                               c16::Blue,  c16::Fuchsia, c16::Aqua,  c16::White};
     return palette;
-}
-
-bool isClassic(QRgb c) {
-    for (QRgb p : classicPalette())
-        if (p == c)
-            return true;
-    return false;
 }
 
 QImage fromGrid(std::initializer_list<const char *> rows, const Letters &extra) {
@@ -288,21 +280,6 @@ bool save256(const QImage &img, const QString &path) {
     }
     std::sort(table.begin(), table.end());
     return writeIndexed(argb, table, path);
-}
-
-QImage posterised(const QImage &img, int levels) {
-    QImage out = img.convertToFormat(QImage::Format_ARGB32);
-    const auto q = [levels](int v) {
-        const int step = 255 / (levels - 1);
-        return std::min(255, ((v + step / 2) / step) * step);
-    };
-    for (int y = 0; y < out.height(); ++y)
-        for (int x = 0; x < out.width(); ++x) {
-            const QRgb c = out.pixel(x, y);
-            out.setPixel(x, y,
-                         qAlpha(c) == 0 ? Clear : qRgb(q(qRed(c)), q(qGreen(c)), q(qBlue(c))));
-        }
-    return out;
 }
 
 } // namespace draw

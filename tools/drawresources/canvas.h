@@ -27,7 +27,6 @@ constexpr QRgb Clear = 0x00000000;
 using Letters = std::map<char, QRgb>;
 const Letters &classicLetters();
 const std::vector<QRgb> &classicPalette();
-bool isClassic(QRgb c);
 
 // A picture from rows of letters; `extra` adds or overrides letters ('.' is
 // usually the background).
@@ -61,7 +60,5 @@ QImage glyphStrip(const QImage &glyph, QRgb key, Disabled style = Disabled::Grey
 // when allowed); the 256-colour writer builds its palette from the picture.
 bool save16(const QImage &img, const QString &path, bool allowTransparent = false);
 bool save256(const QImage &img, const QString &path);
-// Reduces a smooth picture to at most 256 colours by rounding the channels.
-QImage posterised(const QImage &img, int levels);
 
 } // namespace draw

@@ -15,116 +15,117 @@ Letters on(QRgb background) {
     return {{'.', background}};
 }
 
+// A toolbar glyph in the classic colours on its transparent colour, beside its
+// disabled image.
+QImage toolbarGlyph(std::initializer_list<const char *> rows, QRgb key) {
+    return glyphStrip(fromGrid(rows, on(key)), key);
+}
+
 } // namespace
 
 QImage glyphResistance() {
     // End caps a little fuller than the middle; bands brown, black, red and,
     // apart, gold; the body shaded from a white top light.
-    const QImage g = fromGrid({"................", //
-                               "................", //
-                               "................", //
-                               "..kkk......kkk..", //
-                               ".kwmwkkkkkkwywk.", //
-                               ".kamawkwrwwayak.", //
-                               ".kamaakaraaayak.", //
-                               "dkamaakaraaayakd", //
-                               "kkamaakaraaayakk", //
-                               ".ktmttktrtttytk.", //
-                               ".ktmttktrtttytk.", //
-                               ".ktmtkkkkkktytk.", //
-                               "..kkk......kkk..", //
-                               "................", //
-                               "................", //
-                               "................"},
-                              on(c16::Olive));
-    return glyphStrip(g, c16::Olive);
+    return toolbarGlyph({"................", //
+                         "................", //
+                         "................", //
+                         "..kkk......kkk..", //
+                         ".kwmwkkkkkkwywk.", //
+                         ".kamawkwrwwayak.", //
+                         ".kamaakaraaayak.", //
+                         "dkamaakaraaayakd", //
+                         "kkamaakaraaayakk", //
+                         ".ktmttktrtttytk.", //
+                         ".ktmttktrtttytk.", //
+                         ".ktmtkkkkkktytk.", //
+                         "..kkk......kkk..", //
+                         "................", //
+                         "................", //
+                         "................"},
+                        c16::Olive);
 }
 
 QImage glyphLed() {
     // A 5 mm LED, lit: dome with its reflection, flange, the longer anode leg.
-    const QImage g = fromGrid({"................", //
-                               "..y...kkkk...y..", //
-                               "...y.kwwyyk.y...", //
-                               "....kwwyyyyk....", //
-                               "yy..kwyyyyyk..yy", //
-                               "....kwyyyyyk....", //
-                               "....kyyyyyyk....", //
-                               "....kyyyyyyk....", //
-                               "....kyyyyyyk....", //
-                               "...kkkkkkkkkk...", //
-                               "...kwyyyyyyyk...", //
-                               "...kkkkkkkkkk...", //
-                               "......d..d......", //
-                               "......d..d......", //
-                               "......d..d......", //
-                               ".........d......"},
-                              on(c16::Olive));
-    return glyphStrip(g, c16::Olive);
+    return toolbarGlyph({"................", //
+                         "..y...kkkk...y..", //
+                         "...y.kwwyyk.y...", //
+                         "....kwwyyyyk....", //
+                         "yy..kwyyyyyk..yy", //
+                         "....kwyyyyyk....", //
+                         "....kyyyyyyk....", //
+                         "....kyyyyyyk....", //
+                         "....kyyyyyyk....", //
+                         "...kkkkkkkkkk...", //
+                         "...kwyyyyyyyk...", //
+                         "...kkkkkkkkkk...", //
+                         "......d..d......", //
+                         "......d..d......", //
+                         "......d..d......", //
+                         ".........d......"},
+                        c16::Olive);
 }
 
 QImage glyphCapacite() {
     // A blue electrolytic capacitor: light stripe with the minus marks.
-    const QImage g = fromGrid({"................", //
-                               "....kkkkkkkk....", //
-                               "...kssswssssk...", //
-                               "...kddddddddk...", //
-                               "...kbabbbssnk...", //
-                               "...kbabbbnnnk...", //
-                               "...kbabbbssnk...", //
-                               "...kbabbbssnk...", //
-                               "...kbabbbnnnk...", //
-                               "...kbabbbssnk...", //
-                               "...kbabbbssnk...", //
-                               "...kbabbbssnk...", //
-                               "....kkkkkkkk....", //
-                               "......d..d......", //
-                               "......d..d......", //
-                               "......d........."},
-                              on(c16::Olive));
-    return glyphStrip(g, c16::Olive);
+    return toolbarGlyph({"................", //
+                         "....kkkkkkkk....", //
+                         "...kssswssssk...", //
+                         "...kddddddddk...", //
+                         "...kbabbbssnk...", //
+                         "...kbabbbnnnk...", //
+                         "...kbabbbssnk...", //
+                         "...kbabbbssnk...", //
+                         "...kbabbbnnnk...", //
+                         "...kbabbbssnk...", //
+                         "...kbabbbssnk...", //
+                         "...kbabbbssnk...", //
+                         "....kkkkkkkk....", //
+                         "......d..d......", //
+                         "......d..d......", //
+                         "......d........."},
+                        c16::Olive);
 }
 
 QImage glyphAide() {
-    const QImage g = fromGrid({"....kkkkkkkk....", //
-                               "...kkaaaaabkk...", //
-                               "..kkabbbbbbnkk..", //
-                               "..kabbbkkbbbnk..", //
-                               "..kbnnkkkkbbnk..", //
-                               "..kkkkk..kbbnk..", //
-                               "........kbbbnk..", //
-                               ".......kbbbnkk..", //
-                               "......kbbbnkk...", //
-                               "......kbnnkk....", //
-                               "......kkkkk.....", //
-                               "................", //
-                               "......kkkkk.....", //
-                               "......kabnk.....", //
-                               "......kbnnk.....", //
-                               "......kkkkk....."},
-                              on(c16::Olive));
-    return glyphStrip(g, c16::Olive);
+    return toolbarGlyph({"....kkkkkkkk....", //
+                         "...kkaaaaabkk...", //
+                         "..kkabbbbbbnkk..", //
+                         "..kabbbkkbbbnk..", //
+                         "..kbnnkkkkbbnk..", //
+                         "..kkkkk..kbbnk..", //
+                         "........kbbbnk..", //
+                         ".......kbbbnkk..", //
+                         "......kbbbnkk...", //
+                         "......kbnnkk....", //
+                         "......kkkkk.....", //
+                         "................", //
+                         "......kkkkk.....", //
+                         "......kabnk.....", //
+                         "......kbnnk.....", //
+                         "......kkkkk....."},
+                        c16::Olive);
 }
 
 QImage glyphApropos() {
     // The globe, Europe and Africa facing, the Americas on the left rim.
-    const QImage g = fromGrid({"................", //
-                               ".....kkkkkk.....", //
-                               "....kaabllbk....", //
-                               "...kabblllbbk...", //
-                               "..kgabbllgbbbk..", //
-                               ".klgbbbglbbbbbk.", //
-                               ".klggbbbllgbbnk.", //
-                               ".kbggbbllllgbnk.", //
-                               ".kbbgbbllllggnk.", //
-                               ".kbbgbbbllggbnk.", //
-                               ".kbbbgbbbllgbnk.", //
-                               "..kbbgbbblgbnk..", //
-                               "...kbbbbbgnnk...", //
-                               "....knbbbnnk....", //
-                               ".....kkkkkk.....", //
-                               "................"},
-                              on(c16::Purple));
-    return glyphStrip(g, c16::Purple);
+    return toolbarGlyph({"................", //
+                         ".....kkkkkk.....", //
+                         "....kaabllbk....", //
+                         "...kabblllbbk...", //
+                         "..kgabbllgbbbk..", //
+                         ".klgbbbglbbbbbk.", //
+                         ".klggbbbllgbbnk.", //
+                         ".kbggbbllllgbnk.", //
+                         ".kbbgbbllllggnk.", //
+                         ".kbbgbbbllggbnk.", //
+                         ".kbbbgbbbllgbnk.", //
+                         "..kbbgbbblgbnk..", //
+                         "...kbbbbbgnnk...", //
+                         "....knbbbnnk....", //
+                         ".....kkkkkk.....", //
+                         "................"},
+                        c16::Purple);
 }
 
 QImage glyphQuitter() {

@@ -131,7 +131,7 @@ QImage toolbarPreview() {
             for (int x = 0; x < side; ++x)
                 if (glyph.pixel(x, y) == key)
                     glyph.setPixel(x, y, Clear);
-        const int top = 4 + 27 - side / 2 - 15 + (side == 16 ? 0 : 0);
+        const int top = 4 + 27 - side / 2 - 15;
         p.drawImage(item.left + 31 - side / 2, top, glyph);
         p.setPen(Qt::black);
         p.drawText(QRect(item.left, top + side + 1, 63, 14), Qt::AlignHCenter | Qt::AlignTop,
@@ -147,8 +147,6 @@ QImage toolbarPreview() {
     }
     return bar;
 }
-
-} // namespace
 
 // Compares the pictures in DIR with what the generator draws now, pixel by
 // pixel, so that a change to the drawings cannot go out without its PNGs.
@@ -173,6 +171,8 @@ int check(const QDir &dir) {
     }
     return stale ? 1 : 0;
 }
+
+} // namespace
 
 int main(int argc, char **argv) {
     QGuiApplication app(argc, argv);

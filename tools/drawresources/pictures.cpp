@@ -82,8 +82,7 @@ QImage ledCircuit() {
 
     // The formula at the left, as a fraction: R = (VS - VF) / IF.
     const int fx = 15, fy = 56;
-    const int rw = drawText(img, 2, fy - 2, "R =", c16::Black);
-    Q_UNUSED(rw);
+    drawText(img, 2, fy - 2, "R =", c16::Black);
     const QString num = "VS-VF";
     const int nw = textWidth(num);
     drawText(img, fx, fy - 7, num, c16::Black);
