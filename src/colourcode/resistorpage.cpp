@@ -246,11 +246,12 @@ void TPrincipale::ResistorPageFirstStep() {
     CheckBox1->setChecked(false);
 }
 
+// The page's start-up, step by step in its fixed order; the tolerance list is
+// refilled and the value line recomposed once more, as that order has them.
 void TPrincipale::ResistorPageInit() {
     moveTop(Label2, Label1->y());
     moveTop(Label3, Label1->y());
-    // The tolerance list gets its own rows from FillToleranceCombo.
-    for (TColourComboBox *list : {ComboBox1, ComboBox2, ComboBox3, ComboBox4})
+    for (TColourComboBox *list : {ComboBox1, ComboBox2, ComboBox3, ComboBox4, ComboBox5})
         for (std::size_t row = 0; row < colourcode::BandPalette.size(); ++row)
             list->addEntry(fromView(colourcode::BandPalette[row].decimalText),
                            bandRingName(int(row)));
@@ -264,8 +265,9 @@ void TPrincipale::ResistorPageInit() {
     ColourCode.Digit1 = 1;
     ColourCode.Digit2 = 2;
     ColourCode.Digit3 = 0;
-    // Composes the value line, bands and tolerance text included.
     ComboBox4Change();
+    UpdateValueLabel();
+    setCaption(Label3, toleranceCaption(ColourCode.ToleranceText));
 }
 
 void TPrincipale::ComboBox1Change() {
