@@ -117,9 +117,13 @@ private:
     QList<TSpeedItem *> allItems() const;
     void applyButtonSettings(TSpeedItem *item) const;
     void placeButton(TSpeedItem *item, QPoint pos) const;
+    void moveButtons(QPoint delta) const;
+    void resizeButtons();
     void raiseOffsetsToMinimum();
     void fitThickness();
-    tk::Align chooseEdge(const QPointF &parentPos, tk::Align fallback) const;
+    tk::Align edgeUnder(const QPointF &parentPos) const;
+    // Asks OnApplyAlign whether the bar may dock there.
+    bool edgeAllowed(tk::Align edge);
     void startDrag();
     void dragTo(const QPointF &parentPos);
     void drop(const QPointF &parentPos);
@@ -135,7 +139,6 @@ private:
     QRect m_dragFrame;
     tk::Align m_dragTarget = tk::Align::Top;
     TSpeedbarOptions m_options{sbAllowDrag | sbGrayedBtns};
-    bool m_paintLock = false;
     bool m_loading = true;
     bool m_armed = false;
     bool m_dragging = false;
