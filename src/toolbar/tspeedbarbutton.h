@@ -1,11 +1,10 @@
 #pragma once
-// The image button that shows one toolbar item: glyph above caption, painted into
-// its own pixmap over the bar's background and copied in one go; flat (a frame only
-// under the pointer), sunken while held, and a click only on a release over it.
+// The image button that shows one toolbar item: glyph above caption, painted over
+// the bar's background; flat (a frame only under the pointer), sunken while held,
+// and a click only on a release over it.
 
 #include "toolkit/tglyphstrip.h"
 
-#include <QPixmap>
 #include <QWidget>
 
 class TSpeedItem;
@@ -79,7 +78,7 @@ private:
     bool isPressedLook() const;
     bool hasFrame() const;
     int frameWidth() const;
-    QSize captionSize(const QSize &content) const;
+    QSize captionSize() const;
     void layout(const QRect &content, QRect *glyph, QRect *caption) const;
     void drawFrame(QPainter &painter) const;
     void drawBackground(QPainter &painter);
@@ -90,7 +89,6 @@ private:
 
     TSpeedItem *m_item;
     TGlyphStrip m_glyph;
-    QPixmap m_offscreen;
     QString m_caption;
     int m_margin = -1;
     int m_spacing = 4;

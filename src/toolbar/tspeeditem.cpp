@@ -7,7 +7,6 @@
 #include "toolkit/tapplication.h"
 
 TSpeedItem::TSpeedItem(QObject *owner) : QObject(owner), m_button(new TSpeedbarButton(this)) {
-    m_button->resize(24, 23);
     connect(m_button, &TSpeedbarButton::clicked, this, &TSpeedItem::Click);
 }
 
