@@ -204,6 +204,7 @@ void TSpeedbarButton::drawContents(QPainter &painter) {
 }
 
 void TSpeedbarButton::drawBackground(QPainter &painter) {
+    // The face also covers whatever part of the button lies off the bar.
     painter.fillRect(rect(), palette().color(QPalette::Button));
     auto *bar = qobject_cast<TSpeedBar *>(parentWidget());
     if (!m_transparent || !bar)
@@ -319,19 +320,15 @@ void TSpeedbarButton::click() {
 }
 
 void TSpeedbarButton::changeEvent(QEvent *event) {
+    // QWidget repaints the button for each of these.
     switch (event->type()) {
     case QEvent::EnabledChange:
         fixState();
         recomputeMouseInside(mapFromGlobal(QCursor::pos()));
-        update();
         break;
     case QEvent::PaletteChange:
     case QEvent::StyleChange:
         m_glyph.clearCache();
-        update();
-        break;
-    case QEvent::FontChange:
-        update();
         break;
     default:
         break;
