@@ -299,13 +299,6 @@ void TSpeedBar::Loaded() {
     }
 }
 
-void TSpeedBar::changeEvent(QEvent *event) {
-    if (event->type() == QEvent::EnabledChange)
-        for (TSpeedItem *item : allItems())
-            item->updateButton();
-    QWidget::changeEvent(event);
-}
-
 // --- Painting ------------------------------------------------------------------
 
 QRect TSpeedBar::innerRect() const {

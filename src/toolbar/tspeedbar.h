@@ -109,7 +109,6 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
     friend class TSpeedbarSection;

@@ -118,7 +118,8 @@ void TSpeedItem::setSection(TSpeedbarSection *section, TSpeedBar *bar) {
 }
 
 void TSpeedItem::updateButton() {
-    m_button->setEnabled(m_enabled && (!m_bar || m_bar->isEnabled()));
+    // On the bar, Qt also disables the button while the bar is disabled.
+    m_button->setEnabled(m_enabled);
     // The button lives on the bar only while it can be seen.
     const bool shown = m_visible && m_bar && !m_bar->isLoading();
     if (shown) {
