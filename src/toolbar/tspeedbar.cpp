@@ -115,7 +115,6 @@ void TSpeedBar::setOptions(TSpeedbarOptions options) {
 
 void TSpeedBar::applyButtonSettings(TSpeedItem *item) const {
     TSpeedbarButton *button = item->button();
-    button->setStyle(TSpeedbarButton::ButtonStyle::bsNew);
     button->setFlat(m_options.testFlag(sbFlatBtns));
     button->setTransparent(m_options.testFlag(sbTransparentBtns));
     button->setGrayedInactive(m_options.testFlag(sbGrayedBtns));
@@ -181,7 +180,8 @@ void TSpeedBar::setBtnHeight(int height) {
 void TSpeedBar::setWallpaper(const QPixmap &wallpaper) {
     m_wallpaper = wallpaper;
     update();
-    // Transparent buttons show the wallpaper too.
+    // Transparent buttons show the wallpaper too; being opaque, they are left
+    // out of the bar's own repaint.
     for (TSpeedItem *item : allItems())
         item->button()->update();
 }
@@ -196,13 +196,13 @@ void TSpeedBar::setAlign(tk::Align align) {
     const tk::Align current = Align();
     if (align == current)
         return;
-    if (m_position == bpAuto && !isEdge(align))
+    if (!isEdge(align))
         throw ESpeedbarError(ESpeedbarError::AutoPositionMessage);
     AlignSuspension suspension(parentWidget());
     if ((isHorizontalEdge(current) && isVerticalEdge(align)) ||
         (isVerticalEdge(current) && isHorizontalEdge(align)))
         resize(height(), width());
-    const bool vertical = m_position == bpAuto ? isVerticalEdge(align) : m_vertical;
+    const bool vertical = isVerticalEdge(align);
     if (vertical != m_vertical) {
         m_vertical = vertical;
         std::swap(m_btnWidth, m_btnHeight);

@@ -19,7 +19,6 @@ class TSpeedItem;
 class TSpeedBar : public QWidget {
     Q_OBJECT
 public:
-    enum TBarPosition { bpAuto, bpCustom };
     enum TSpeedbarOption {
         sbAllowDrag = 0x01,
         sbAllowResize = 0x02,
@@ -40,7 +39,6 @@ public:
 
     TSpeedbarOptions Options() const { return m_options; }
     void setOptions(TSpeedbarOptions options);
-    TBarPosition Position() const { return m_position; }
 
     tk::Align Align() const;
     // Docks to an edge; none and the whole client area raise ESpeedbarError.
@@ -129,7 +127,6 @@ private:
     void showFrame(const QRect &screenRect);
 
     QList<TSpeedbarSection *> m_sections;
-    TBarPosition m_position = bpAuto;
     bool m_vertical = false;
     int m_btnWidth = 24;
     int m_btnHeight = 23;

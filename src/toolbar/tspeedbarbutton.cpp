@@ -13,7 +13,7 @@ namespace {
 constexpr int MaxCaptionLength = 255;
 } // namespace
 
-TSpeedbarButton::TSpeedbarButton(TSpeedItem *item) : m_item(item) {
+TSpeedbarButton::TSpeedbarButton() {
     // The button paints the bar's background beneath itself: the bar never needs
     // to repaint for a hover or a press.
     setAttribute(Qt::WA_OpaquePaintEvent);

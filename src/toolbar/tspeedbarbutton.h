@@ -7,17 +7,11 @@
 
 #include <QWidget>
 
-class TSpeedItem;
-
 class TSpeedbarButton : public QWidget {
     Q_OBJECT
 public:
     using State = TGlyphStrip::State;
-    enum class ButtonStyle { bsAutoDetect, bsWin31, bsNew };
-
-    explicit TSpeedbarButton(TSpeedItem *item);
-
-    TSpeedItem *item() const { return m_item; }
+    TSpeedbarButton();
 
     QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
@@ -25,7 +19,6 @@ public:
     QImage glyph() const { return m_glyph.glyph(); }
     int NumGlyphs() const { return m_glyph.NumGlyphs(); }
     void setNumGlyphs(int count);
-    TGlyphStrip &glyphStrip() { return m_glyph; }
 
     int Margin() const { return m_margin; }
     void setMargin(int margin);
@@ -38,8 +31,6 @@ public:
     void setTransparent(bool on);
     bool GrayedInactive() const { return m_grayedInactive; }
     void setGrayedInactive(bool on);
-    ButtonStyle Style() const { return m_style; }
-    void setStyle(ButtonStyle style) { m_style = style; }
 
     State state() const { return m_state; }
     bool isMouseInside() const { return m_mouseInside; }
@@ -87,7 +78,6 @@ private:
     void recomputeMouseInside(const QPoint &pos);
     static bool programIsActive();
 
-    TSpeedItem *m_item;
     TGlyphStrip m_glyph;
     QString m_caption;
     int m_margin = -1;
@@ -95,7 +85,6 @@ private:
     bool m_flat = false;
     bool m_transparent = false;
     bool m_grayedInactive = false;
-    ButtonStyle m_style = ButtonStyle::bsNew;
     State m_state = State::Up;
     bool m_dragging = false;
     bool m_mouseInside = false;

@@ -6,7 +6,7 @@
 #include "toolkit/hints.h"
 #include "toolkit/tapplication.h"
 
-TSpeedItem::TSpeedItem(QObject *owner) : QObject(owner), m_button(new TSpeedbarButton(this)) {
+TSpeedItem::TSpeedItem(QObject *owner) : QObject(owner), m_button(new TSpeedbarButton) {
     connect(m_button, &TSpeedbarButton::clicked, this, &TSpeedItem::Click);
 }
 
