@@ -77,7 +77,6 @@ void TPrincipale::buildToolbar() {
         this->*row.member = item;
     }
     SpeedBar1->Loaded();
-    tk::setAlign(SpeedBar1, tk::Align::Top);
 }
 
 void TPrincipale::LoadToolbarWallpaper() {
@@ -86,9 +85,8 @@ void TPrincipale::LoadToolbarWallpaper() {
 
 void TPrincipale::SetToolbarCursors() {
     Application()->setCursor(HandCursor, tk::loadCursor(QStringLiteral("HANDPNT")));
-    for (TSpeedItem *item :
-         {BarreResistance, BarreDiode, BarreCapacite, BarreApropos, BarreAide, BarreQuitter})
-        item->setCursor(HandCursor);
+    for (const ItemRow &row : ItemRows)
+        (this->*row.member)->setCursor(HandCursor);
 }
 
 void TPrincipale::BarreAproposClick() {

@@ -115,7 +115,6 @@ void TSpeedBar::setOptions(TSpeedbarOptions options) {
 
 void TSpeedBar::applyButtonSettings(TSpeedItem *item) const {
     TSpeedbarButton *button = item->button();
-    button->setStyle(TSpeedbarButton::ButtonStyle::bsNew);
     button->setFlat(m_options.testFlag(sbFlatBtns));
     button->setTransparent(m_options.testFlag(sbTransparentBtns));
     button->setGrayedInactive(m_options.testFlag(sbGrayedBtns));
@@ -138,20 +137,21 @@ void TSpeedBar::raiseOffsetsToMinimum() {
         setBtnOffsetVert(minimum);
 }
 
+void TSpeedBar::moveButtons(QPoint delta) const {
+    for (TSpeedItem *item : allItems())
+        item->button()->move(item->button()->pos() + delta);
+}
+
 void TSpeedBar::setBtnOffsetHorz(int offset) {
     offset = std::max(offset, minimumOffset());
-    const int delta = offset - m_offsetHorz;
+    moveButtons(QPoint(offset - m_offsetHorz, 0));
     m_offsetHorz = offset;
-    for (TSpeedItem *item : allItems())
-        item->button()->move(item->button()->pos() + QPoint(delta, 0));
 }
 
 void TSpeedBar::setBtnOffsetVert(int offset) {
     offset = std::max(offset, minimumOffset());
-    const int delta = offset - m_offsetVert;
+    moveButtons(QPoint(0, offset - m_offsetVert));
     m_offsetVert = offset;
-    for (TSpeedItem *item : allItems())
-        item->button()->move(item->button()->pos() + QPoint(0, delta));
 }
 
 void TSpeedBar::fitThickness() {
@@ -161,24 +161,27 @@ void TSpeedBar::fitThickness() {
         resize(width(), std::max(height(), 2 * m_offsetVert + m_btnHeight));
 }
 
-void TSpeedBar::setBtnWidth(int width) {
-    m_btnWidth = width;
+void TSpeedBar::resizeButtons() {
     for (TSpeedItem *item : allItems())
         item->button()->resize(m_btnWidth, m_btnHeight);
     fitThickness();
 }
 
+void TSpeedBar::setBtnWidth(int width) {
+    m_btnWidth = width;
+    resizeButtons();
+}
+
 void TSpeedBar::setBtnHeight(int height) {
     m_btnHeight = height;
-    for (TSpeedItem *item : allItems())
-        item->button()->resize(m_btnWidth, m_btnHeight);
-    fitThickness();
+    resizeButtons();
 }
 
 void TSpeedBar::setWallpaper(const QPixmap &wallpaper) {
     m_wallpaper = wallpaper;
     update();
-    // Transparent buttons show the wallpaper too.
+    // Transparent buttons show the wallpaper too; being opaque, they are left
+    // out of the bar's own repaint.
     for (TSpeedItem *item : allItems())
         item->button()->update();
 }
@@ -193,15 +196,14 @@ void TSpeedBar::setAlign(tk::Align align) {
     const tk::Align current = Align();
     if (align == current)
         return;
-    if (m_position == bpAuto && !isEdge(align))
+    if (!isEdge(align))
         throw ESpeedbarError(ESpeedbarError::AutoPositionMessage);
     AlignSuspension suspension(parentWidget());
     if ((isHorizontalEdge(current) && isVerticalEdge(align)) ||
         (isVerticalEdge(current) && isHorizontalEdge(align)))
         resize(height(), width());
-    const bool vertical = m_position == bpAuto ? isVerticalEdge(align) : m_vertical;
+    const bool vertical = isVerticalEdge(align);
     if (vertical != m_vertical) {
-        m_paintLock = true;
         m_vertical = vertical;
         std::swap(m_btnWidth, m_btnHeight);
         std::swap(m_offsetHorz, m_offsetVert);
@@ -209,7 +211,6 @@ void TSpeedBar::setAlign(tk::Align align) {
             const QPoint old = item->button()->pos();
             placeButton(item, QPoint(old.y(), old.x()));
         }
-        m_paintLock = false;
         update();
     }
     tk::setAlign(this, align);
@@ -298,13 +299,6 @@ void TSpeedBar::Loaded() {
     }
 }
 
-void TSpeedBar::changeEvent(QEvent *event) {
-    if (event->type() == QEvent::EnabledChange)
-        for (TSpeedItem *item : allItems())
-            item->updateButton();
-    QWidget::changeEvent(event);
-}
-
 // --- Painting ------------------------------------------------------------------
 
 QRect TSpeedBar::innerRect() const {
@@ -312,32 +306,18 @@ QRect TSpeedBar::innerRect() const {
 }
 
 void TSpeedBar::paintBackground(QPainter &painter) const {
-    if (m_paintLock)
-        return;
     painter.fillRect(rect(), palette().color(QPalette::Button));
     TBevelPanel::drawBevel(painter, rect(), TBevelPanel::Bevel::Raised, palette());
-    if (m_wallpaper.isNull() || m_wallpaper.width() <= 0 || m_wallpaper.height() <= 0)
+    if (m_wallpaper.isNull())
         return;
-    const QRect inner = innerRect();
-    painter.save();
-    painter.setClipRect(inner, Qt::IntersectClip);
-    if (m_options.testFlag(sbStretchBitmap)) {
-        painter.drawPixmap(inner, m_wallpaper);
-    } else {
-        const QSize tile = m_wallpaper.deviceIndependentSize().toSize();
-        const int columns = inner.width() / tile.width() + 1;
-        const int rows = inner.height() / tile.height() + 1;
-        for (int r = 0; r < rows; ++r)
-            for (int c = 0; c < columns; ++c)
-                painter.drawPixmap(inner.left() + c * tile.width(), inner.top() + r * tile.height(),
-                                   m_wallpaper);
-    }
-    painter.restore();
+    // Stretched over, or tiled from the corner of, the inside of the bevel.
+    if (m_options.testFlag(sbStretchBitmap))
+        painter.drawPixmap(innerRect(), m_wallpaper);
+    else
+        painter.drawTiledPixmap(innerRect(), m_wallpaper);
 }
 
 void TSpeedBar::paintEvent(QPaintEvent *) {
-    if (m_paintLock)
-        return;
     ++m_paintCount;
     QPainter painter(this);
     paintBackground(painter);
@@ -355,12 +335,15 @@ tk::Align TSpeedBar::edgeAt(const QPointF &pos, const QSizeF &client) {
     return aboveAnti ? tk::Align::Left : tk::Align::Bottom;
 }
 
-tk::Align TSpeedBar::chooseEdge(const QPointF &parentPos, tk::Align fallback) const {
-    const tk::Align edge = edgeAt(parentPos, QSizeF(parentWidget()->rect().size()));
+tk::Align TSpeedBar::edgeUnder(const QPointF &parentPos) const {
+    return edgeAt(parentPos, QSizeF(parentWidget()->rect().size()));
+}
+
+bool TSpeedBar::edgeAllowed(tk::Align edge) {
     bool apply = true;
     if (OnApplyAlign)
-        OnApplyAlign(const_cast<TSpeedBar *>(this), edge, apply);
-    return apply ? edge : fallback;
+        OnApplyAlign(this, edge, apply);
+    return apply;
 }
 
 QRect TSpeedBar::targetRect(tk::Align edge) const {
@@ -437,34 +420,27 @@ void TSpeedBar::startDrag() {
 }
 
 void TSpeedBar::dragTo(const QPointF &parentPos) {
-    const tk::Align edge = edgeAt(parentPos, QSizeF(parentWidget()->rect().size()));
-    bool apply = true;
-    if (OnApplyAlign)
-        OnApplyAlign(this, edge, apply);
+    const tk::Align edge = edgeUnder(parentPos);
     // A vetoed edge leaves the frame where it is.
-    if (!apply)
+    if (!edgeAllowed(edge))
         return;
     m_dragTarget = edge;
     const QRect target = targetRect(edge);
     const QRect screen(parentWidget()->mapToGlobal(target.topLeft()), target.size());
-    if (screen == m_dragFrame)
-        return;
-    QApplication::changeOverrideCursor(Application()->cursor(DragCursor));
-    showFrame(screen);
+    if (screen != m_dragFrame)
+        showFrame(screen);
 }
 
 void TSpeedBar::drop(const QPointF &parentPos) {
-    showFrame(QRect());
+    // The frame's layer goes, and with it every pixel it inverted.
+    m_dragFrame = QRect();
     delete m_frame;
     QApplication::restoreOverrideCursor();
     m_dragging = false;
     if (!isEdge(Align()))
         return;
-    const tk::Align edge = chooseEdge(parentPos, m_dragTarget);
-    {
-        AlignSuspension suspension(parentWidget());
-        setAlign(edge);
-    }
+    const tk::Align edge = edgeUnder(parentPos);
+    setAlign(edgeAllowed(edge) ? edge : m_dragTarget);
     emit PosChanged();
 }
 

@@ -19,7 +19,6 @@ class TSpeedItem;
 class TSpeedBar : public QWidget {
     Q_OBJECT
 public:
-    enum TBarPosition { bpAuto, bpCustom };
     enum TSpeedbarOption {
         sbAllowDrag = 0x01,
         sbAllowResize = 0x02,
@@ -40,7 +39,6 @@ public:
 
     TSpeedbarOptions Options() const { return m_options; }
     void setOptions(TSpeedbarOptions options);
-    TBarPosition Position() const { return m_position; }
 
     tk::Align Align() const;
     // Docks to an edge; none and the whole client area raise ESpeedbarError.
@@ -109,7 +107,6 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
     friend class TSpeedbarSection;
@@ -117,16 +114,19 @@ private:
     QList<TSpeedItem *> allItems() const;
     void applyButtonSettings(TSpeedItem *item) const;
     void placeButton(TSpeedItem *item, QPoint pos) const;
+    void moveButtons(QPoint delta) const;
+    void resizeButtons();
     void raiseOffsetsToMinimum();
     void fitThickness();
-    tk::Align chooseEdge(const QPointF &parentPos, tk::Align fallback) const;
+    tk::Align edgeUnder(const QPointF &parentPos) const;
+    // Asks OnApplyAlign whether the bar may dock there.
+    bool edgeAllowed(tk::Align edge);
     void startDrag();
     void dragTo(const QPointF &parentPos);
     void drop(const QPointF &parentPos);
     void showFrame(const QRect &screenRect);
 
     QList<TSpeedbarSection *> m_sections;
-    TBarPosition m_position = bpAuto;
     bool m_vertical = false;
     int m_btnWidth = 24;
     int m_btnHeight = 23;
@@ -135,7 +135,6 @@ private:
     QRect m_dragFrame;
     tk::Align m_dragTarget = tk::Align::Top;
     TSpeedbarOptions m_options{sbAllowDrag | sbGrayedBtns};
-    bool m_paintLock = false;
     bool m_loading = true;
     bool m_armed = false;
     bool m_dragging = false;

@@ -13,14 +13,14 @@ namespace {
 constexpr int MaxCaptionLength = 255;
 } // namespace
 
-TSpeedbarButton::TSpeedbarButton(TSpeedItem *item) : m_item(item) {
-    // Everything is painted from the off-screen pixmap: the bar beneath never
-    // needs to repaint for a hover or a press.
+TSpeedbarButton::TSpeedbarButton() {
+    // The button paints the bar's background beneath itself: the bar never needs
+    // to repaint for a hover or a press.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
-    resize(25, 25);
+    resize(24, 23);
     hide();
 }
 
@@ -115,7 +115,7 @@ QRect TSpeedbarButton::contentRect() const {
     return r;
 }
 
-QSize TSpeedbarButton::captionSize(const QSize &) const {
+QSize TSpeedbarButton::captionSize() const {
     const QString text = m_caption.left(MaxCaptionLength);
     if (text.isEmpty())
         return {0, 0};
@@ -130,7 +130,7 @@ QSize TSpeedbarButton::captionSize(const QSize &) const {
 void TSpeedbarButton::layout(const QRect &content, QRect *glyph, QRect *caption) const {
     const QSize c = content.size();
     const QSize g = m_glyph.glyphSize();
-    const QSize t = captionSize(c);
+    const QSize t = captionSize();
     const int glyphX = c.width() / 2 - g.width() / 2;
     const int captionX = c.width() / 2 - t.width() / 2;
     int spacing = (t.width() == 0 || g.width() == 0) ? 0 : m_spacing;
@@ -167,23 +167,16 @@ void TSpeedbarButton::drawFrame(QPainter &painter) const {
     const QColor shadow = pal.color(QPalette::Dark);
     const QColor face = pal.color(QPalette::Button);
     const QColor frame = pal.color(QPalette::Shadow);
-    auto edge = [&](const QRect &r, const QColor &topLeft, const QColor &bottomRight) {
-        TBevelPanel::drawEdge(painter, r, topLeft, bottomRight);
-    };
     const QRect outer = rect();
     const QRect inner = outer.adjusted(1, 1, -1, -1);
-    if (!isPressedLook()) {
-        if (m_flat) {
-            edge(outer, highlight, shadow);
-        } else {
-            edge(outer, highlight, frame);
-            edge(inner, face, shadow);
-        }
-    } else if (m_flat) {
-        edge(outer, frame, highlight);
+    if (isPressedLook()) {
+        TBevelPanel::drawEdge(painter, outer, frame, highlight);
+        if (!m_flat)
+            TBevelPanel::drawEdge(painter, inner, shadow, face);
     } else {
-        edge(outer, frame, highlight);
-        edge(inner, shadow, face);
+        TBevelPanel::drawEdge(painter, outer, highlight, m_flat ? shadow : frame);
+        if (!m_flat)
+            TBevelPanel::drawEdge(painter, inner, face, shadow);
     }
 }
 
@@ -211,6 +204,7 @@ void TSpeedbarButton::drawContents(QPainter &painter) {
 }
 
 void TSpeedbarButton::drawBackground(QPainter &painter) {
+    // The face also covers whatever part of the button lies off the bar.
     painter.fillRect(rect(), palette().color(QPalette::Button));
     auto *bar = qobject_cast<TSpeedBar *>(parentWidget());
     if (!m_transparent || !bar)
@@ -235,19 +229,11 @@ void TSpeedbarButton::drawBackground(QPainter &painter) {
 }
 
 void TSpeedbarButton::paintEvent(QPaintEvent *) {
+    // The window's backing store already keeps the half-painted button off screen.
     ++m_paintCount;
-    const qreal dpr = devicePixelRatioF();
-    const QSize size = this->size() * dpr;
-    if (m_offscreen.size() != size) {
-        m_offscreen = QPixmap(size);
-        m_offscreen.setDevicePixelRatio(dpr);
-    }
-    {
-        QPainter painter(&m_offscreen);
-        drawBackground(painter);
-        drawContents(painter);
-    }
-    QPainter(this).drawPixmap(0, 0, m_offscreen);
+    QPainter painter(this);
+    drawBackground(painter);
+    drawContents(painter);
 }
 
 // --- Mouse --------------------------------------------------------------------
@@ -281,10 +267,7 @@ void TSpeedbarButton::leaveEvent(QEvent *) {
 void TSpeedbarButton::mousePressEvent(QMouseEvent *event) {
     if (!isEnabled())
         return;
-    if (!m_mouseInside) {
-        m_mouseInside = true;
-        update();
-    }
+    setMouseInside(true);
     if (event->button() == Qt::LeftButton) {
         if (m_state != State::Down) {
             m_state = State::Down;
@@ -337,19 +320,15 @@ void TSpeedbarButton::click() {
 }
 
 void TSpeedbarButton::changeEvent(QEvent *event) {
+    // QWidget repaints the button for each of these.
     switch (event->type()) {
     case QEvent::EnabledChange:
         fixState();
         recomputeMouseInside(mapFromGlobal(QCursor::pos()));
-        update();
         break;
     case QEvent::PaletteChange:
     case QEvent::StyleChange:
         m_glyph.clearCache();
-        update();
-        break;
-    case QEvent::FontChange:
-        update();
         break;
     default:
         break;

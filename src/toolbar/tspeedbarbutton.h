@@ -1,24 +1,17 @@
 #pragma once
-// The image button that shows one toolbar item: glyph above caption, painted into
-// its own pixmap over the bar's background and copied in one go; flat (a frame only
-// under the pointer), sunken while held, and a click only on a release over it.
+// The image button that shows one toolbar item: glyph above caption, painted over
+// the bar's background; flat (a frame only under the pointer), sunken while held,
+// and a click only on a release over it.
 
 #include "toolkit/tglyphstrip.h"
 
-#include <QPixmap>
 #include <QWidget>
-
-class TSpeedItem;
 
 class TSpeedbarButton : public QWidget {
     Q_OBJECT
 public:
     using State = TGlyphStrip::State;
-    enum class ButtonStyle { bsAutoDetect, bsWin31, bsNew };
-
-    explicit TSpeedbarButton(TSpeedItem *item);
-
-    TSpeedItem *item() const { return m_item; }
+    TSpeedbarButton();
 
     QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
@@ -26,7 +19,6 @@ public:
     QImage glyph() const { return m_glyph.glyph(); }
     int NumGlyphs() const { return m_glyph.NumGlyphs(); }
     void setNumGlyphs(int count);
-    TGlyphStrip &glyphStrip() { return m_glyph; }
 
     int Margin() const { return m_margin; }
     void setMargin(int margin);
@@ -39,8 +31,6 @@ public:
     void setTransparent(bool on);
     bool GrayedInactive() const { return m_grayedInactive; }
     void setGrayedInactive(bool on);
-    ButtonStyle Style() const { return m_style; }
-    void setStyle(ButtonStyle style) { m_style = style; }
 
     State state() const { return m_state; }
     bool isMouseInside() const { return m_mouseInside; }
@@ -79,7 +69,7 @@ private:
     bool isPressedLook() const;
     bool hasFrame() const;
     int frameWidth() const;
-    QSize captionSize(const QSize &content) const;
+    QSize captionSize() const;
     void layout(const QRect &content, QRect *glyph, QRect *caption) const;
     void drawFrame(QPainter &painter) const;
     void drawBackground(QPainter &painter);
@@ -88,16 +78,13 @@ private:
     void recomputeMouseInside(const QPoint &pos);
     static bool programIsActive();
 
-    TSpeedItem *m_item;
     TGlyphStrip m_glyph;
-    QPixmap m_offscreen;
     QString m_caption;
     int m_margin = -1;
     int m_spacing = 4;
     bool m_flat = false;
     bool m_transparent = false;
     bool m_grayedInactive = false;
-    ButtonStyle m_style = ButtonStyle::bsNew;
     State m_state = State::Up;
     bool m_dragging = false;
     bool m_mouseInside = false;

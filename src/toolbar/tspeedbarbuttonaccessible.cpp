@@ -39,10 +39,6 @@ void TSpeedbarButtonAccessible::doAction(const QString &actionName) {
         QAccessibleWidget::doAction(actionName);
 }
 
-QStringList TSpeedbarButtonAccessible::keyBindingsForAction(const QString &) const {
-    return {};
-}
-
 QAccessibleInterface *TSpeedbarButtonAccessible::factory(const QString &className,
                                                          QObject *object) {
     if (!object || !object->isWidgetType())

@@ -14,7 +14,6 @@ public:
     QAccessible::State state() const override;
     QStringList actionNames() const override;
     void doAction(const QString &actionName) override;
-    QStringList keyBindingsForAction(const QString &actionName) const override;
 
     // For QAccessible::installFactory: the buttons and the bar.
     static QAccessibleInterface *factory(const QString &className, QObject *object);

@@ -6,8 +6,7 @@
 #include "toolkit/hints.h"
 #include "toolkit/tapplication.h"
 
-TSpeedItem::TSpeedItem(QObject *owner) : QObject(owner), m_button(new TSpeedbarButton(this)) {
-    m_button->resize(24, 23);
+TSpeedItem::TSpeedItem(QObject *owner) : QObject(owner), m_button(new TSpeedbarButton) {
     connect(m_button, &TSpeedbarButton::clicked, this, &TSpeedItem::Click);
 }
 
@@ -119,7 +118,8 @@ void TSpeedItem::setSection(TSpeedbarSection *section, TSpeedBar *bar) {
 }
 
 void TSpeedItem::updateButton() {
-    m_button->setEnabled(m_enabled && (!m_bar || m_bar->isEnabled()));
+    // On the bar, Qt also disables the button while the bar is disabled.
+    m_button->setEnabled(m_enabled);
     // The button lives on the bar only while it can be seen.
     const bool shown = m_visible && m_bar && !m_bar->isLoading();
     if (shown) {

@@ -56,7 +56,8 @@ public:
     TSpeedbarSection *Section() const;
     int SectionIndex() const;
 
-    // Applies the bar's and the item's visibility and enabled state to the button.
+    // Applies the item's visibility and enabled state to the button, which is on
+    // the bar only once the bar is loaded.
     void updateButton();
 
 signals:

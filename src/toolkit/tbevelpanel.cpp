@@ -10,11 +10,6 @@ void TBevelPanel::setBevels(Bevel outer, Bevel inner) {
     update();
 }
 
-QRect TBevelPanel::innerRect() const {
-    const int inset = (m_outer != Bevel::None) + (m_inner != Bevel::None);
-    return rect().adjusted(inset, inset, -inset, -inset);
-}
-
 void TBevelPanel::drawBevel(QPainter &painter, const QRect &r, Bevel bevel,
                             const QPalette &palette) {
     if (bevel == Bevel::None)

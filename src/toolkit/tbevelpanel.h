@@ -14,8 +14,6 @@ public:
     void setBevels(Bevel outer, Bevel inner);
     Bevel bevelOuter() const { return m_outer; }
     Bevel bevelInner() const { return m_inner; }
-    // The rectangle inside the bevels.
-    QRect innerRect() const;
 
     // Draws one bevel frame along the edge of r; shared with other bevelled controls.
     static void drawBevel(QPainter &painter, const QRect &r, Bevel bevel, const QPalette &palette);

@@ -14,8 +14,8 @@ TGlyphButton::TGlyphButton(QWidget *parent) : QPushButton(parent) {}
 void TGlyphButton::setGlyph(const QPixmap &strip) {
     m_strip = strip;
     m_glyph.setGlyph(strip.toImage());
-    if (m_numGlyphs > 0)
-        m_glyph.setNumGlyphs(m_numGlyphs);
+    // The count given stands, whatever the strip's shape suggests.
+    m_glyph.setNumGlyphs(m_numGlyphs);
     update();
 }
 
@@ -33,13 +33,6 @@ void TGlyphButton::setMargin(int margin) {
 void TGlyphButton::setSpacing(int spacing) {
     m_spacing = spacing;
     update();
-}
-
-QPixmap TGlyphButton::glyphImage(bool enabled) const {
-    if (m_glyph.isEmpty())
-        return {};
-    return QPixmap::fromImage(
-        m_glyph.image(enabled ? TGlyphStrip::Up : TGlyphStrip::Disabled, palette()));
 }
 
 QSize TGlyphButton::imageSize() const {
@@ -100,7 +93,9 @@ void TGlyphButton::paintEvent(QPaintEvent *) {
     layoutRects(&glyph, &caption);
     const bool enabled = isEnabled();
     if (!m_glyph.isEmpty())
-        painter.drawPixmap(glyph.topLeft(), glyphImage(enabled));
+        painter.drawImage(
+            glyph.topLeft(),
+            m_glyph.image(enabled ? TGlyphStrip::Up : TGlyphStrip::Disabled, palette()));
     if (!text().isEmpty()) {
         painter.setPen(
             palette().color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));

@@ -22,9 +22,6 @@ public:
     void setSpacing(int spacing);
     int spacing() const { return m_spacing; }
 
-    // The image shown for the given state, transparency applied.
-    QPixmap glyphImage(bool enabled) const;
-
     // Where glyph and caption land in the button's current state (pressed
     // shifts both one pixel down and right); shared by painting and tests.
     QRect glyphRect() const;
@@ -41,7 +38,7 @@ private:
     void layoutRects(QRect *glyph, QRect *caption) const;
 
     QPixmap m_strip;
-    mutable TGlyphStrip m_glyph; // caches its per-state images on first need
+    TGlyphStrip m_glyph;
     int m_numGlyphs = 1;
     int m_margin = -1;
     int m_spacing = 4;

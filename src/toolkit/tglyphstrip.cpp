@@ -30,16 +30,14 @@ QSize TGlyphStrip::glyphSize() const {
 }
 
 void TGlyphStrip::clearCache() {
-    m_cache.fill(-1);
-    m_images.clear();
+    m_images.fill(std::nullopt);
 }
 
 const QImage &TGlyphStrip::image(State state, const QPalette &palette) {
-    if (m_cache[state] < 0) {
-        m_images.append(makeImage(state, palette));
-        m_cache[state] = int(m_images.size()) - 1;
-    }
-    return m_images[m_cache[state]];
+    std::optional<QImage> &cached = m_images[state];
+    if (!cached)
+        cached = makeImage(state, palette);
+    return *cached;
 }
 
 QImage TGlyphStrip::cutImage(int index) const {

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPalette>
 #include <array>
+#include <optional>
 
 class TGlyphStrip {
 public:
@@ -28,7 +29,7 @@ public:
     const QImage &image(State state, const QPalette &palette);
     // Forgets the per-state images (new glyph, count or system colours).
     void clearCache();
-    bool isCached(State state) const { return m_cache[state] >= 0; }
+    bool isCached(State state) const { return m_images[state].has_value(); }
 
 private:
     QImage makeImage(State state, const QPalette &palette) const;
@@ -37,6 +38,5 @@ private:
     QImage m_strip;
     int m_numGlyphs = 1;
     QColor m_transparent;
-    std::array<int, MaxGlyphs> m_cache{-1, -1, -1, -1, -1};
-    QList<QImage> m_images;
+    std::array<std::optional<QImage>, MaxGlyphs> m_images;
 };

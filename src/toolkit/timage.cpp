@@ -6,14 +6,17 @@ TImage::TImage(QWidget *parent) : QWidget(parent) {}
 
 void TImage::setPicture(const QPixmap &picture) {
     m_picture = picture;
-    if (m_autoSize && !picture.isNull())
-        resize(picture.deviceIndependentSize().toSize());
+    fitToPicture();
     update();
 }
 
 void TImage::setAutoSize(bool on) {
     m_autoSize = on;
-    if (on && !m_picture.isNull())
+    fitToPicture();
+}
+
+void TImage::fitToPicture() {
+    if (m_autoSize && !m_picture.isNull())
         resize(m_picture.deviceIndependentSize().toSize());
 }
 

@@ -24,6 +24,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void fitToPicture();
+
     QPixmap m_picture;
     bool m_autoSize = false;
     bool m_center = false;

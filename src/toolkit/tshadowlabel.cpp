@@ -5,9 +5,6 @@
 
 TShadowLabel::TShadowLabel(QWidget *parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
-    setMargin(0);
-    setIndent(0);
-    setContentsMargins(0, 0, 0, 0);
 }
 
 void TShadowLabel::setCaption(const QString &caption) {

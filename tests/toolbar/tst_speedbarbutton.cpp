@@ -70,6 +70,7 @@ private slots:
     void clickSemantics();
     void raisedFrameKeptUntilRelease();
     void disabledButton();
+    void disabledBar();
     void accessibility();
     void sections();
     void offsetsAndSizes_data();
@@ -366,6 +367,24 @@ void TestSpeedbarButton::disabledButton() {
     item(0)->setEnabled(true);
     mouse::click(button, QPoint(30, 30));
     QCOMPARE(spy.count(), 1);
+}
+
+// A disabled bar disables every button; enabled again, an item disabled on its
+// own stays so.
+void TestSpeedbarButton::disabledBar() {
+    QVERIFY(activate());
+    item(1)->setEnabled(false);
+    m_bar->setEnabled(false);
+    QSignalSpy spy(item(0), &TSpeedItem::Click);
+    mouse::click(item(0)->button(), QPoint(30, 30));
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(item(0)->button()->state(), TSpeedbarButton::State::Disabled);
+    m_bar->setEnabled(true);
+    QVERIFY(!item(1)->button()->isEnabled());
+    mouse::click(item(0)->button(), QPoint(30, 30));
+    QCOMPARE(spy.count(), 1);
+    item(1)->setEnabled(true);
+    QVERIFY(item(1)->button()->isEnabled());
 }
 
 void TestSpeedbarButton::accessibility() {
