@@ -204,6 +204,8 @@ void TSpeedBar::setAlign(tk::Align align) {
         resize(height(), width());
     const bool vertical = isVerticalEdge(align);
     if (vertical != m_vertical) {
+        // No painting while the buttons are half transposed.
+        m_paintLock = true;
         m_vertical = vertical;
         std::swap(m_btnWidth, m_btnHeight);
         std::swap(m_offsetHorz, m_offsetVert);
@@ -211,6 +213,7 @@ void TSpeedBar::setAlign(tk::Align align) {
             const QPoint old = item->button()->pos();
             placeButton(item, QPoint(old.y(), old.x()));
         }
+        m_paintLock = false;
         update();
     }
     tk::setAlign(this, align);
@@ -306,6 +309,8 @@ QRect TSpeedBar::innerRect() const {
 }
 
 void TSpeedBar::paintBackground(QPainter &painter) const {
+    if (m_paintLock)
+        return;
     painter.fillRect(rect(), palette().color(QPalette::Button));
     TBevelPanel::drawBevel(painter, rect(), TBevelPanel::Bevel::Raised, palette());
     if (m_wallpaper.isNull())
@@ -318,6 +323,8 @@ void TSpeedBar::paintBackground(QPainter &painter) const {
 }
 
 void TSpeedBar::paintEvent(QPaintEvent *) {
+    if (m_paintLock)
+        return;
     ++m_paintCount;
     QPainter painter(this);
     paintBackground(painter);

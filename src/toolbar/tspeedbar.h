@@ -128,6 +128,7 @@ private:
 
     QList<TSpeedbarSection *> m_sections;
     bool m_vertical = false;
+    bool m_paintLock = false;
     int m_btnWidth = 24;
     int m_btnHeight = 23;
     int m_offsetHorz = 0;

@@ -229,11 +229,21 @@ void TSpeedbarButton::drawBackground(QPainter &painter) {
 }
 
 void TSpeedbarButton::paintEvent(QPaintEvent *) {
-    // The window's backing store already keeps the half-painted button off screen.
     ++m_paintCount;
-    QPainter painter(this);
-    drawBackground(painter);
-    drawContents(painter);
+    // Background, frame, glyph and caption go to the pixmap first and reach the
+    // screen in one copy, so a hover or a press never shows a half-drawn button.
+    const qreal dpr = devicePixelRatioF();
+    const QSize size = this->size() * dpr;
+    if (m_offscreen.size() != size) {
+        m_offscreen = QPixmap(size);
+        m_offscreen.setDevicePixelRatio(dpr);
+    }
+    {
+        QPainter painter(&m_offscreen);
+        drawBackground(painter);
+        drawContents(painter);
+    }
+    QPainter(this).drawPixmap(0, 0, m_offscreen);
 }
 
 // --- Mouse --------------------------------------------------------------------

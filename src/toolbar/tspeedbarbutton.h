@@ -1,10 +1,11 @@
 #pragma once
-// The image button that shows one toolbar item: glyph above caption, painted over
-// the bar's background; flat (a frame only under the pointer), sunken while held,
-// and a click only on a release over it.
+// The image button that shows one toolbar item: glyph above caption, painted into
+// its own pixmap over the bar's background and copied in one go; flat (a frame only under the
+// pointer), sunken while held, and a click only on a release over it.
 
 #include "toolkit/tglyphstrip.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 class TSpeedbarButton : public QWidget {
@@ -89,4 +90,5 @@ private:
     bool m_dragging = false;
     bool m_mouseInside = false;
     int m_paintCount = 0;
+    QPixmap m_offscreen;
 };
