@@ -2,6 +2,7 @@
 // bar, tooltips, the popup menu, page switching, quitting and log-off.
 
 #include "app/tprincipale.h"
+#include "common/modal.h"
 #include "platform/timeformat.h"
 #include "toolkit/hints.h"
 #include "toolkit/tapplication.h"
@@ -39,19 +40,6 @@ public:
         return false;
     }
 };
-
-// Acts on the next modal dialog as soon as it shows.
-void whenModal(std::function<void(QWidget *)> act) {
-    auto *poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, qApp, [poll, act] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            act(modal);
-        }
-    });
-    poll->start(10);
-}
 
 QPushButton *buttonCaptioned(QWidget *dialog, const QString &caption) {
     for (QPushButton *b : dialog->findChildren<QPushButton *>())

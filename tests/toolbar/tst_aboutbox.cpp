@@ -3,6 +3,7 @@
 
 #include "app/taboutbox.h"
 #include "app/tprincipale.h"
+#include "common/modal.h"
 #include "mouse.h"
 #include "toolbar/tspeeditem.h"
 #include "toolkit/hints.h"
@@ -32,14 +33,10 @@ struct Seen {
 
 // Waits for the modal about box, looks at it, then closes it with `close`.
 void whenAboutBoxShows(Seen *seen, std::function<void(TAboutBox *)> close) {
-    auto *timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [=] {
-        auto *box = qobject_cast<TAboutBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
+    whenModal([=](QWidget *modal) {
+        auto *box = qobject_cast<TAboutBox *>(modal);
+        if (!box)
             return;
-        timer->stop();
-        timer->deleteLater();
         seen->box = box;
         seen->title = box->windowTitle();
         seen->size = box->size();
@@ -49,7 +46,6 @@ void whenAboutBoxShows(Seen *seen, std::function<void(TAboutBox *)> close) {
         seen->product = box->ProductLabel->grab().toImage().convertToFormat(QImage::Format_RGB32);
         close(box);
     });
-    timer->start();
 }
 
 // Bounding box of the pixels a predicate picks.

@@ -4,6 +4,7 @@
 
 #include "app/taboutbox.h"
 #include "app/tprincipale.h"
+#include "common/modal.h"
 #include "mouse.h"
 #include "toolbar/espeedbarerror.h"
 #include "toolbar/tdragframe.h"
@@ -47,19 +48,13 @@ QPoint freeSurface(const TSpeedBar *bar) {
 
 // Answers the next modal dialog with a key, once it is up.
 void answerNextDialog(Qt::Key key, QString *title = nullptr) {
-    auto *timer = new QTimer;
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [timer, key, title] {
-        QWidget *dialog = QApplication::activeModalWidget();
-        if (!dialog)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        if (title)
-            *title = dialog->windowTitle();
-        QTest::keyClick(dialog, key);
-    });
-    timer->start();
+    whenModal(
+        [key, title](QWidget *dialog) {
+            if (title)
+                *title = dialog->windowTitle();
+            QTest::keyClick(dialog, key);
+        },
+        20);
 }
 
 } // namespace
