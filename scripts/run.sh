@@ -1,6 +1,7 @@
 #!/bin/sh
-# Sets up, builds and starts Chromohm.
+# Sets up, builds the program alone (not the tests) and starts it.
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/setup.sh
+cmake --build build --target chromohm -j"$(nproc)"
 exec ./build/src/chromohm

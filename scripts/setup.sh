@@ -1,11 +1,12 @@
 #!/bin/sh
-# Installs what building, running and testing Chromohm needs on Debian 12,
-# then configures and builds the tree in ./build. Safe to run again.
+# Installs what building, running and testing Chromohm needs on Debian 12, then
+# configures the tree in ./build. Safe to run again.
 set -eu
 cd "$(dirname "$0")/.."
 
-PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
-libgl-dev libx11-dev libxkbcommon-x11-0 xvfb xauth openbox x11-utils fonts-liberation"
+PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools qt6-wayland
+libgl-dev libx11-dev libxkbcommon-x11-0 xvfb xauth openbox x11-utils fonts-liberation
+desktop-file-utils appstream"
 
 missing=""
 for p in $PACKAGES; do
@@ -13,8 +14,14 @@ for p in $PACKAGES; do
         missing="$missing $p"
 done
 if [ -n "$missing" ]; then
-    SUDO=""
-    [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+    if [ "$(id -u)" -eq 0 ]; then
+        SUDO=""
+    elif command -v sudo >/dev/null 2>&1; then
+        SUDO="sudo"
+    else
+        echo "Paquets manquants ; lancez en root : apt-get update && apt-get install -y --no-install-recommends$missing" >&2
+        exit 1
+    fi
     export DEBIAN_FRONTEND=noninteractive
     $SUDO apt-get update
     # shellcheck disable=SC2086
@@ -22,4 +29,3 @@ if [ -n "$missing" ]; then
 fi
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)"

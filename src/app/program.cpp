@@ -4,9 +4,23 @@
 #include "app/tprincipale.h"
 #include "toolkit/tapplication.h"
 
-int ChromohmMain(int &argc, char **argv, const std::function<void(TPrincipale &)> &shown) {
+#ifndef CHROMOHM_APP_ID
+#define CHROMOHM_APP_ID "org.chromohm.chromohm"
+#endif
+
+int ChromohmMain(int argc, char **argv, const std::function<void(TPrincipale &)> &shown) {
+    // The program takes no arguments, and Qt's own options (-qwindowtitle,
+    // -reverse, -stylesheet, -platform, ...) must not act either: the toolkit
+    // sees the program's name alone. The environment still chooses the platform.
+    static char fallbackName[] = "chromohm";
+    int qtArgc = 1;
+    char *qtArgv[] = {argc > 0 && argv[0] ? argv[0] : fallbackName, nullptr};
+    // One id for the desktop entry and the metainfo, the Wayland app id and the
+    // X11 instance name, so that docks and task bars match the window to its entry.
+    qputenv("RESOURCE_NAME", CHROMOHM_APP_ID);
     TApplication::preferX11();
-    TApplication app(argc, argv);
+    TApplication app(qtArgc, qtArgv);
+    app.setDesktopFileName(QStringLiteral(CHROMOHM_APP_ID));
     app.setTitle(QStringLiteral("Chromohm 1.0"));
     app.setHelpFile(QStringLiteral("Chromohm.hlp"));
     THelpFacility help;

@@ -6,5 +6,6 @@
 class TPrincipale;
 
 // Sets up the application object, creates the main window, shows it and runs the
-// loop. `shown`, when given, is called once the main window is shown.
-int ChromohmMain(int &argc, char **argv, const std::function<void(TPrincipale &)> &shown = {});
+// loop; the arguments after the program's name are ignored. `shown`, when given,
+// is called once the main window is shown.
+int ChromohmMain(int argc, char **argv, const std::function<void(TPrincipale &)> &shown = {});

@@ -3,6 +3,7 @@
 #include "app/settings.h"
 
 #include "app/tprincipale.h"
+#include "platform/programfiles.h"
 #include "platform/tinifile.h"
 #include "toolkit/tapplication.h"
 
@@ -10,8 +11,9 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QWindow>
-#include <filesystem>
-#include <system_error>
+#include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -20,45 +22,36 @@ constexpr const char *SectionInformations = "Informations";
 constexpr const char *SectionPosition = "Position";
 constexpr const char *VersionMark = "1.0";
 
-std::string &pathOverride() {
-    static std::string path;
-    return path;
-}
-
-std::string executablePath() {
-    std::error_code error;
-    std::string exe = std::filesystem::read_symlink("/proc/self/exe", error).string();
-    if (error || exe.empty())
-        return QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
-    // An executable replaced while running is still the same program.
-    constexpr std::string_view Deleted = " (deleted)";
-    if (exe.size() > Deleted.size() && exe.ends_with(Deleted))
-        exe.resize(exe.size() - Deleted.size());
-    return exe;
-}
-
 } // namespace
 
-std::string SettingsLocation::forExecutable(const std::string &executable) {
-    const std::size_t slash = executable.rfind('/');
-    const std::size_t dot = executable.rfind('.');
-    const bool hasExtension =
-        dot != std::string::npos && (slash == std::string::npos || dot > slash);
-    return (hasExtension ? executable.substr(0, dot) : executable) + ".INI";
+SettingsFile SettingsFile::forExecutable(const std::string &executable,
+                                         const std::string &configFolder) {
+    if (platform::installedDataFolder(executable).empty() || configFolder.empty())
+        return {platform::settingsBeside(executable), false};
+    return {platform::settingsInConfigFolder(executable, configFolder), true};
 }
 
-std::string SettingsLocation::path() {
-    if (!pathOverride().empty())
-        return pathOverride();
-    return forExecutable(executablePath());
+SettingsFile SettingsFile::ofProgram() {
+    std::string exe = platform::executablePath();
+    if (exe.empty())
+        exe = QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+    const char *home = std::getenv("HOME");
+    if (!home || !*home) {
+        const passwd *user = ::getpwuid(::geteuid());
+        home = user ? user->pw_dir : nullptr;
+    }
+    return forExecutable(exe, platform::userConfigFolder(std::getenv("XDG_CONFIG_HOME"), home));
 }
 
-void SettingsLocation::setPathOverrideForTesting(const std::string &path) {
-    pathOverride() = path;
+void TPrincipale::prepareSettingsFolder() const {
+    // A failure shows as the write's own error.
+    if (m_settings.makeFolder)
+        platform::makeFolders(platform::folderOf(m_settings.path));
 }
 
 void TPrincipale::SettingsLoad() {
-    TIniFile IniFile(SettingsLocation::path());
+    prepareSettingsFolder();
+    TIniFile IniFile(m_settings.path);
     IniFile.WriteString(SectionProgram, "version", VersionMark);
     // A missing or unreadable status keeps the option on, as the layout has it.
     const bool status = IniFile.ReadBool(SectionInformations, "status", true);
@@ -77,7 +70,8 @@ void TPrincipale::SettingsLoad() {
 }
 
 void TPrincipale::SettingsSave() {
-    TIniFile IniFile(SettingsLocation::path());
+    prepareSettingsFolder();
+    TIniFile IniFile(m_settings.path);
     const bool status = PopupInformations->isChecked();
     IniFile.WriteString(SectionProgram, "version", VersionMark);
     IniFile.WriteBool(SectionInformations, "status", status);

@@ -1,19 +1,21 @@
 #pragma once
-// Where the settings file lives: beside the executable, named after it with the
-// extension ".INI" ("chromohm" keeps its settings in "chromohm.INI").
+// Where the settings file lives. A copy run from its own folder keeps it beside
+// the executable, named after it with the extension ".INI" ("chromohm" keeps its
+// settings in "chromohm.INI"); an installed copy keeps the same file in the
+// user's configuration folder ($XDG_CONFIG_HOME/chromohm/chromohm.INI), whose
+// folder is made on the first write.
 
 #include <string>
 
-class SettingsLocation {
-public:
-    // The settings file of the running program.
-    static std::string path();
-    // The executable's path with its extension replaced by ".INI": the extension
-    // is what follows the last "." of the file name; a name without one gets
-    // ".INI" appended.
-    static std::string forExecutable(const std::string &executable);
+struct SettingsFile {
+    std::string path;
+    // The folder is the user's, made when first written to; beside a copy run
+    // from its own folder nothing is made.
+    bool makeFolder = false;
 
-    // For tests only: point the program at another file; empty restores the
-    // file beside the executable.
-    static void setPathOverrideForTesting(const std::string &path);
+    // The settings file of the running program.
+    static SettingsFile ofProgram();
+    // The rule itself, for an executable and the user's configuration folder.
+    static SettingsFile forExecutable(const std::string &executable,
+                                      const std::string &configFolder);
 };

@@ -3,20 +3,27 @@
 #include "app/thelpbook.h"
 #include "app/thelpviewer.h"
 
+#include "platform/programfiles.h"
+
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-
-#ifndef CHROMOHM_DATADIR
-#define CHROMOHM_DATADIR "/usr/local/share/chromohm"
-#endif
 
 THelpFacility::THelpFacility(QStringList folders) : m_folders(std::move(folders)) {}
 
 THelpFacility::~THelpFacility() = default;
 
 QStringList THelpFacility::defaultFolders() {
-    return {QCoreApplication::applicationDirPath(), QStringLiteral(CHROMOHM_DATADIR)};
+    return foldersFor(platform::executablePath());
+}
+
+QStringList THelpFacility::foldersFor(const std::string &executable) {
+    QStringList folders{QFile::decodeName(platform::folderOf(executable).c_str())};
+    const std::string data = platform::installedDataFolder(executable);
+    if (!data.empty())
+        folders.append(QFile::decodeName(data.c_str()));
+    return folders;
 }
 
 void THelpFacility::command(const std::string &helpFile, platform::HelpCommand cmd, long data) {

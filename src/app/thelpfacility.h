@@ -1,7 +1,8 @@
 #pragma once
 // The help facility the application object sends its help commands to: it finds
-// the help book by the help file's name (beside the executable first, then in the
-// installed data folder) and serves index, topic and quit with its own viewer.
+// the help book by the help file's name (beside the executable first, then, for
+// an installed copy, in <prefix>/share/chromohm found from the executable's own
+// path) and serves index, topic and quit with its own viewer.
 
 #include "platform/helpfacility.h"
 
@@ -19,6 +20,8 @@ public:
     ~THelpFacility() override;
 
     static QStringList defaultFolders();
+    // Where the book is looked for when the program is that executable.
+    static QStringList foldersFor(const std::string &executable);
 
     void command(const std::string &helpFile, platform::HelpCommand cmd, long data) override;
 

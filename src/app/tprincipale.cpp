@@ -63,10 +63,11 @@ QIcon mainIcon() {
 
 } // namespace
 
-TPrincipale::TPrincipale(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint) {
+TPrincipale::TPrincipale(SettingsFile settings)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint),
+      m_settings(std::move(settings)) {
     Application()->setMainForm(this);
     buildFrame();
     JustOne1 = new TJustOne(this);

@@ -12,6 +12,7 @@
 //  - closing by any route goes through closeEvent: FormCloseQuery, then FormClose
 //    (help quit, settings save in src/app/settings.cpp).
 
+#include "app/settings.h"
 #include "colourcode/colourcode.h"
 
 #include <QWidget>
@@ -40,7 +41,8 @@ class TGlyphButton;
 class TPrincipale : public QWidget {
     Q_OBJECT
 public:
-    explicit TPrincipale(QWidget *parent = nullptr);
+    // Keeps its settings in the given file (the program's own by default).
+    explicit TPrincipale(SettingsFile settings = SettingsFile::ofProgram());
     ~TPrincipale() override;
 
     // --- Frame -------------------------------------------------------------
@@ -165,6 +167,9 @@ private:
     void LedPagePrepare();
 
     void commitSession(QSessionManager &manager);
+    void prepareSettingsFolder() const;
+
+    SettingsFile m_settings;
 
     bool m_sessionEnding = false;
 };

@@ -15,7 +15,6 @@
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Chromohm"));
     setApplicationVersion(QStringLiteral("1.0"));
-    setDesktopFileName(QStringLiteral("chromohm"));
     // One style everywhere, so that the fixed layout has the same metrics on
     // every desktop theme.
     setStyle(new TClassicStyle);

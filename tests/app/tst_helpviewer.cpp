@@ -290,11 +290,24 @@ void TestHelpViewer::missingTopicPageIsReported() {
     QCOMPARE(facility.viewer()->browser()->toPlainText().trimmed(), "LIVRE");
 }
 
+// Found from the executable's own path, so that any prefix works: beside it,
+// then in <prefix>/share/chromohm when it is installed in <prefix>/bin.
 void TestHelpViewer::defaultFoldersStartBesideTheProgram() {
-    const QStringList folders = THelpFacility::defaultFolders();
-    QCOMPARE(folders.size(), 2);
-    QCOMPARE(folders.at(0), QCoreApplication::applicationDirPath());
-    QVERIFY(folders.at(1).endsWith("share/chromohm"));
+    QCOMPARE(THelpFacility::defaultFolders().value(0), QCoreApplication::applicationDirPath());
+    QTemporaryDir prefix;
+    QVERIFY(prefix.isValid());
+    const QString bin = prefix.filePath(QStringLiteral("bin"));
+    const QString data = prefix.filePath(QStringLiteral("share/chromohm"));
+    QVERIFY(QDir().mkpath(bin));
+    const std::string exe = QFile::encodeName(bin + QStringLiteral("/chromohm")).toStdString();
+    QCOMPARE(THelpFacility::foldersFor(exe), QStringList{bin});
+    QVERIFY(QDir().mkpath(data));
+    writeBook(data, "INSTALLE");
+    QCOMPARE(THelpFacility::foldersFor(exe), (QStringList{bin, data}));
+    THelpFacility facility(THelpFacility::foldersFor(exe));
+    facility.command(HelpFile, HelpCommand::Index, 0);
+    QVERIFY(facility.viewer());
+    QCOMPARE(facility.viewer()->browser()->toPlainText().trimmed(), QStringLiteral("INSTALLE"));
 }
 
 void TestHelpViewer::backForwardAndIndex() {

@@ -71,7 +71,9 @@ private slots:
 
     void fileBesideExecutable_data();
     void fileBesideExecutable();
-    void runningProgramsFile();
+    void installedCopyUsesConfigFolder_data();
+    void installedCopyUsesConfigFolder();
+    void configFolderMadeOnFirstWrite();
 
     void startUp_data();
     void startUp();
@@ -84,6 +86,8 @@ private slots:
     void unwritableAtClose();
 
 private:
+    SettingsFile settings() const;
+
     QString m_folder;
     QString m_file;
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -95,13 +99,15 @@ void TestSettings::init() {
     m_folder = m_dir->filePath(QStringLiteral("Outils"));
     QVERIFY(QDir().mkdir(m_folder));
     m_file = m_folder + QStringLiteral("/chromohm.INI");
-    SettingsLocation::setPathOverrideForTesting(QFile::encodeName(m_file).toStdString());
     Application()->setShowHint(true);
 }
 
 void TestSettings::cleanup() {
     ::chmod(QFile::encodeName(m_folder), 0755);
-    SettingsLocation::setPathOverrideForTesting({});
+}
+
+SettingsFile TestSettings::settings() const {
+    return {QFile::encodeName(m_file).toStdString(), false};
 }
 
 void TestSettings::fileBesideExecutable_data() {
@@ -122,14 +128,53 @@ void TestSettings::fileBesideExecutable_data() {
 void TestSettings::fileBesideExecutable() {
     QFETCH(QString, executable);
     QFETCH(QString, settings);
-    QCOMPARE(QString::fromStdString(SettingsLocation::forExecutable(executable.toStdString())),
-             settings);
+    // No <prefix>/share/chromohm beside any of these: each is a copy run from its folder.
+    const SettingsFile file =
+        SettingsFile::forExecutable(executable.toStdString(), "/home/u/.config");
+    QCOMPARE(QString::fromStdString(file.path), settings);
+    QVERIFY(!file.makeFolder);
 }
 
-void TestSettings::runningProgramsFile() {
-    SettingsLocation::setPathOverrideForTesting({});
-    const QString exe = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
-    QCOMPARE(QString::fromStdString(SettingsLocation::path()), exe + QStringLiteral(".INI"));
+// An installed copy is told by its data folder beside its bin folder, wherever
+// the prefix is; only then do the settings move to the configuration folder.
+void TestSettings::installedCopyUsesConfigFolder_data() {
+    QTest::addColumn<QString>("executable"); // under the temporary prefix
+    QTest::addColumn<bool>("withData");
+    QTest::addColumn<QString>("settings"); // "@" stands for the prefix, "~" for the config folder
+    QTest::newRow("installed") << "bin/chromohm" << true << "~/chromohm/chromohm.INI";
+    QTest::newRow("relocated prefix, other name")
+        << "opt/outils/bin/Calc.exe" << true << "~/chromohm/Calc.INI";
+    QTest::newRow("bin without data") << "bin/chromohm" << false << "@/bin/chromohm.INI";
+    QTest::newRow("data, but not in bin") << "outils/chromohm" << true << "@/outils/chromohm.INI";
+}
+
+void TestSettings::installedCopyUsesConfigFolder() {
+    QFETCH(QString, executable);
+    QFETCH(bool, withData);
+    QFETCH(QString, settings);
+    const QString prefix = m_dir->path();
+    const QString exe = prefix + u'/' + executable;
+    QVERIFY(QDir().mkpath(QFileInfo(exe).path()));
+    if (withData)
+        QVERIFY(QDir().mkpath(QFileInfo(exe).path() + QStringLiteral("/../share/chromohm")));
+    const QString config = prefix + QStringLiteral("/config");
+    const SettingsFile file = SettingsFile::forExecutable(QFile::encodeName(exe).toStdString(),
+                                                          QFile::encodeName(config).toStdString());
+    QString expected = settings;
+    expected.replace(u'@', prefix).replace(u'~', config);
+    QCOMPARE(QString::fromStdString(file.path), expected);
+    QCOMPARE(file.makeFolder, expected.startsWith(config));
+}
+
+void TestSettings::configFolderMadeOnFirstWrite() {
+    const QString file = m_dir->filePath(QStringLiteral("config/chromohm/chromohm.INI"));
+    ModalAnswerer answerer;
+    {
+        TPrincipale w({QFile::encodeName(file).toStdString(), true});
+        QVERIFY(answerer.errors.isEmpty());
+        QCOMPARE(bytesOf(file), QByteArray("[Chromohm]\r\nversion=1.0\r\n"));
+        QCOMPARE(QFileInfo(QFileInfo(file).path()).permissions() & 0x0077, 0);
+    }
 }
 
 void TestSettings::startUp_data() {
@@ -169,7 +214,7 @@ void TestSettings::startUp() {
     QFETCH(QPoint, position);
     store(m_file, file);
     ModalAnswerer answerer;
-    TPrincipale w;
+    TPrincipale w(settings());
     QVERIFY(answerer.errors.isEmpty());
     QCOMPARE(w.PopupInformations->isChecked(), hints);
     QCOMPARE(Application()->ShowHint(), hints);
@@ -181,7 +226,7 @@ void TestSettings::startUp() {
 
 void TestSettings::firstStart() {
     ModalAnswerer answerer;
-    TPrincipale w;
+    TPrincipale w(settings());
     QVERIFY(answerer.errors.isEmpty());
     QCOMPARE(bytesOf(m_file), QByteArray("[Chromohm]\r\nversion=1.0\r\n"));
     QCOMPARE(w.pos(), QPoint(0, 0));
@@ -222,7 +267,7 @@ void TestSettings::close() {
         store(m_file, before);
     ModalAnswerer answerer;
     {
-        TPrincipale w;
+        TPrincipale w(settings());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QByteArray started = bytesOf(m_file);
@@ -270,7 +315,7 @@ void TestSettings::unwritableAtStart() {
     const QByteArray before = bytesOf(m_file);
 
     ModalAnswerer answerer;
-    TPrincipale w;
+    TPrincipale w(settings());
     QCOMPARE(answerer.errors, QStringList{QStringLiteral("Ne peut écrire dans %1.").arg(m_file)});
     QCOMPARE(answerer.captions, QStringList{Application()->Title()});
     // The rest of the load is skipped: the layout's state stays.
@@ -295,7 +340,7 @@ void TestSettings::unwritableAtClose() {
     store(m_file, "[Informations]\r\nstatus=1\r\n[Position]\r\nx=10\r\ny=20\r\n");
     ModalAnswerer answerer;
     {
-        TPrincipale w;
+        TPrincipale w(settings());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QVERIFY(answerer.errors.isEmpty());

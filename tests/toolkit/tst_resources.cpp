@@ -102,7 +102,7 @@ private slots:
     void wallpaperTilesAndStaysLight();
     void icons_data();
     void icons();
-    void desktopEntry();
+    void applicationIdEverywhere();
 };
 
 void TestResources::bitmapSizes_data() {
@@ -295,20 +295,21 @@ void TestResources::icons() {
     QCOMPARE(qAlpha(img.pixel(size * 3 / 8, size * 7 / 16)), 255);
 }
 
-void TestResources::desktopEntry() {
-    QFile file(TESTS_SOURCE_DIR "/../resources/chromohm.desktop");
-    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
-    QCOMPARE(lines.first(), QString("[Desktop Entry]"));
-    for (const char *entry : {"Type=Application", "Name=Chromohm", "Exec=chromohm", "Icon=chromohm",
-                              "Categories=Education;Electronics;"})
-        QVERIFY2(lines.contains(entry), entry);
-    QVERIFY(lines.filter(QRegularExpression("^GenericName=.*résistance")).size() == 1);
-    QVERIFY(lines.filter(QRegularExpression("^Comment=.+")).size() == 1);
-    // Every size the install rules name is drawn.
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        QVERIFY(QFile::exists(
-            QString(TESTS_SOURCE_DIR "/../resources/res/icons/chromohm-%1.png").arg(size)));
+// One application id names the desktop entry, its icon, the window class docks
+// match it by, and the metainfo that launches it.
+void TestResources::applicationIdEverywhere() {
+    const QString id = QStringLiteral(CHROMOHM_APP_ID);
+    QFile desktop(TESTS_SOURCE_DIR "/../resources/" + id + ".desktop");
+    QVERIFY(desktop.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList lines = QString::fromUtf8(desktop.readAll()).split('\n');
+    for (const QString &entry :
+         {"Icon=" + id, "StartupWMClass=" + id, QStringLiteral("Exec=chromohm")})
+        QVERIFY2(lines.contains(entry), qPrintable(entry));
+    QFile metainfo(TESTS_SOURCE_DIR "/../resources/" + id + ".metainfo.xml");
+    QVERIFY(metainfo.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString xml = QString::fromUtf8(metainfo.readAll());
+    QVERIFY(xml.contains("<id>" + id + "</id>"));
+    QVERIFY(xml.contains("<launchable type=\"desktop-id\">" + id + ".desktop</launchable>"));
 }
 
 QTEST_MAIN(TestResources)

@@ -32,8 +32,6 @@ void TestWindowPosition::initTestCase() {
     m_x = std::make_unique<Connection>();
     QVERIFY2(m_x->dpy, "no X display");
     QVERIFY(m_dir.isValid());
-    SettingsLocation::setPathOverrideForTesting(
-        m_dir.filePath(QStringLiteral("chromohm.INI")).toStdString());
 }
 
 void TestWindowPosition::cleanup() {
@@ -63,7 +61,7 @@ void TestWindowPosition::positionSurvivesRestarts() {
     ini.close();
 
     for (int start = 0; start < 3; ++start) {
-        auto window = std::make_unique<TPrincipale>();
+        auto window = std::make_unique<TPrincipale>(SettingsFile{path.toStdString()});
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         if (windowManager) // the frame's size is known once the manager framed it
