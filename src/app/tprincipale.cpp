@@ -14,6 +14,7 @@
 #include <QIcon>
 #include <QMenu>
 #include <QSessionManager>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -124,7 +125,28 @@ void TPrincipale::buildFrame() {
     Timer1->start();
 
     buildPopupMenu();
+    buildShortcuts();
     connect(qApp, &QGuiApplication::commitDataRequest, this, &TPrincipale::commitSession);
+}
+
+// The desktop's keys, beside the layout's own: F1 is the toolbar's "Aide", Ctrl+Q
+// its "Quitter", and Shift+F10 or the Menu key open the popup menu from any
+// control. The popup's items keep no shortcut of their own.
+void TPrincipale::buildShortcuts() {
+    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, &TPrincipale::BarreAideClick);
+    auto *quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    connect(quit, &QShortcut::activated, this, &TPrincipale::BarreQuitterClick);
+    for (const QKeySequence &keys :
+         {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
+        auto *menu = new QShortcut(keys, this);
+        connect(menu, &QShortcut::activated, this, &TPrincipale::popupAtFocus);
+    }
+}
+
+void TPrincipale::popupAtFocus() {
+    QWidget *at = focusWidget() ? focusWidget() : this;
+    PopupMenu1->popup(at->mapToGlobal(at->rect().center()));
 }
 
 void TPrincipale::buildPopupMenu() {

@@ -154,6 +154,9 @@ protected:
 private:
     void buildFrame();
     void buildPopupMenu();
+    void buildShortcuts();
+    // The popup menu opened from the keyboard, at the focused control.
+    void popupAtFocus();
     void buildToolbar();         // src/app/principale_toolbar.cpp
     void buildResistorPage();    // src/colourcode/resistorpage.cpp
     void buildLedPage();         // src/reference/ledpage.cpp

@@ -22,6 +22,9 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {
     QFont font(installedFace(QStringLiteral("MS Sans Serif")));
     font.setPixelSize(11);
     setFont(font);
+    m_idleHint.setSingleShot(true);
+    m_idleHint.setInterval(0);
+    connect(&m_idleHint, &QTimer::timeout, this, &TApplication::refreshHintAtPointer);
     installEventFilter(this);
 }
 
@@ -84,8 +87,10 @@ void TApplication::setHint(const QString &hint) {
 
 void TApplication::setShowHint(bool on) {
     m_showHint = on;
-    if (!on)
+    if (!on) {
         QToolTip::hideText();
+        m_tipAtPointer.clear();
+    }
 }
 
 void TApplication::HelpCommand(platform::HelpCommand command, long data) {
@@ -153,28 +158,79 @@ void TApplication::updateHintAt(QWindow *window, const QPointF &pos) {
     setHint(tk::hintFor(child ? child : top));
 }
 
+void TApplication::hintMayHaveChanged() {
+    if (m_pointerWindow && !m_idleHint.isActive())
+        m_idleHint.start();
+}
+
+void TApplication::refreshHintAtPointer() {
+    QWidget *top = m_pointerWindow ? topLevelFor(m_pointerWindow) : nullptr;
+    // A popup menu's hint follows its highlighted item, by pointer or key.
+    if (!top || top->inherits("QTipLabel") || qobject_cast<QMenu *>(top))
+        return;
+    updateHintAt(m_pointerWindow, m_pointerPos);
+    // A tooltip shown at this very place follows too: Qt hides it at the key
+    // press, and it comes back with the new hint; an unchanged one stays hidden.
+    if (m_tipAtPointer.isNull())
+        return;
+    QWidget *child = top->childAt(m_pointerPos.toPoint());
+    QWidget *under = child ? child : top;
+    const QString text = tk::hintFor(under);
+    if (text == m_tipAtPointer)
+        return;
+    showTooltip(m_pointerWindow->mapToGlobal(m_pointerPos).toPoint(), under, text);
+}
+
+void TApplication::showTooltip(const QPoint &globalPos, QWidget *widget, const QString &text) {
+    if (m_showHint && tk::showsHint(widget) && !text.isEmpty()) {
+        QToolTip::showText(globalPos, text, widget);
+        m_tipAtPointer = text;
+    } else {
+        QToolTip::hideText();
+        m_tipAtPointer.clear();
+    }
+}
+
 bool TApplication::eventFilter(QObject *watched, QEvent *event) {
     switch (event->type()) {
     case QEvent::MouseMove:
     case QEvent::Enter:
-        if (auto *window = qobject_cast<QWindow *>(watched))
-            updateHintAt(window, static_cast<QSinglePointEvent *>(event)->position());
+        if (auto *window = qobject_cast<QWindow *>(watched)) {
+            const QPointF pos = static_cast<QSinglePointEvent *>(event)->position();
+            if (window != m_pointerWindow || pos != m_pointerPos)
+                m_tipAtPointer.clear();
+            m_pointerWindow = window;
+            m_pointerPos = pos;
+            updateHintAt(window, pos);
+        }
         break;
     case QEvent::Leave:
         if (auto *window = qobject_cast<QWindow *>(watched)) {
+            if (window == m_pointerWindow) {
+                m_pointerWindow = nullptr;
+                m_tipAtPointer.clear();
+            }
             QWidget *top = topLevelFor(window);
             if (top && !top->inherits("QTipLabel") && !qobject_cast<QMenu *>(top))
                 setHint(QString());
         }
         break;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::Wheel:
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::ZOrderChange:
+    case QEvent::DynamicPropertyChange:
+        hintMayHaveChanged();
+        break;
     case QEvent::ToolTip:
         if (auto *widget = qobject_cast<QWidget *>(watched)) {
-            auto *help = static_cast<QHelpEvent *>(event);
-            const QString text = tk::hintFor(widget);
-            if (m_showHint && tk::showsHint(widget) && !text.isEmpty())
-                QToolTip::showText(help->globalPos(), text, widget);
-            else
-                QToolTip::hideText();
+            showTooltip(static_cast<QHelpEvent *>(event)->globalPos(), widget, tk::hintFor(widget));
             return true;
         }
         break;

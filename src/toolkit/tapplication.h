@@ -9,6 +9,7 @@
 #include <QCursor>
 #include <QHash>
 #include <QPointer>
+#include <QTimer>
 #include <QWindow>
 #include <exception>
 #include <functional>
@@ -71,6 +72,13 @@ protected:
 
 private:
     QWidget *topLevelFor(QWindow *window);
+    // What lies under a resting pointer may change without a move (a key, a
+    // click, a control shown, moved or given another hint): the hint is
+    // recomputed once the program goes idle.
+    void hintMayHaveChanged();
+    void refreshHintAtPointer();
+    // Shows the hint as a tooltip where the control and the hint display allow it.
+    void showTooltip(const QPoint &globalPos, QWidget *widget, const QString &text);
     QString menuHintAt(QMenu *menu, const QPoint &pos) const;
     static void mapFonts();
 
@@ -82,6 +90,10 @@ private:
     QPointer<QWidget> m_mainForm;
     QPointer<QWindow> m_lastWindow;
     QPointer<QWidget> m_lastTopLevel;
+    QPointer<QWindow> m_pointerWindow; // where the pointer rests, if in the program
+    QPointF m_pointerPos;
+    QString m_tipAtPointer; // the tooltip shown where the pointer still rests
+    QTimer m_idleHint;
     platform::HelpFacility *m_help = nullptr;
     QHash<int, QCursor> m_cursors;
 };

@@ -93,7 +93,8 @@ TMessageDialog::TMessageDialog(Type type, const QString &title, const QString &m
     for (Button b : buttons) {
         auto *push = new QPushButton(captionOf(b), this);
         push->setFixedSize(75, 25);
-        push->setAutoDefault(false);
+        // Enter presses the focused button; the default one while none is focused.
+        push->setAutoDefault(true);
         if (b == defaultButton) {
             push->setDefault(true);
             push->setFocus();

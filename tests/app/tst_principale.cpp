@@ -6,6 +6,7 @@
 #include "platform/timeformat.h"
 #include "toolkit/hints.h"
 #include "toolkit/tapplication.h"
+#include "toolkit/tcolourcombobox.h"
 #include "toolkit/tmessagedialog.h"
 #include "toolkit/tstatusbar.h"
 
@@ -18,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <QWindow>
 #include <functional>
 #include <stdexcept>
 
@@ -66,12 +68,16 @@ private slots:
     void popupItemHints_data();
     void popupItemHints();
     void popupMenuItems();
+    void desktopKeysFromAColourList_data();
+    void desktopKeysFromAColourList();
     void informationsTogglesTooltipsOnly();
     void pageHandlersAndTabs_data();
     void pageHandlersAndTabs();
     void quitQuestion_data();
     void quitQuestion();
     void quitHelpLeavesQuestionOpen();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
     void logOff_data();
     void logOff();
     void errorInHandlerShownAndProgramGoesOn();
@@ -239,6 +245,43 @@ void TestPrincipale::popupMenuItems() {
     QVERIFY(m_window->PopupInformations->isChecked());
 }
 
+void TestPrincipale::desktopKeysFromAColourList_data() {
+    QTest::addColumn<QKeyCombination>("keys");
+    QTest::addColumn<QString>("outcome");
+    QTest::newRow("F1") << QKeyCombination(Qt::Key_F1) << "help index";
+    QTest::newRow("Ctrl+Q") << QKeyCombination(Qt::ControlModifier, Qt::Key_Q) << "quit question";
+    QTest::newRow("Shift+F10") << QKeyCombination(Qt::ShiftModifier, Qt::Key_F10) << "popup";
+    QTest::newRow("Menu") << QKeyCombination(Qt::Key_Menu) << "popup";
+}
+
+void TestPrincipale::desktopKeysFromAColourList() {
+    QFETCH(QKeyCombination, keys);
+    QFETCH(QString, outcome);
+    QWidget *list = m_window->ComboBox4;
+    m_window->activateWindow();
+    list->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), list);
+    QString question;
+    if (outcome == QLatin1String("quit question"))
+        whenModal([&](QWidget *dialog) {
+            question = dialog->findChild<QLabel *>(QStringLiteral("Message"))->text();
+            QTest::keyClick(dialog->windowHandle(), Qt::Key_Escape);
+        });
+    QTest::keyClick(m_window->windowHandle(), keys.key(), keys.keyboardModifiers());
+
+    QCOMPARE(m_help.sent(platform::HelpCommand::Index), outcome == QLatin1String("help index"));
+    if (outcome == QLatin1String("quit question"))
+        QTRY_COMPARE(question, QStringLiteral("Voulez-vous quitter Chromohm 1.0 ?"));
+    QVERIFY(m_window->isVisible());
+    QMenu *menu = m_window->PopupMenu1;
+    QCOMPARE(menu->isVisible(), outcome == QLatin1String("popup"));
+    if (menu->isVisible()) {
+        // At the list, not wherever the pointer happens to be.
+        QVERIFY(QRect(list->mapToGlobal(QPoint(0, 0)), list->size()).contains(menu->pos()));
+        menu->hide();
+    }
+}
+
 void TestPrincipale::informationsTogglesTooltipsOnly() {
     const QPoint local(5, 5);
     auto requestTooltip = [&] {
@@ -332,6 +375,40 @@ void TestPrincipale::quitQuestion() {
     QCOMPARE(message, QStringLiteral("Voulez-vous quitter Chromohm 1.0 ?"));
     QCOMPARE(m_window->isVisible(), !quits);
     QCOMPARE(m_help.sent(platform::HelpCommand::Quit), quits);
+}
+
+// Keys typed as a user types them: through the window, to the focused control.
+void TestPrincipale::enterPressesTheFocusedButton_data() {
+    QTest::addColumn<int>("tabs");
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<bool>("quits");
+    QTest::newRow("Oui, focused at first") << 0 << "&Oui" << true;
+    QTest::newRow("Non") << 1 << "&Non" << false;
+    QTest::newRow("Aide, the question stays") << 2 << "&Aide" << false;
+}
+
+void TestPrincipale::enterPressesTheFocusedButton() {
+    QFETCH(int, tabs);
+    QFETCH(QString, focused);
+    QFETCH(bool, quits);
+    QString focusedCaption;
+    bool openAfterEnter = false;
+    whenModal([&](QWidget *dialog) {
+        QWindow *window = dialog->windowHandle();
+        for (int i = 0; i < tabs; ++i)
+            QTest::keyClick(window, Qt::Key_Tab);
+        if (auto *button = qobject_cast<QPushButton *>(QApplication::focusWidget()))
+            focusedCaption = button->text();
+        QTest::keyClick(window, Qt::Key_Return);
+        openAfterEnter = dialog->isVisible();
+        if (openAfterEnter)
+            QTest::keyClick(window, Qt::Key_Escape);
+    });
+    m_window->close();
+    QCOMPARE(focusedCaption, focused);
+    QCOMPARE(m_window->isVisible(), !quits);
+    QCOMPARE(openAfterEnter, !quits && focused == QLatin1String("&Aide"));
+    QCOMPARE(m_help.sent(platform::HelpCommand::Context, 5), focused == QLatin1String("&Aide"));
 }
 
 void TestPrincipale::quitHelpLeavesQuestionOpen() {
