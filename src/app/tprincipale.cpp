@@ -236,12 +236,14 @@ void TPrincipale::FormClose() {
 }
 
 void TPrincipale::closeEvent(QCloseEvent *event) {
-    if (m_sessionEnding) {
+    if (m_endSessionConsent && Application()->isTerminating()) {
         // The session ends: stop without the help quit and the settings save.
         event->accept();
         return;
     }
-    if (!QueryEndSession()) {
+    bool CanClose = true;
+    FormCloseQuery(CanClose);
+    if (!CanClose) {
         event->ignore();
         return;
     }
@@ -255,22 +257,23 @@ void TPrincipale::closeEvent(QCloseEvent *event) {
 bool TPrincipale::QueryEndSession() {
     bool CanClose = true;
     FormCloseQuery(CanClose);
+    m_endSessionConsent = CanClose;
     return CanClose;
 }
 
-void TPrincipale::EndSession() {
-    m_sessionEnding = true;
-    close();
-}
-
+// Qt's session manager asks for this at a log-off or shutdown and at a mere
+// checkpoint alike, and never says when another program cancels a log-off; the
+// end itself comes as the application's termination, which closes every
+// window. So consent is only remembered here, and it stops the program without
+// FormClose only when that termination follows; any other close asks again.
 void TPrincipale::commitSession(QSessionManager &manager) {
-    if (manager.allowsInteraction()) {
-        const bool consent = QueryEndSession();
-        manager.release();
-        if (!consent) {
-            manager.cancel();
-            return;
-        }
+    if (!manager.allowsInteraction()) {
+        // No question can be asked: the end, if it comes, may go ahead.
+        m_endSessionConsent = true;
+        return;
     }
-    m_sessionEnding = true;
+    const bool consent = QueryEndSession();
+    manager.release();
+    if (!consent)
+        manager.cancel();
 }

@@ -137,11 +137,10 @@ public:
     void FormCloseQuery(bool &CanClose);
     void FormClose();
 
-    // The quit question, for a close and for a log-off or shutdown; false
-    // keeps the program running (and refuses the log-off).
+    // The quit question at a log-off or shutdown; false refuses it. Consent
+    // lets the session's end, if it follows, stop the program at once, without
+    // FormClose.
     bool QueryEndSession();
-    // The session ends after consent: stop at once, without FormClose.
-    void EndSession();
 
     // --- Settings (src/app/settings.cpp) -------------------------------------
     void SettingsLoad();
@@ -174,5 +173,5 @@ private:
 
     SettingsFile m_settings;
 
-    bool m_sessionEnding = false;
+    bool m_endSessionConsent = false;
 };

@@ -126,6 +126,16 @@ bool TApplication::notify(QObject *receiver, QEvent *event) {
     }
 }
 
+bool TApplication::event(QEvent *event) {
+    if (event->type() != QEvent::Quit)
+        return QApplication::event(event);
+    const bool wasTerminating = m_terminating;
+    m_terminating = true;
+    const bool handled = QApplication::event(event);
+    m_terminating = wasTerminating;
+    return handled;
+}
+
 QWidget *TApplication::topLevelFor(QWindow *window) {
     // Pointer moves arrive mostly in the same window: look it up once.
     if (window != m_lastWindow || !m_lastTopLevel) {

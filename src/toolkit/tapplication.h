@@ -67,7 +67,12 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override;
 
+    // True while the application is being terminated (the session's end, or a
+    // quit): every window is then asked to close.
+    bool isTerminating() const { return m_terminating; }
+
 protected:
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -87,6 +92,7 @@ private:
     QString m_hint;
     std::function<void()> m_onHint;
     bool m_showHint = true;
+    bool m_terminating = false;
     QPointer<QWidget> m_mainForm;
     QPointer<QWindow> m_lastWindow;
     QPointer<QWidget> m_lastTopLevel;
