@@ -19,11 +19,11 @@
 
 class QAction;
 class QCheckBox;
-class QGroupBox;
 class QMenu;
 class QSessionManager;
 class QTabWidget;
 class QTimer;
+class TGroupBox;
 class TStatusBar;
 class TLabel;
 class TSpeedBar;
@@ -82,7 +82,7 @@ public:
     TColourComboBox *ComboBox3 = nullptr;
     TColourComboBox *ComboBox4 = nullptr;
     TColourComboBox *ComboBox5 = nullptr;
-    QGroupBox *GroupBox1 = nullptr;
+    TGroupBox *GroupBox1 = nullptr;
     TLabel *Label1 = nullptr;
     TLabel *Label2 = nullptr;
     TLabel *Label3 = nullptr;
@@ -111,14 +111,14 @@ public:
     TLabel *Label42 = nullptr;
     TLabel *Label61 = nullptr;
     TImage *Image1 = nullptr;
-    QGroupBox *GroupBox3 = nullptr;
-    QGroupBox *GroupBox4 = nullptr;
+    TGroupBox *GroupBox3 = nullptr;
+    TGroupBox *GroupBox4 = nullptr;
     TGlyphButton *AlimLed = nullptr;
 
     void AlimLedClick();
 
     // --- Capacitance page (src/reference/capacitancepage.cpp) ----------------
-    QGroupBox *GroupBox2 = nullptr;
+    TGroupBox *GroupBox2 = nullptr;
     TBevel *Bevel1 = nullptr;
     TBevel *Bevel2 = nullptr;
     TImage *Image2 = nullptr;

@@ -3,14 +3,15 @@
 #include "app/tprincipale.h"
 
 #include "colourcode/bandtables.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/hints.h"
 #include "toolkit/tbevelpanel.h"
 #include "toolkit/tcolourcombobox.h"
+#include "toolkit/tgroupbox.h"
 #include "toolkit/tlabel.h"
 #include "toolkit/tshape.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QPainter>
 
 #include <algorithm>
@@ -24,7 +25,7 @@ namespace {
 using colourcode::ColourValue;
 
 using Member = std::variant<TBevelPanel * TPrincipale::*, QCheckBox * TPrincipale::*,
-                            TColourComboBox * TPrincipale::*, QGroupBox * TPrincipale::*,
+                            TColourComboBox * TPrincipale::*, TGroupBox * TPrincipale::*,
                             TLabel * TPrincipale::*, TShape * TPrincipale::*>;
 
 struct ControlRow {
@@ -197,7 +198,7 @@ void TPrincipale::buildResistorPage() {
             list->setItemHeight(16);
             list->setDropDownCount(11);
             list->setOnDrawItem(std::bind_front(&TPrincipale::ComboBoxDrawItem, this));
-        } else if (auto *group = qobject_cast<QGroupBox *>(control)) {
+        } else if (auto *group = qobject_cast<TGroupBox *>(control)) {
             group->setTitle(text);
         } else if (auto *label = qobject_cast<TLabel *>(control)) {
             label->setFontStyle(true, 13);
@@ -208,8 +209,13 @@ void TPrincipale::buildResistorPage() {
         }
         parents.insert(control->objectName(), control);
     }
-    // Read as the word, not as the Greek letter.
-    Label2->setAccessibleName(QStringLiteral("ohm"));
+    // A screen reader reads the value line as one phrase, from Label1; the
+    // drawing's body and leads are named as what they show.
+    tk::setAccessibleHidden(Label2);
+    tk::setAccessibleHidden(Label3);
+    Shape1->setAccessibleName(QStringLiteral("Corps de la résistance"));
+    Shape6->setAccessibleName(QStringLiteral("Patte gauche de la résistance"));
+    Shape7->setAccessibleName(QStringLiteral("Patte droite de la résistance"));
 
     for (TShape *TPrincipale::*shape : ShapeStack)
         (this->*shape)->raise();
@@ -336,6 +342,9 @@ void TPrincipale::UpdateValueLabel() {
     moveLeft(Label2, Label1->x() + Label1->width() + 1);
     moveLeft(Label3, Label2->x() + Label2->width() + 4);
     setCaption(Label3, toleranceCaption(ColourCode.ToleranceText));
+    // The ohm sign read as the word, not as the Greek letter.
+    Label1->setAccessibleName(
+        (Label1->caption() + QStringLiteral(" ohm ") + Label3->caption()).simplified());
 }
 
 void TPrincipale::UpdateBands() {

@@ -7,9 +7,8 @@
 #include "toolkit/hints.h"
 #include "toolkit/resources.h"
 #include "toolkit/tbevel.h"
+#include "toolkit/tgroupbox.h"
 #include "toolkit/timage.h"
-
-#include <QGroupBox>
 
 using reference::Look;
 using reference::PageRow;
@@ -51,7 +50,7 @@ const PageRow GuideRows[] = {
 void TPrincipale::buildCapacitancePage() {
     QWidget *page = TabSheet3;
 
-    GroupBox2 = new QGroupBox(QStringLiteral(" Guide de conversion "), page);
+    GroupBox2 = new TGroupBox(QStringLiteral(" Guide de conversion "), page);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     GroupBox2->setGeometry(19, 16, 449, 193);
     GroupBox2->setAccessibleName(QStringLiteral("Guide de conversion"));

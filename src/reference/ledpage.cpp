@@ -6,10 +6,9 @@
 #include "toolkit/hints.h"
 #include "toolkit/resources.h"
 #include "toolkit/tglyphbutton.h"
+#include "toolkit/tgroupbox.h"
 #include "toolkit/timage.h"
 #include "toolkit/tlabel.h"
-
-#include <QGroupBox>
 
 using reference::Look;
 using reference::PageRow;
@@ -22,7 +21,7 @@ const char *const TableCaption = " Valeur de résistance (en ohms) ";
 const char *const TableHint = "Les valeurs en brun correspondent à une valeur en ohms";
 
 struct BoxRow {
-    QGroupBox *TPrincipale::*member;
+    TGroupBox *TPrincipale::*member;
     const char *name;
     int left, top, width, height;
     bool visible;
@@ -139,7 +138,7 @@ void TPrincipale::buildLedPage() {
     Image1->setAccessibleDescription(utf8(CircuitDescription));
 
     for (const BoxRow &row : BoxRows) {
-        auto *box = new QGroupBox(utf8(TableCaption), page);
+        auto *box = new TGroupBox(utf8(TableCaption), page);
         box->setObjectName(QString::fromLatin1(row.name));
         box->setGeometry(row.left, row.top, row.width, row.height);
         box->setAccessibleName(utf8(row.accessibleName));

@@ -1,5 +1,6 @@
 #include "reference/pagerows.h"
 
+#include "toolkit/accessibility.h"
 #include "toolkit/tbevel.h"
 #include "toolkit/tlabel.h"
 #include "toolkit/tshape.h"
@@ -80,7 +81,11 @@ QWidget *addControl(QWidget *page, const PageRow &row) {
     }
     control->setObjectName(QString::fromLatin1(row.name));
     control->setGeometry(row.left, row.top, row.width, row.height);
-    control->setAccessibleName(QString::fromUtf8(row.text));
+    // Lines are only drawing; the marks are read by their text.
+    if (*row.text)
+        control->setAccessibleName(QString::fromUtf8(row.text));
+    else
+        tk::setAccessibleHidden(control);
     return control;
 }
 

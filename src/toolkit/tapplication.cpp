@@ -18,6 +18,9 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {
     // One style everywhere, so that the fixed layout has the same metrics on
     // every desktop theme.
     setStyle(new TClassicStyle);
+    // Its palette wins over the desktop's, tooltips included.
+    setPalette(style()->standardPalette());
+    QToolTip::setPalette(palette());
     mapFonts();
     QFont font(installedFace(QStringLiteral("MS Sans Serif")));
     font.setPixelSize(11);

@@ -1,6 +1,7 @@
 #include "toolkit/tclassicstyle.h"
 
 #include <QPainter>
+#include <QPalette>
 #include <QStyleFactory>
 #include <QStyleOptionGroupBox>
 
@@ -9,6 +10,32 @@ constexpr int CaptionLeft = 8;
 } // namespace
 
 TClassicStyle::TClassicStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+QPalette TClassicStyle::standardPalette() const {
+    const QColor face(239, 239, 239);
+    const QColor dark = face.darker(150);
+    const QColor mid = face.darker(130);
+    QPalette p(Qt::black, face, face.lighter(150), dark, mid, Qt::black, Qt::white);
+    p.setColor(QPalette::Midlight, mid.lighter(110));
+    p.setColor(QPalette::Shadow, dark.darker(135));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Highlight, QColor(48, 140, 198));
+    p.setColor(QPalette::Link, QColor(0, 0, 255));
+    p.setColor(QPalette::LinkVisited, QColor(255, 0, 255));
+    p.setColor(QPalette::ToolTipBase, QColor(255, 255, 220));
+    p.setColor(QPalette::ToolTipText, Qt::black);
+    QColor placeholder(Qt::black);
+    placeholder.setAlpha(128);
+    p.setColor(QPalette::PlaceholderText, placeholder);
+    const QColor disabledText(190, 190, 190);
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, disabledText);
+    p.setColor(QPalette::Disabled, QPalette::Base, face);
+    p.setColor(QPalette::Disabled, QPalette::Dark, QColor(209, 209, 209).darker(110));
+    p.setColor(QPalette::Disabled, QPalette::Shadow, dark.darker(135).lighter(150));
+    p.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
+    return p;
+}
 
 QRect TClassicStyle::subControlRect(ComplexControl control, const QStyleOptionComplex *option,
                                     SubControl sub, const QWidget *widget) const {

@@ -1,7 +1,10 @@
 #pragma once
 // The program's style: Fusion, but with group boxes drawn the classic way, the
 // caption set into an etched frame line, as the fixed layouts expect (their
-// children are placed under a frame that starts half a caption down).
+// children are placed under a frame that starts half a caption down). Its
+// palette is its own light one, whatever the desktop's: the layouts fix black
+// and maroon texts and a light wallpaper, which a dark palette would put on
+// dark ground.
 
 #include <QProxyStyle>
 
@@ -9,6 +12,9 @@ class TClassicStyle : public QProxyStyle {
     Q_OBJECT
 public:
     TClassicStyle();
+
+    // Light grey faces, white fields, black text, as the layouts were made for.
+    QPalette standardPalette() const override;
 
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl sub,
                          const QWidget *widget) const override;

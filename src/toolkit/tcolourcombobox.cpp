@@ -1,8 +1,9 @@
 #include "toolkit/tcolourcombobox.h"
 
+#include "toolkit/accessibility.h"
+
 #include <QAbstractItemView>
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QListView>
 #include <QPaintEngine>
@@ -41,56 +42,6 @@ private:
     TColourComboBox *m_combo;
 };
 
-// The list speaks its current entry's accessible text as its name and value, where
-// the stock combo box would speak the entry's raw text.
-class ColourComboAccessible : public QAccessibleWidget {
-public:
-    explicit ColourComboAccessible(TColourComboBox *combo)
-        : QAccessibleWidget(combo, QAccessible::ComboBox) {}
-
-    TColourComboBox *combo() const { return static_cast<TColourComboBox *>(widget()); }
-
-    QString text(QAccessible::Text t) const override {
-        switch (t) {
-        case QAccessible::Name:
-            if (!combo()->accessibleName().isEmpty())
-                return combo()->accessibleName();
-            return combo()->entryAccessibleText(combo()->currentIndex());
-        case QAccessible::Value:
-            return combo()->entryAccessibleText(combo()->currentIndex());
-        default:
-            return QAccessibleWidget::text(t);
-        }
-    }
-
-    QAccessible::State state() const override {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.expandable = true;
-        s.expanded = combo()->view()->isVisible();
-        return s;
-    }
-
-    // The open list is the one child, as with the stock combo box.
-    int childCount() const override { return 1; }
-    QAccessibleInterface *child(int index) const override {
-        return index == 0 ? QAccessible::queryAccessibleInterface(combo()->view()) : nullptr;
-    }
-    int indexOfChild(const QAccessibleInterface *child) const override {
-        return child && child->object() == combo()->view() ? 0 : -1;
-    }
-
-    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
-    void doAction(const QString &actionName) override {
-        if (actionName != showMenuAction() && actionName != pressAction())
-            return;
-        if (combo()->view()->isVisible())
-            combo()->hidePopup();
-        else
-            combo()->showPopup();
-    }
-    QStringList keyBindingsForAction(const QString &) const override { return {}; }
-};
-
 // The list drops down below the control and shows at most the drop-down count,
 // where styles such as Fusion would lay all entries over the control instead.
 class DropDownStyle : public QProxyStyle {
@@ -117,34 +68,36 @@ QStyle *dropDownStyle() {
     return style;
 }
 
-QAccessibleInterface *comboAccessible(const QString &className, QObject *object) {
-    if (className == QLatin1String("TColourComboBox"))
-        if (auto *combo = qobject_cast<TColourComboBox *>(object))
-            return new ColourComboAccessible(combo);
-    return nullptr;
-}
-
 } // namespace
 
 TColourComboBox::TColourComboBox(QWidget *parent) : QComboBox(parent) {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(comboAccessible);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
+    tk::installAccessibility();
     setEditable(false);
     setStyle(dropDownStyle());
     setItemDelegate(new OwnerDrawDelegate(this));
     if (auto *list = qobject_cast<QListView *>(view()))
         list->setUniformItemSizes(true);
     setMaxVisibleItems(11);
-    // The stock combo box reports a new value; its spoken name changes with it.
-    connect(this, &QComboBox::currentIndexChanged, this, [this] {
-        if (!QAccessible::isActive())
-            return;
-        QAccessibleEvent event(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    });
+    connect(this, &QComboBox::currentIndexChanged, this, &TColourComboBox::announceValue);
+}
+
+void TColourComboBox::announceValue() {
+    // The open list shows the chosen entry as selected, where a screen reader
+    // looks for a list's value.
+    if (QItemSelectionModel *selection = view()->selectionModel())
+        selection->select(model()->index(currentIndex(), modelColumn()),
+                          QItemSelectionModel::ClearAndSelect);
+    QAccessibleValueChangeEvent event(this, entryAccessibleText(currentIndex()));
+    QAccessible::updateAccessibility(&event);
+}
+
+bool TColourComboBox::event(QEvent *event) {
+    // The list is named by its hint, which follows the band count.
+    if (event->type() == QEvent::DynamicPropertyChange && QAccessible::isActive()) {
+        QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&nameChanged);
+    }
+    return QComboBox::event(event);
 }
 
 void TColourComboBox::setItemHeight(int height) {

@@ -3,7 +3,8 @@
 // list and as the closed list's current entry, is drawn by a callback in a
 // fixed-height item rectangle, and the list draws its focus rectangle over the
 // focused entry afterwards. Entries are texts the user never sees; a screen
-// reader hears each entry's accessible text instead.
+// reader hears each entry's accessible text instead, and the list is named by
+// its hint, with the chosen entry's accessible text as its value.
 
 #include <QComboBox>
 #include <cstdint>
@@ -67,9 +68,12 @@ public:
     void drawFocusRect(QPainter &painter, const QRect &rect) const;
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void announceValue();
+
     int m_itemHeight = 16;
     DrawItemHandler m_onDrawItem;
     QPainter *m_canvas = nullptr;

@@ -1,27 +1,13 @@
 #include "toolkit/tshape.h"
 
+#include "toolkit/accessibility.h"
 #include "toolkit/hints.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
+#include <QEvent>
 #include <QPainter>
 
-namespace {
-
-QAccessibleInterface *shapeAccessible(const QString &className, QObject *object) {
-    if (className == QLatin1String("TShape") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
-    return nullptr;
-}
-
-} // namespace
-
 TShape::TShape(QWidget *parent) : QWidget(parent) {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(shapeAccessible);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
+    tk::installAccessibility();
     // A rectangle covers every pixel of the control, so a repaint never has to
     // repaint what lies beneath it.
     setAttribute(Qt::WA_OpaquePaintEvent, true);

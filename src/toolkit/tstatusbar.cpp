@@ -1,5 +1,7 @@
 #include "toolkit/tstatusbar.h"
 
+#include "toolkit/accessibility.h"
+
 #include <QLabel>
 
 namespace {
@@ -8,6 +10,7 @@ constexpr int TopMargin = 2;
 } // namespace
 
 TStatusBar::TStatusBar(QWidget *parent) : QWidget(parent) {
+    tk::installAccessibility();
     setAccessibleName(QStringLiteral("Barre d'état"));
 }
 

@@ -9,6 +9,7 @@
 #include "toolkit/tshape.h"
 #include "toolkit/tstatusbar.h"
 
+#include "toolkit/tgroupbox.h"
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QCheckBox>
@@ -93,6 +94,7 @@ private slots:
     void tabOrder();
     void accessibility_data();
     void accessibility();
+    void valueLineReadsAsOnePhrase();
     void dropDownCount_data();
     void dropDownCount();
     void shapeFigures_data();
@@ -680,60 +682,82 @@ void TestResistorPage::tabOrder() {
 
 void TestResistorPage::accessibility_data() {
     QTest::addColumn<QString>("list");
+    QTest::addColumn<bool>("fiveBands");
     QTest::addColumn<int>("key"); // pressed on the list first; 0 for none
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("band");
-    QTest::newRow("multiplier at start") << "ComboBox4" << 0 << "Anneau orange"
-                                         << "33023"
+    QTest::newRow("multiplier at start") << "ComboBox4" << false << 0 << "Couleur du 3ème anneau"
+                                         << "Anneau orange"
                                          << "Shape5";
-    QTest::newRow("multiplier after Down") << "ComboBox4" << int(Qt::Key_Down) << "Anneau jaune"
-                                           << "65535"
-                                           << "Shape5";
-    QTest::newRow("tolerance at start") << "ComboBox5" << 0 << "Anneau doré"
-                                        << "9882571"
+    QTest::newRow("multiplier after Down")
+        << "ComboBox4" << false << int(Qt::Key_Down) << "Couleur du 3ème anneau"
+        << "Anneau jaune"
+        << "Shape5";
+    QTest::newRow("multiplier, five bands") << "ComboBox4" << true << 0 << "Couleur du 4ème anneau"
+                                            << "Anneau orange"
+                                            << "Shape5";
+    QTest::newRow("tolerance at start") << "ComboBox5" << false << 0 << "Couleur du 4ème anneau"
+                                        << "Anneau doré"
                                         << "Shape8";
-    QTest::newRow("first digit after End") << "ComboBox1" << int(Qt::Key_End) << "Anneau blanc"
-                                           << "16777215"
-                                           << "Shape2";
+    QTest::newRow("first digit after End")
+        << "ComboBox1" << false << int(Qt::Key_End) << "Couleur du 1er anneau"
+        << "Anneau blanc"
+        << "Shape2";
 }
 
 void TestResistorPage::accessibility() {
     QFETCH(QString, list);
+    QFETCH(bool, fiveBands);
     QFETCH(int, key);
     QFETCH(QString, name);
     QFETCH(QString, value);
     QFETCH(QString, band);
     auto *combo = control<TColourComboBox>(list);
+    if (fiveBands)
+        clickCheckBox();
     if (key) {
         combo->setFocus();
         QTest::keyClick(combo, Qt::Key(key));
     }
-    QCOMPARE(combo->currentText(), value);
+
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(combo);
     QVERIFY(iface);
     QCOMPARE(iface->role(), QAccessible::ComboBox);
     QCOMPARE(iface->text(QAccessible::Name), name);
-    QCOMPARE(iface->text(QAccessible::Value), name);
-    QCOMPARE(iface->text(QAccessible::Description), tk::hint(combo));
-    // Each entry of the open list speaks its colour too.
-    QCOMPARE(iface->childCount(), 1);
+    QCOMPARE(iface->text(QAccessible::Value), value);
+    QVERIFY(iface->text(QAccessible::Description) != name);
+    QAccessibleTextInterface *text = iface->textInterface();
+    QVERIFY(text);
+    QCOMPARE(text->text(0, text->characterCount()), value);
+    // The open list's current entry speaks the colour, and is the selected one.
     QAccessibleInterface *entries = iface->child(0);
     QVERIFY(entries);
-    QCOMPARE(entries->childCount(), combo->count());
     QAccessibleInterface *current = entries->child(combo->currentIndex());
     QVERIFY(current);
-    QCOMPARE(current->text(QAccessible::Name), name);
+    QCOMPARE(current->text(QAccessible::Name), value);
+    QVERIFY(current->state().selected);
 
     QAccessibleInterface *shape = QAccessible::queryAccessibleInterface(control<TShape>(band));
-    QVERIFY(shape);
     QCOMPARE(shape->role(), QAccessible::Graphic);
-    QCOMPARE(shape->text(QAccessible::Name), name);
+    QCOMPARE(shape->text(QAccessible::Name), value);
+}
 
-    QAccessibleInterface *ohm = QAccessible::queryAccessibleInterface(m_window->Label2);
-    QCOMPARE(ohm->text(QAccessible::Name), QStringLiteral("ohm"));
-    QAccessibleInterface *body = QAccessible::queryAccessibleInterface(m_window->Shape1);
-    QCOMPARE(body->text(QAccessible::Name), QString());
+// The value line reads as one phrase; the ohm sign and the tolerance, read in
+// it, are not read again on their own; the drawing has no unnamed picture.
+void TestResistorPage::valueLineReadsAsOnePhrase() {
+    pick(m_window->ComboBox4, 1);
+    QAccessibleInterface *group = QAccessible::queryAccessibleInterface(m_window->GroupBox1);
+    QCOMPARE(group->text(QAccessible::Name), QStringLiteral("Valeur"));
+    QCOMPARE(group->childCount(), 1);
+    QCOMPARE(group->child(0)->object(), m_window->Label1);
+    QCOMPARE(group->child(0)->text(QAccessible::Name),
+             QStringLiteral("Valeur = 120 ohm - tolérance ±5%"));
+    QAccessibleInterface *page = QAccessible::queryAccessibleInterface(m_window->TabSheet1);
+    for (int i = 0; i < page->childCount(); ++i)
+        if (page->child(i)->role() == QAccessible::Graphic)
+            QVERIFY2(!page->child(i)->text(QAccessible::Name).isEmpty(),
+                     qPrintable(page->child(i)->object()->objectName()));
 }
 
 // --- A list drops down below itself, at most its drop-down count of entries ----------

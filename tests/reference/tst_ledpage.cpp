@@ -11,6 +11,7 @@
 #include "toolkit/tstatusbar.h"
 
 #include <QAccessible>
+#include "toolkit/tgroupbox.h"
 #include <QGroupBox>
 #include <QTabWidget>
 #include <QTest>
