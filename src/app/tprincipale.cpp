@@ -79,10 +79,7 @@ TPrincipale::TPrincipale(SettingsFile settings)
     Application()->runHandler([this] { FormCreate(); });
 }
 
-TPrincipale::~TPrincipale() {
-    // The application outlives the window: its hint must no longer reach us.
-    Application()->setOnHint({});
-}
+TPrincipale::~TPrincipale() = default;
 
 void TPrincipale::buildFrame() {
     setObjectName(QStringLiteral("Principale"));
@@ -182,7 +179,7 @@ void TPrincipale::FormCreate() {
     ResistorPageFirstStep();
     LoadToolbarWallpaper();
     ResistorPageInit();
-    Application()->setOnHint([this] { showhint(); });
+    connect(Application(), &TApplication::hintChanged, this, &TPrincipale::showhint);
     SetToolbarCursors();
     LedPagePrepare();
     SettingsLoad();

@@ -84,8 +84,7 @@ void TApplication::setHint(const QString &hint) {
     if (hint == m_hint)
         return;
     m_hint = hint;
-    if (m_onHint)
-        m_onHint();
+    emit hintChanged();
 }
 
 void TApplication::setShowHint(bool on) {

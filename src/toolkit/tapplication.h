@@ -34,9 +34,8 @@ public:
     void setHelpFile(const QString &file) { m_helpFile = file; }
 
     QString Hint() const { return m_hint; }
-    // Calls the hint handler only when the text changes.
+    // Emits hintChanged only when the text changes.
     void setHint(const QString &hint);
-    void setOnHint(std::function<void()> handler) { m_onHint = std::move(handler); }
 
     bool ShowHint() const { return m_showHint; }
     void setShowHint(bool on);
@@ -71,6 +70,11 @@ public:
     // quit): every window is then asked to close.
     bool isTerminating() const { return m_terminating; }
 
+signals:
+    // The hint handler: connected with the main window as context, it goes
+    // with the window.
+    void hintChanged();
+
 protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -90,7 +94,6 @@ private:
     QString m_title;
     QString m_helpFile;
     QString m_hint;
-    std::function<void()> m_onHint;
     bool m_showHint = true;
     bool m_terminating = false;
     QPointer<QWidget> m_mainForm;

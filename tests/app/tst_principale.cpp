@@ -115,7 +115,6 @@ void TestPrincipale::init() {
 void TestPrincipale::cleanup() {
     delete m_window;
     m_window = nullptr;
-    Application()->setOnHint({});
     Application()->setHint(QString());
 }
 
@@ -188,10 +187,8 @@ void TestPrincipale::statusBarHint() {
 
 void TestPrincipale::hintHandlerCalledOnlyOnChange() {
     int calls = 0;
-    Application()->setOnHint([&calls, this] {
-        ++calls;
-        m_window->showhint();
-    });
+    QObject context;
+    connect(Application(), &TApplication::hintChanged, &context, [&calls] { ++calls; });
     QTest::mouseMove(m_window, m_bare->mapTo(m_window, QPoint(1, 1)));
     const int base = calls;
     QTest::mouseMove(m_window, m_hinted->mapTo(m_window, QPoint(70, 50)));

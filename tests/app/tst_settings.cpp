@@ -113,8 +113,8 @@ SettingsFile TestSettings::settings() const {
 void TestSettings::fileBesideExecutable_data() {
     QTest::addColumn<QString>("executable");
     QTest::addColumn<QString>("settings");
-    QTest::newRow("no extension") << "/usr/bin/chromohm"
-                                  << "/usr/bin/chromohm.INI";
+    QTest::newRow("no extension") << "/nulle-part/bin/chromohm"
+                                  << "/nulle-part/bin/chromohm.INI";
     QTest::newRow("extension replaced") << "/opt/Outils/Calc.exe"
                                         << "/opt/Outils/Calc.INI";
     QTest::newRow("last extension only") << "/opt/chromohm.tar.bin"
