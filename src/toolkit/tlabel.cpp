@@ -1,5 +1,6 @@
 #include "toolkit/tlabel.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 
 TLabel::TLabel(QWidget *parent) : QLabel(parent) {
@@ -27,9 +28,6 @@ void TLabel::setFontStyle(bool bold, int pixelHeight) {
     f.setBold(bold);
     f.setPixelSize(pixelHeight);
     setFont(f);
-    // A label is usually styled before it gets its caption, which fits it then.
-    if (m_autoSize && !text().isEmpty())
-        fitToCaption();
 }
 
 void TLabel::setFontColor(const QColor &color) {
@@ -38,12 +36,21 @@ void TLabel::setFontColor(const QColor &color) {
     setPalette(p);
 }
 
-void TLabel::fitToCaption() {
+QSize TLabel::captionSize() const {
     const QFontMetrics fm(font());
-    if (wordWrap()) {
-        const QRect r = fm.boundingRect(QRect(0, 0, width(), 10000), Qt::TextWordWrap, text());
-        resize(width(), r.height());
-    } else {
-        resize(fm.horizontalAdvance(text()), fm.height());
-    }
+    if (wordWrap())
+        return {width(),
+                fm.boundingRect(QRect(0, 0, width(), 10000), Qt::TextWordWrap, text()).height()};
+    return {fm.horizontalAdvance(text()), fm.height()};
+}
+
+void TLabel::changeEvent(QEvent *event) {
+    // A label is usually styled before it gets its caption, which fits it then.
+    if (event->type() == QEvent::FontChange && m_autoSize && !text().isEmpty())
+        fitToCaption();
+    QLabel::changeEvent(event);
+}
+
+void TLabel::fitToCaption() {
+    resize(captionSize());
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A label that, when auto-sizing, takes the size of its caption the moment the
-// caption is set, so that code placing other controls after it reads the new width.
+// caption (or its font) is set, so that code placing other controls after it
+// reads the new width.
 
 #include <QLabel>
 
@@ -18,6 +19,11 @@ public:
     // Font helpers for the window's face: bold, pixel height, colour.
     void setFontStyle(bool bold, int pixelHeight = 11);
     void setFontColor(const QColor &color);
+
+protected:
+    // The size the caption takes; a label drawn with extras adds them here.
+    virtual QSize captionSize() const;
+    void changeEvent(QEvent *event) override;
 
 private:
     void fitToCaption();

@@ -8,53 +8,38 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
-QString captionOf(TMessageDialog::Button b) {
-    switch (b) {
-    case TMessageDialog::Button::Yes:
-        return QStringLiteral("&Oui");
-    case TMessageDialog::Button::No:
-        return QStringLiteral("&Non");
-    case TMessageDialog::Button::Ok:
-        return QStringLiteral("OK");
-    case TMessageDialog::Button::Cancel:
-        return QStringLiteral("Annuler");
-    case TMessageDialog::Button::Help:
-        return QStringLiteral("&Aide");
-    }
-    return {};
+using Button = TMessageDialog::Button;
+using Type = TMessageDialog::Type;
+
+struct ButtonRow {
+    Button button;
+    const char *caption;
+    ModalResult result; // None: the button does not close the dialog
+};
+
+const ButtonRow ButtonRows[] = {
+    {Button::Yes, "&Oui", ModalResult::Yes},    {Button::No, "&Non", ModalResult::No},
+    {Button::Ok, "OK", ModalResult::Ok},        {Button::Cancel, "Annuler", ModalResult::Cancel},
+    {Button::Help, "&Aide", ModalResult::None},
+};
+
+const ButtonRow &rowOf(Button b) {
+    return *std::find_if(std::begin(ButtonRows), std::end(ButtonRows),
+                         [b](const ButtonRow &row) { return row.button == b; });
 }
 
-ModalResult resultOf(TMessageDialog::Button b) {
-    switch (b) {
-    case TMessageDialog::Button::Yes:
-        return ModalResult::Yes;
-    case TMessageDialog::Button::No:
-        return ModalResult::No;
-    case TMessageDialog::Button::Ok:
-        return ModalResult::Ok;
-    case TMessageDialog::Button::Cancel:
-        return ModalResult::Cancel;
-    case TMessageDialog::Button::Help:
-        return ModalResult::None;
-    }
-    return ModalResult::None;
-}
-
-QStyle::StandardPixmap iconOf(TMessageDialog::Type type) {
-    switch (type) {
-    case TMessageDialog::Type::Warning:
-        return QStyle::SP_MessageBoxWarning;
-    case TMessageDialog::Type::Error:
-        return QStyle::SP_MessageBoxCritical;
-    case TMessageDialog::Type::Information:
-        return QStyle::SP_MessageBoxInformation;
-    case TMessageDialog::Type::Confirmation:
-        return QStyle::SP_MessageBoxQuestion;
-    }
-    return QStyle::SP_MessageBoxQuestion;
+QStyle::StandardPixmap iconOf(Type type) {
+    constexpr QStyle::StandardPixmap Icons[] = {
+        QStyle::SP_MessageBoxWarning,     // Warning
+        QStyle::SP_MessageBoxCritical,    // Error
+        QStyle::SP_MessageBoxInformation, // Information
+        QStyle::SP_MessageBoxQuestion,    // Confirmation
+    };
+    return Icons[int(type)];
 }
 
 } // namespace
@@ -91,7 +76,8 @@ TMessageDialog::TMessageDialog(Type type, const QString &title, const QString &m
     row->setSpacing(8);
     row->addStretch();
     for (Button b : buttons) {
-        auto *push = new QPushButton(captionOf(b), this);
+        const ButtonRow &kind = rowOf(b);
+        auto *push = new QPushButton(QString::fromUtf8(kind.caption), this);
         push->setFixedSize(75, 25);
         // Enter presses the focused button; the default one while none is focused.
         push->setAutoDefault(true);
@@ -101,11 +87,12 @@ TMessageDialog::TMessageDialog(Type type, const QString &title, const QString &m
         }
         m_buttons.append({b, push});
         row->addWidget(push);
-        if (b == Button::Help) {
+        if (kind.result == ModalResult::None) {
             connect(push, &QPushButton::clicked, this,
                     [helpContext] { Application()->HelpContext(helpContext); });
         } else {
-            connect(push, &QPushButton::clicked, this, [this, b] { finish(resultOf(b)); });
+            const ModalResult result = kind.result;
+            connect(push, &QPushButton::clicked, this, [this, result] { finish(result); });
         }
     }
     row->addStretch();

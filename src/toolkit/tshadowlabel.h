@@ -3,26 +3,19 @@
 // origin, then the text in its font colour one pixel right and down. It takes the
 // size of its text plus the shadow.
 
-#include <QLabel>
+#include "toolkit/tlabel.h"
 
-class TShadowLabel : public QLabel {
+class TShadowLabel : public TLabel {
     Q_OBJECT
 public:
-    explicit TShadowLabel(QWidget *parent = nullptr);
-
-    void setCaption(const QString &caption);
-    QString caption() const { return text(); }
-    void setFontColor(const QColor &color);
+    explicit TShadowLabel(QWidget *parent = nullptr) : TLabel(parent) {}
 
     static constexpr int ShadowSize = 1;
 
-    QSize sizeHint() const override;
+    QSize sizeHint() const override { return captionSize(); }
     QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
+    QSize captionSize() const override;
     void paintEvent(QPaintEvent *event) override;
-    void changeEvent(QEvent *event) override;
-
-private:
-    void fitToCaption();
 };
