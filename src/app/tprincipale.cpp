@@ -23,33 +23,26 @@ namespace {
 constexpr QSize ClientSize(495, 332);
 constexpr QPoint LayoutPosition(214, 127);
 
-struct PageRow {
-    QWidget *TPrincipale::*member;
-    const char *caption;
-};
-
 struct PopupRow {
     QAction *TPrincipale::*member;
     const char *caption; // "-" for a separator
     const char *hint;
-    int groupIndex;
     bool checked;
     void (TPrincipale::*handler)();
 };
 
 const PopupRow PopupRows[] = {
-    {&TPrincipale::PopupResistance, "&Résistance", "Code des couleurs", 0, false,
+    {&TPrincipale::PopupResistance, "&Résistance", "Code des couleurs", false,
      &TPrincipale::BarreResistanceClick},
-    {&TPrincipale::PopupLed, "&Led", "Diode électroluminescente", 0, false,
+    {&TPrincipale::PopupLed, "&Led", "Diode électroluminescente", false,
      &TPrincipale::BarreDiodeClick},
-    {&TPrincipale::PopupCapacite, "&Capacité", "Conversion capacité", 0, false,
+    {&TPrincipale::PopupCapacite, "&Capacité", "Conversion capacité", false,
      &TPrincipale::BarreCapaciteClick},
-    {&TPrincipale::N1, "-", "", 0, false, nullptr},
+    {&TPrincipale::N1, "-", "", false, nullptr},
     {&TPrincipale::PopupInformations, "Informations",
-     "Option d'affichage des panneaux d'information", 1, true,
-     &TPrincipale::PopupInformationsClick},
-    {&TPrincipale::N2, "-", "", 1, false, nullptr},
-    {&TPrincipale::PopupQuitter, "&Quitter", "Quitter Chromohm", 1, false,
+     "Option d'affichage des panneaux d'information", true, &TPrincipale::PopupInformationsClick},
+    {&TPrincipale::N2, "-", "", false, nullptr},
+    {&TPrincipale::PopupQuitter, "&Quitter", "Quitter Chromohm", false,
      &TPrincipale::BarreQuitterClick},
 };
 
@@ -100,19 +93,9 @@ void TPrincipale::buildFrame() {
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(0, 62, 495, 251);
     PageControl1->setUsesScrollButtons(false);
-    const PageRow pages[] = {{&TPrincipale::TabSheet1, "Code des couleurs"},
-                             {&TPrincipale::TabSheet2, "Diode électroluminescente"},
-                             {&TPrincipale::TabSheet3, "Conversion capacité"}};
-    int index = 1;
-    for (const PageRow &row : pages) {
-        QWidget *page = new QWidget;
-        page->setObjectName(QStringLiteral("TabSheet%1").arg(index++));
-        page->setAccessibleName(QString::fromUtf8(row.caption));
-        // Pages show the button face, as the controls laid on them expect.
-        page->setAutoFillBackground(true);
-        PageControl1->addTab(page, QString::fromUtf8(row.caption));
-        this->*row.member = page;
-    }
+    TabSheet1 = addPage(QStringLiteral("TabSheet1"), QStringLiteral("Code des couleurs"));
+    TabSheet2 = addPage(QStringLiteral("TabSheet2"), QStringLiteral("Diode électroluminescente"));
+    TabSheet3 = addPage(QStringLiteral("TabSheet3"), QStringLiteral("Conversion capacité"));
     tk::setAlign(PageControl1, tk::Align::Client);
 
     Timer1 = new QTimer(this);
@@ -124,6 +107,16 @@ void TPrincipale::buildFrame() {
     buildPopupMenu();
     buildShortcuts();
     connect(qApp, &QGuiApplication::commitDataRequest, this, &TPrincipale::commitSession);
+}
+
+QWidget *TPrincipale::addPage(const QString &name, const QString &caption) {
+    auto *page = new QWidget;
+    page->setObjectName(name);
+    page->setAccessibleName(caption);
+    // Pages show the button face, as the controls laid on them expect.
+    page->setAutoFillBackground(true);
+    PageControl1->addTab(page, caption);
+    return page;
 }
 
 // The desktop's keys, beside the layout's own: F1 is the toolbar's "Aide", Ctrl+Q
@@ -162,7 +155,6 @@ void TPrincipale::buildPopupMenu() {
             }
             connect(action, &QAction::triggered, this, row.handler);
         }
-        action->setProperty("groupIndex", row.groupIndex);
         this->*row.member = action;
     }
     // Keyboard highlighting shows the hint as pointing does.

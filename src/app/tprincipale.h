@@ -153,6 +153,7 @@ protected:
 private:
     void buildFrame();
     void buildPopupMenu();
+    QWidget *addPage(const QString &name, const QString &caption);
     void buildShortcuts();
     // The popup menu opened from the keyboard, at the focused control.
     void popupAtFocus();

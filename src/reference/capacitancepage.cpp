@@ -5,6 +5,7 @@
 #include "app/tprincipale.h"
 #include "reference/pagerows.h"
 #include "toolkit/hints.h"
+#include "toolkit/place.h"
 #include "toolkit/resources.h"
 #include "toolkit/tbevel.h"
 #include "toolkit/tgroupbox.h"
@@ -50,9 +51,8 @@ const PageRow GuideRows[] = {
 void TPrincipale::buildCapacitancePage() {
     QWidget *page = TabSheet3;
 
-    GroupBox2 = new TGroupBox(QStringLiteral(" Guide de conversion "), page);
-    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    GroupBox2->setGeometry(19, 16, 449, 193);
+    GroupBox2 = tk::place<TGroupBox>(page, "GroupBox2", {19, 16, 449, 193});
+    GroupBox2->setTitle(QStringLiteral(" Guide de conversion "));
     GroupBox2->setAccessibleName(QStringLiteral("Guide de conversion"));
     tk::setHint(GroupBox2, QStringLiteral("Exemples de valeurs de conversion"));
     tk::setShowHint(GroupBox2, true);
@@ -67,9 +67,8 @@ void TPrincipale::buildCapacitancePage() {
     Bevel1 = GroupBox2->findChild<TBevel *>(QStringLiteral("Bevel1"));
     Bevel2 = GroupBox2->findChild<TBevel *>(QStringLiteral("Bevel2"));
 
-    Image2 = new TImage(GroupBox2);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->move(410, 16);
+    // Sized to its picture.
+    Image2 = tk::place<TImage>(GroupBox2, "Image2", {410, 16, 0, 0});
     Image2->setAutoSize(true);
     Image2->setPicture(tk::loadBitmap(QStringLiteral("CAPACITOR")));
     Image2->setAccessibleName(QStringLiteral("Condensateur de 10nF"));

@@ -4,6 +4,7 @@
 #include "app/tprincipale.h"
 #include "reference/pagerows.h"
 #include "toolkit/hints.h"
+#include "toolkit/place.h"
 #include "toolkit/resources.h"
 #include "toolkit/tglyphbutton.h"
 #include "toolkit/tgroupbox.h"
@@ -19,22 +20,6 @@ const char *const DirectCaption = "Alim. Continu";
 const char *const AlternatingCaption = "Alim. Alternatif";
 const char *const TableCaption = " Valeur de résistance (en ohms) ";
 const char *const TableHint = "Les valeurs en brun correspondent à une valeur en ohms";
-
-struct BoxRow {
-    TGroupBox *TPrincipale::*member;
-    const char *name;
-    int left, top, width, height;
-    bool visible;
-    const char *accessibleName;
-};
-
-// GroupBox4 only gets its real place at start-up, on top of GroupBox3.
-const BoxRow BoxRows[] = {
-    {&TPrincipale::GroupBox3, "GroupBox3", 120, 45, 345, 137, true,
-     "Valeur de résistance (en ohms), alimentation continue"},
-    {&TPrincipale::GroupBox4, "GroupBox4", 144, 40, 345, 137, false,
-     "Valeur de résistance (en ohms), alimentation alternative"},
-};
 
 // The two tables, in reading order so that assistive technology reads them as
 // they are seen. The alternating table's last two value columns stand a little
@@ -83,26 +68,6 @@ const PageRow AlternatingTable[] = {
     {"GroupBox4GreenValue4", "GroupBox4", 283, 90, 0, 0, "3300", Look::Maroon},
 };
 
-// The two sentences under the table; the second one only with alternating supply.
-struct SentenceRow {
-    TLabel *TPrincipale::*member;
-    PageRow label;
-    bool visible;
-};
-
-const SentenceRow SentenceRows[] = {
-    {&TPrincipale::Label42,
-     {"Label42", "TabSheet2", 28, 190, 0, 0,
-      "Le chiffre en brun correspond à la valeur de résistance qu'il faut ajouter en série à la "
-      "Led(+).",
-      Look::Regular},
-     true},
-    {&TPrincipale::Label61,
-     {"Label61", "TabSheet2", 69, 205, 0, 0,
-      "En courant alternatif, une diode 1N4148 doit être couplée en antiparallèle.", Look::Regular},
-     false},
-};
-
 const char *const CircuitName = "Schéma du montage";
 const char *const CircuitDescription =
     "Alimentation +VS en haut, courant IF traversant la résistance R puis la Led jusqu'à 0V en "
@@ -112,14 +77,28 @@ QString utf8(const char *text) {
     return QString::fromUtf8(text);
 }
 
+// One supply's table; the two share their caption and hint.
+TGroupBox *tableBox(QWidget *page, const char *name, const QRect &geometry,
+                    const char *spokenName) {
+    auto *box = tk::place<TGroupBox>(page, name, geometry);
+    box->setTitle(utf8(TableCaption));
+    box->setAccessibleName(utf8(spokenName));
+    tk::setHint(box, utf8(TableHint));
+    tk::setShowHint(box, true);
+    return box;
+}
+
+TLabel *sentence(QWidget *page, const char *name, QPoint at, const char *text) {
+    return static_cast<TLabel *>(reference::addControl(
+        page, {name, "TabSheet2", at.x(), at.y(), 0, 0, text, Look::Regular}));
+}
+
 } // namespace
 
 void TPrincipale::buildLedPage() {
     QWidget *page = TabSheet2;
 
-    AlimLed = new TGlyphButton(page);
-    AlimLed->setObjectName(QStringLiteral("AlimLed"));
-    AlimLed->setGeometry(8, 8, 100, 25);
+    AlimLed = tk::place<TGlyphButton>(page, "AlimLed", {8, 8, 100, 25});
     AlimLed->setText(utf8(DirectCaption));
     AlimLed->setNumGlyphs(2);
     AlimLed->setMargin(3);
@@ -129,35 +108,32 @@ void TPrincipale::buildLedPage() {
     connect(AlimLed, &QPushButton::clicked, this, &TPrincipale::AlimLedClick);
 
     // The picture arrives with FormCreate; its place and look are set here.
-    Image1 = new TImage(page);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(16, 56, 80, 120);
+    Image1 = tk::place<TImage>(page, "Image1", {16, 56, 80, 120});
     Image1->setAutoSize(true);
     Image1->setCenter(true);
     Image1->setAccessibleName(utf8(CircuitName));
     Image1->setAccessibleDescription(utf8(CircuitDescription));
 
-    for (const BoxRow &row : BoxRows) {
-        auto *box = new TGroupBox(utf8(TableCaption), page);
-        box->setObjectName(QString::fromLatin1(row.name));
-        box->setGeometry(row.left, row.top, row.width, row.height);
-        box->setAccessibleName(utf8(row.accessibleName));
-        tk::setHint(box, utf8(TableHint));
-        tk::setShowHint(box, true);
-        box->setVisible(row.visible);
-        this->*row.member = box;
-    }
+    GroupBox3 = tableBox(page, "GroupBox3", {120, 45, 345, 137},
+                         "Valeur de résistance (en ohms), alimentation continue");
+    // Its real place comes at start-up, on top of GroupBox3.
+    GroupBox4 = tableBox(page, "GroupBox4", {144, 40, 345, 137},
+                         "Valeur de résistance (en ohms), alimentation alternative");
+    GroupBox4->hide();
 
     for (const PageRow &row : DirectTable)
         reference::addControl(page, row);
     for (const PageRow &row : AlternatingTable)
         reference::addControl(page, row);
 
-    for (const SentenceRow &row : SentenceRows) {
-        auto *label = static_cast<TLabel *>(reference::addControl(page, row.label));
-        label->setVisible(row.visible);
-        this->*row.member = label;
-    }
+    Label42 = sentence(page, "Label42", {28, 190},
+                       "Le chiffre en brun correspond à la valeur de résistance qu'il faut ajouter "
+                       "en série à la Led(+).");
+    // Only with alternating supply.
+    Label61 = sentence(page, "Label61", {69, 205},
+                       "En courant alternatif, une diode 1N4148 doit être couplée en "
+                       "antiparallèle.");
+    Label61->hide();
 
     setTabOrder(AlimLed, GroupBox3);
     setTabOrder(GroupBox3, GroupBox4);

@@ -11,6 +11,9 @@ constexpr const char *ShowHintProperty = "tkShowHint";
 } // namespace
 
 void setHint(QWidget *widget, const QString &hint) {
+    // An unchanged hint would still announce itself as a change.
+    if (widget->property(HintProperty).toString() == hint)
+        return;
     widget->setProperty(HintProperty, hint);
     widget->setAccessibleDescription(hint);
 }

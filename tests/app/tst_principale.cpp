@@ -231,12 +231,10 @@ void TestPrincipale::popupMenuItems() {
     QCOMPARE(items.size(), 7);
     const char *captions[] = {"&Résistance",  "&Led", "&Capacité", "",
                               "Informations", "",     "&Quitter"};
-    const int groups[] = {0, 0, 0, 0, 1, 1, 1};
     for (int i = 0; i < 7; ++i) {
         QCOMPARE(items[i]->isSeparator(), QByteArray(captions[i]).isEmpty());
         if (!items[i]->isSeparator())
             QCOMPARE(items[i]->text(), QString::fromUtf8(captions[i]));
-        QCOMPARE(items[i]->property("groupIndex").toInt(), groups[i]);
         QVERIFY(items[i]->shortcut().isEmpty());
     }
     QVERIFY(m_window->PopupInformations->isChecked());
