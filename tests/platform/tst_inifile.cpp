@@ -1,6 +1,7 @@
 #include "platform/filebytes.h"
 #include "platform/profile.h"
 #include "platform/profilefile.h"
+#include "platform/renamewatch.h"
 #include "platform/tinifile.h"
 #include "platform/unprivileged.h"
 
@@ -34,6 +35,9 @@ private slots:
     void readBool_data();
     void readBool();
     void rereadEachCall();
+    void batchIsOneReplacement_data();
+    void batchIsOneReplacement();
+    void batchReadsItsWritesAndMayBeDropped();
 
     void badContent_data();
     void badContent();
@@ -74,6 +78,12 @@ QStringList saveOps(int status, int x, int y) {
     return {QStringLiteral("W|Chromohm|version|1.0"),
             QStringLiteral("W|Informations|status|%1").arg(status), QStringLiteral("E|Position"),
             QStringLiteral("W|Position|x|%1").arg(x), QStringLiteral("W|Position|y|%1").arg(y)};
+}
+
+void applyAsBatch(TIniFile &ini, const QStringList &ops) {
+    ini.BeginBatch();
+    apply(ini, ops);
+    ini.CommitBatch();
 }
 
 // Hidden new files that a write leaves beside the settings file.
@@ -325,6 +335,68 @@ void TestIniFile::rereadEachCall() {
     QCOMPARE(ini.ReadInteger("Position", "x", 0), 0);
 }
 
+void TestIniFile::batchIsOneReplacement_data() {
+    QTest::addColumn<QByteArray>("before"); // empty: no file
+    QTest::addColumn<QStringList>("ops");
+    QTest::addColumn<int>("renames");
+
+    QTest::newRow("first close") << QByteArray() << saveOps(1, 0, 0) << 1;
+    QTest::newRow("hand-edited, LF")
+        << QByteArray("; Réglages\n[Position]\nx=10\nwidth=300\n[Informations]\nextra=kept\n")
+        << saveOps(0, 32, 48) << 1;
+    QTest::newRow("close that changes nothing")
+        << QByteArray("[Chromohm]\r\nversion=1.0\r\n[Informations]\r\nstatus=1\r\n"
+                      "[Position]\r\nx=5\r\ny=6\r\n")
+        << saveOps(1, 5, 6) << 0;
+    QTest::newRow("erasing in a missing file") << QByteArray() << QStringList{"E|Position"} << 0;
+}
+
+void TestIniFile::batchIsOneReplacement() {
+    QFETCH(QByteArray, before);
+    QFETCH(QStringList, ops);
+    QFETCH(int, renames);
+    // The same steps one by one, on a file of their own, tell what the batch must leave.
+    const QString single = path(QStringLiteral("single.INI"));
+    if (!before.isEmpty()) {
+        store(path(), before);
+        store(single, before);
+    }
+    TIniFile one(local(single));
+    apply(one, ops);
+
+    RenameWatch watch(m_dir->path());
+    QVERIFY(watch.valid());
+    TIniFile ini(local(path()));
+    applyAsBatch(ini, ops);
+    QCOMPARE(watch.renamesOnto(QStringLiteral("chromohm.INI")), renames);
+    QCOMPARE(QFileInfo::exists(path()), QFileInfo::exists(single));
+    QCOMPARE(bytesOf(path()), bytesOf(single));
+    QVERIFY(leftovers(m_dir->path()).isEmpty());
+}
+
+void TestIniFile::batchReadsItsWritesAndMayBeDropped() {
+    const QByteArray old("[Position]\nx=1\n");
+    store(path(), old);
+    {
+        TIniFile ini(local(path()));
+        ini.BeginBatch();
+        ini.EraseSection("Position");
+        QCOMPARE(ini.ReadInteger("Position", "x", -1), -1);
+        ini.WriteInteger("Position", "x", 2);
+        QCOMPARE(ini.ReadInteger("Position", "x", -1), 2);
+        QCOMPARE(bytesOf(path()), old);
+        // Left without its commit, as a save cut short by an error would be.
+    }
+    QCOMPARE(bytesOf(path()), old);
+    TIniFile ini(local(path()));
+    ini.BeginBatch();
+    ini.WriteInteger("Position", "x", 3);
+    ini.CommitBatch();
+    // After the commit, every call goes to the file at once again.
+    ini.WriteInteger("Position", "y", 4);
+    QCOMPARE(bytesOf(path()), QByteArray("[Position]\nx=3\ny=4\n"));
+}
+
 void TestIniFile::badContent_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("x"); // what reading Position/x gives, default -1
@@ -421,14 +493,19 @@ void TestIniFile::unusablePlace() {
     QCOMPARE(ini.ReadInteger("Position", "x", -1), readable);
 
     const std::string message = "Ne peut écrire dans " + local(file);
-    for (int op = 0; op < 3; ++op) {
+    for (int op = 0; op < 4; ++op) {
         try {
-            if (op == 0)
+            if (op == 0) {
                 ini.WriteString("Chromohm", "version", "1.0");
-            else if (op == 1)
+            } else if (op == 1) {
                 ini.EraseSection("Position");
-            else
+            } else if (op == 2) {
                 ini.WriteInteger("Position", "x", 3); // the value it already has
+            } else {
+                ini.BeginBatch();
+                ini.WriteString("Chromohm", "version", "1.0");
+                ini.CommitBatch();
+            }
             QFAIL("the write should have failed");
         } catch (const std::runtime_error &error) {
             QVERIFY(dynamic_cast<const EIniFileException *>(&error));
