@@ -2,14 +2,15 @@
 // The help facility the application object sends its help commands to: it finds
 // the help book by the help file's name (beside the executable first, then in the
 // installed data folder) and serves index, topic and quit with its own viewer.
+// The book is read once, and again only when its file changes.
 
+#include "app/thelpbook.h"
 #include "platform/helpfacility.h"
 
 #include <QStringList>
 #include <memory>
 #include <optional>
 
-class THelpBook;
 class THelpViewer;
 
 class THelpFacility : public platform::HelpFacility {
@@ -29,5 +30,6 @@ private:
     std::optional<THelpBook> locate(const QString &helpFile);
 
     QStringList m_folders;
+    std::optional<THelpBook> m_book; // the last book read
     std::unique_ptr<THelpViewer> m_viewer;
 };
