@@ -119,7 +119,7 @@ void TPrincipale::buildFrame() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &TPrincipale::Timer1Timer);
+    connect(Timer1, &QTimer::timeout, this, TApplication::handler(this, &TPrincipale::Timer1Timer));
     Timer1->start();
 
     buildPopupMenu();
@@ -140,7 +140,7 @@ void TPrincipale::buildPopupMenu() {
                 action->setCheckable(true);
                 action->setChecked(true);
             }
-            connect(action, &QAction::triggered, this, row.handler);
+            connect(action, &QAction::triggered, this, TApplication::handler(this, row.handler));
         }
         action->setProperty("groupIndex", row.groupIndex);
         this->*row.member = action;

@@ -4,6 +4,7 @@
 
 #include "colourcode/bandtables.h"
 #include "toolkit/hints.h"
+#include "toolkit/tapplication.h"
 #include "toolkit/tbevelpanel.h"
 #include "toolkit/tcolourcombobox.h"
 #include "toolkit/tlabel.h"
@@ -237,9 +238,11 @@ void TPrincipale::buildResistorPage() {
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 
     for (const ListHandler &row : ListHandlers)
-        connect(this->*row.list, &QComboBox::activated, this, row.handler);
+        connect(this->*row.list, &QComboBox::activated, this,
+                TApplication::handler(this, row.handler));
     // Runs on every change of state, from the user or from code.
-    connect(CheckBox1, &QCheckBox::toggled, this, &TPrincipale::CheckBox1Click);
+    connect(CheckBox1, &QCheckBox::toggled, this,
+            TApplication::handler(this, &TPrincipale::CheckBox1Click));
 }
 
 void TPrincipale::ResistorPageFirstStep() {

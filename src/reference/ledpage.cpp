@@ -5,6 +5,7 @@
 #include "reference/pagerows.h"
 #include "toolkit/hints.h"
 #include "toolkit/resources.h"
+#include "toolkit/tapplication.h"
 #include "toolkit/tglyphbutton.h"
 #include "toolkit/timage.h"
 #include "toolkit/tlabel.h"
@@ -127,7 +128,8 @@ void TPrincipale::buildLedPage() {
     AlimLed->setGlyph(tk::loadBitmap(QStringLiteral("CONTINU")));
     tk::setHint(AlimLed, QStringLiteral("Bascule Alimentation continu/alternatif"));
     tk::setShowHint(AlimLed, true);
-    connect(AlimLed, &QPushButton::clicked, this, &TPrincipale::AlimLedClick);
+    connect(AlimLed, &QPushButton::clicked, this,
+            TApplication::handler(this, &TPrincipale::AlimLedClick));
 
     // The picture arrives with FormCreate; its place and look are set here.
     Image1 = new TImage(page);

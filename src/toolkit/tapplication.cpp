@@ -113,15 +113,6 @@ bool TApplication::runHandler(const std::function<void()> &handler) {
     }
 }
 
-bool TApplication::notify(QObject *receiver, QEvent *event) {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception &error) {
-        ShowException(error);
-        return true;
-    }
-}
-
 QWidget *TApplication::topLevelFor(QWindow *window) {
     // Pointer moves arrive mostly in the same window: look it up once.
     if (window != m_lastWindow || !m_lastTopLevel) {
