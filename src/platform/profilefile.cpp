@@ -99,10 +99,11 @@ bool isNewFileName(std::string_view entry, const std::string &targetName) {
 
 // A name for a new file beside the target that no other writer is likely to use.
 std::string newFilePath(const std::string &target) {
+    // Seeded afresh each time: forked processes must not repeat one another.
     static std::atomic<unsigned> counter{0};
-    static thread_local std::mt19937 random(std::random_device{}() ^ unsigned(::getpid()));
+    std::mt19937 random(std::random_device{}() ^ unsigned(::getpid()) ^ (counter++ << 16));
     char suffix[SuffixLength + 1];
-    std::snprintf(suffix, sizeof suffix, "%08x", unsigned(random()) ^ (counter++ << 20));
+    std::snprintf(suffix, sizeof suffix, "%08x", unsigned(random()));
     return folderOf(target) + "/" + newFilePrefix(nameOf(target)) + suffix;
 }
 
