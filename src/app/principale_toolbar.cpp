@@ -73,7 +73,7 @@ void TPrincipale::buildToolbar() {
         item->setNumGlyphs(ItemNumGlyphs);
         item->setVisible(true);
         SpeedBar1->AddItem(SpeedbarSection1->Caption(), item);
-        connect(item, &TSpeedItem::Click, this, row.handler);
+        connect(item, &TSpeedItem::Click, this, TApplication::handler(this, row.handler));
         this->*row.member = item;
     }
     SpeedBar1->Loaded();

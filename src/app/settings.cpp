@@ -73,10 +73,13 @@ void TPrincipale::SettingsSave() {
     prepareSettingsFolder();
     TIniFile IniFile(m_settings.path);
     const bool status = PopupInformations->isChecked();
+    // The steps reach the disk together, as one replacement of the file.
+    IniFile.BeginBatch();
     IniFile.WriteString(SectionProgram, "version", VersionMark);
     IniFile.WriteBool(SectionInformations, "status", status);
     // Written anew, so the section holds only the position, at the end of the file.
     IniFile.EraseSection(SectionPosition);
     IniFile.WriteInteger(SectionPosition, "x", pos().x());
     IniFile.WriteInteger(SectionPosition, "y", pos().y());
+    IniFile.CommitBatch();
 }

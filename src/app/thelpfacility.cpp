@@ -1,6 +1,5 @@
 #include "app/thelpfacility.h"
 
-#include "app/thelpbook.h"
 #include "app/thelpviewer.h"
 
 #include "platform/programfiles.h"
@@ -56,9 +55,13 @@ std::optional<THelpBook> THelpFacility::locate(const QString &helpFile) {
 
     QStringList tried;
     for (const QString &path : candidates) {
+        if (m_book && m_book->isCurrent(path))
+            return m_book;
         QString why;
-        if (std::optional<THelpBook> book = THelpBook::load(path, &why))
+        if (std::optional<THelpBook> book = THelpBook::load(path, &why)) {
+            m_book = book;
             return book;
+        }
         tried.append(QStringLiteral("  %1 (%2)").arg(QDir::toNativeSeparators(path), why));
     }
 

@@ -2,15 +2,16 @@
 // The help facility the application object sends its help commands to: it finds
 // the help book by the help file's name (beside the executable first, then, for
 // an installed copy, in <prefix>/share/chromohm found from the executable's own
-// path) and serves index, topic and quit with its own viewer.
+// path) and serves index, topic and quit with its own viewer. The book is read
+// once, and again only when its file changes.
 
+#include "app/thelpbook.h"
 #include "platform/helpfacility.h"
 
 #include <QStringList>
 #include <memory>
 #include <optional>
 
-class THelpBook;
 class THelpViewer;
 
 class THelpFacility : public platform::HelpFacility {
@@ -32,5 +33,6 @@ private:
     std::optional<THelpBook> locate(const QString &helpFile);
 
     QStringList m_folders;
+    std::optional<THelpBook> m_book; // the last book read
     std::unique_ptr<THelpViewer> m_viewer;
 };

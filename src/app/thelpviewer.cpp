@@ -3,6 +3,7 @@
 #include "toolkit/hints.h"
 #include "toolkit/tapplication.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -56,7 +57,8 @@ THelpViewer::THelpViewer(QWidget *parent) : QWidget(parent, Qt::Window) {
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("HelpPage"));
     m_browser->setAccessibleName(QStringLiteral("Page d'aide"));
-    m_browser->setOpenExternalLinks(true);
+    // Links are followed here, so that none leads out of the book.
+    m_browser->setOpenLinks(false);
 
     m_notice = new QLabel(this);
     m_notice->setObjectName(QStringLiteral("HelpNotice"));
@@ -95,6 +97,7 @@ THelpViewer::THelpViewer(QWidget *parent) : QWidget(parent, Qt::Window) {
         setNotice(QString());
         updateTitle();
     });
+    connect(m_browser, &QTextBrowser::anchorClicked, this, &THelpViewer::followLink);
     connect(m_back, &QToolButton::clicked, m_browser, &QTextBrowser::backward);
     connect(m_forward, &QToolButton::clicked, m_browser, &QTextBrowser::forward);
     connect(m_index, &QToolButton::clicked, this, [this] { showIndex(); });
@@ -179,10 +182,21 @@ void THelpViewer::showTopic(long topic) {
         openPage(m_book->indexPage());
 }
 
+void THelpViewer::followLink(const QUrl &link) {
+    const QUrl target = m_browser->source().resolved(link);
+    if (!target.isLocalFile()) {
+        // Web and mail addresses go to the desktop's own programs.
+        QDesktopServices::openUrl(target);
+        return;
+    }
+    openPage(target);
+}
+
 bool THelpViewer::openPage(const QUrl &page) {
-    if (!QFileInfo(page.toLocalFile()).isReadable()) {
-        reportProblem(this, QStringLiteral("La page d'aide « %1 » est introuvable ou illisible.")
-                                .arg(QDir::toNativeSeparators(page.toLocalFile())));
+    if (!m_book || !m_book->holds(page) || !QFileInfo(page.toLocalFile()).isReadable()) {
+        reportProblem(this,
+                      QStringLiteral("La page d'aide « %1 » est introuvable ou illisible.")
+                          .arg(THelpBook::excerpt(QDir::toNativeSeparators(page.toLocalFile()))));
         return false;
     }
     if (m_browser->source() == page) {

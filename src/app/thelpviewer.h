@@ -37,6 +37,7 @@ public:
 
 private:
     void buildToolbar();
+    void followLink(const QUrl &link);
     bool openPage(const QUrl &page);
     void placeFirstTime();
     void bringUp();

@@ -10,15 +10,37 @@
 #include <QWindow>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 namespace {
 
 using platform::WindowId;
 using platform::WindowSystem;
 
-// Long enough for a copy that is busy starting on a loaded machine, short enough
-// that one which hangs before showing its window does not block later starts.
+// How long a later copy waits for the first one's window to come on the screen,
+// so that bringing it to the front lands on a window that is there: long enough
+// for a copy busy starting on a loaded machine, short enough that one which
+// hangs before showing its window does not hold every later start.
 constexpr std::chrono::milliseconds LockTimeout(10000);
+constexpr std::chrono::milliseconds PollInterval(10);
+
+// The display held for the length of a scope.
+class Grab {
+public:
+    explicit Grab(WindowSystem &windows) : m_windows(windows) { m_windows.grab(); }
+    ~Grab() { m_windows.ungrab(); }
+    Grab(const Grab &) = delete;
+    Grab &operator=(const Grab &) = delete;
+
+private:
+    WindowSystem &m_windows;
+};
+
+void waitUntilShown(WindowSystem &windows, WindowId window, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!windows.isShown(window) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(PollInterval);
+}
 
 std::unique_ptr<WindowSystem> nativeWindowSystem() {
     auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
@@ -29,9 +51,29 @@ std::unique_ptr<WindowSystem> nativeWindowSystem() {
     return std::make_unique<platform::NullWindowSystem>();
 }
 
+// A window of another copy that counts, or this copy's own.
+bool isMatch(WindowSystem &windows, WindowId window, const char *savedClass, const char *savedTitle,
+             WindowId applicationWindow) {
+    char name[WindowSystem::TextBufferSize] = {};
+    if (windows.className(window, name, sizeof name) <= 0 || std::strcmp(name, savedClass) != 0)
+        return false;
+    char text[WindowSystem::TextBufferSize] = {};
+    if (windows.windowText(window, text, sizeof text) <= 0 || std::strcmp(text, savedTitle) != 0)
+        return false;
+    if (window == applicationWindow)
+        return true;
+    // Our application window stands for every window of this process.
+    if (windows.belongsToThisProcess(window))
+        return false;
+    // A copy still starting that has not claimed its place decides for itself;
+    // counting it too could make every copy give way.
+    return windows.isShown(window) || windows.isClaimed(window);
+}
+
 } // namespace
 
-TJustOne::Outcome TJustOne::CheckAndActivate(WindowSystem &windows, WindowId applicationWindow) {
+TJustOne::Outcome TJustOne::CheckAndActivate(WindowSystem &windows, WindowId applicationWindow,
+                                             std::chrono::milliseconds waitForShown) {
     Outcome outcome;
     // Our own window may not have reached the window system yet.
     windows.flush();
@@ -40,25 +82,27 @@ TJustOne::Outcome TJustOne::CheckAndActivate(WindowSystem &windows, WindowId app
     windows.windowText(applicationWindow, savedTitle, sizeof savedTitle);
     windows.className(applicationWindow, savedClass, sizeof savedClass);
 
-    windows.enumerateTopLevel([&](WindowId window) {
-        char name[WindowSystem::TextBufferSize] = {};
-        if (windows.className(window, name, sizeof name) <= 0 || std::strcmp(name, savedClass) != 0)
+    {
+        // Looking and claiming in one go: of copies starting together, exactly
+        // one finds no claim and stays, whatever became of the lock.
+        const Grab grab(windows);
+        windows.enumerateTopLevel([&](WindowId window) {
+            if (isMatch(windows, window, savedClass, savedTitle, applicationWindow)) {
+                ++outcome.matchCount;
+                if (window != applicationWindow)
+                    outcome.foundWindow = window;
+            }
             return true;
-        char text[WindowSystem::TextBufferSize] = {};
-        if (windows.windowText(window, text, sizeof text) <= 0 ||
-            std::strcmp(text, savedTitle) != 0)
-            return true;
-        // Our application window stands for every window of this process.
-        if (window != applicationWindow && windows.belongsToThisProcess(window))
-            return true;
-        ++outcome.matchCount;
-        if (window != applicationWindow)
-            outcome.foundWindow = window;
-        return true;
-    });
+        });
+        if (!outcome.anotherInstance() && applicationWindow)
+            windows.claim(applicationWindow);
+    }
 
     if (!outcome.anotherInstance())
         return outcome;
+    // A copy that claimed its place but is still starting is brought up once
+    // its window is there.
+    waitUntilShown(windows, outcome.foundWindow, waitForShown);
     outcome.popupWindow = windows.lastActivePopup(outcome.foundWindow);
     windows.bringToTop(outcome.foundWindow);
     if (windows.isMinimised(outcome.popupWindow))
@@ -73,18 +117,19 @@ TJustOne::TJustOne(QWidget *owner) : QObject(owner) {
     setObjectName(QStringLiteral("JustOne1"));
     std::unique_ptr<WindowSystem> windows = nativeWindowSystem();
     const std::string display = windows->displayName();
-    // Taken before our window exists, so that no copy can see it while it is
-    // still deciding whether to stay. Without a display there is none to take.
+    // Taken before our window exists: a copy let through finds the one before
+    // it on the screen. Without a display there is none to take.
     m_lock = std::make_unique<platform::DisplayLock>(
         display, QCoreApplication::applicationName().toStdString(), LockTimeout);
 
     // The class name comes from the application name and the title is the
     // caption, which is the application title.
     const WindowId applicationWindow = display.empty() ? 0 : WindowId(owner->winId());
-    const Outcome outcome = CheckAndActivate(*windows, applicationWindow);
+    // Behind the lock, the first copy's window is on the screen already.
+    const Outcome outcome = CheckAndActivate(
+        *windows, applicationWindow, m_lock->held() ? std::chrono::milliseconds(0) : LockTimeout);
     if (outcome.anotherInstance()) {
-        // Our window goes before the lock does, so the next copy to check
-        // never counts it.
+        // Never claimed, our window was never counted; it goes before we do.
         if (QWindow *window = owner->windowHandle())
             window->destroy();
         windows->flush();

@@ -7,6 +7,7 @@
 #include "platform/windowsystem.h"
 
 #include <QObject>
+#include <chrono>
 #include <memory>
 
 class QWidget;
@@ -31,9 +32,13 @@ public:
 
     // The check itself: counts the top-level windows with the class name and
     // title of applicationWindow and, when there is another one, activates it
-    // (restoring it if minimised). Leaves ending the process to the caller.
+    // (restoring it if minimised), once it is shown or waitForShown has passed.
+    // Another copy counts once it is shown or has claimed its place; a copy
+    // that finds none claims its own, in the same hold on the display. Leaves
+    // ending the process to the caller.
     static Outcome CheckAndActivate(platform::WindowSystem &windows,
-                                    platform::WindowId applicationWindow);
+                                    platform::WindowId applicationWindow,
+                                    std::chrono::milliseconds waitForShown = {});
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -101,7 +101,7 @@ void TPrincipale::buildFrame() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &TPrincipale::Timer1Timer);
+    connect(Timer1, &QTimer::timeout, this, TApplication::handler(this, &TPrincipale::Timer1Timer));
     Timer1->start();
 
     buildPopupMenu();
@@ -124,9 +124,11 @@ QWidget *TPrincipale::addPage(const QString &name, const QString &caption) {
 // control. The popup's items keep no shortcut of their own.
 void TPrincipale::buildShortcuts() {
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, &TPrincipale::BarreAideClick);
+    connect(help, &QShortcut::activated, this,
+            TApplication::handler(this, &TPrincipale::BarreAideClick));
     auto *quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
-    connect(quit, &QShortcut::activated, this, &TPrincipale::BarreQuitterClick);
+    connect(quit, &QShortcut::activated, this,
+            TApplication::handler(this, &TPrincipale::BarreQuitterClick));
     for (const QKeySequence &keys :
          {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
         auto *menu = new QShortcut(keys, this);
@@ -153,7 +155,7 @@ void TPrincipale::buildPopupMenu() {
                 action->setCheckable(true);
                 action->setChecked(true);
             }
-            connect(action, &QAction::triggered, this, row.handler);
+            connect(action, &QAction::triggered, this, TApplication::handler(this, row.handler));
         }
         this->*row.member = action;
     }
@@ -171,7 +173,8 @@ void TPrincipale::FormCreate() {
     ResistorPageFirstStep();
     LoadToolbarWallpaper();
     ResistorPageInit();
-    connect(Application(), &TApplication::hintChanged, this, &TPrincipale::showhint);
+    connect(Application(), &TApplication::hintChanged, this,
+            TApplication::handler(this, &TPrincipale::showhint));
     SetToolbarCursors();
     LedPagePrepare();
     SettingsLoad();

@@ -6,6 +6,7 @@
 #include "toolkit/accessibility.h"
 #include "toolkit/hints.h"
 #include "toolkit/place.h"
+#include "toolkit/tapplication.h"
 #include "toolkit/tbevelpanel.h"
 #include "toolkit/tcolourcombobox.h"
 #include "toolkit/tgroupbox.h"
@@ -134,13 +135,19 @@ void TPrincipale::buildResistorPage() {
 
     for (TColourComboBox *list : {ComboBox1, ComboBox2, ComboBox3, ComboBox4, ComboBox5})
         list->setOnDrawItem(std::bind_front(&TPrincipale::ComboBoxDrawItem, this));
-    connect(ComboBox1, &QComboBox::activated, this, &TPrincipale::ComboBox1Change);
-    connect(ComboBox2, &QComboBox::activated, this, &TPrincipale::ComboBox2Change);
-    connect(ComboBox3, &QComboBox::activated, this, &TPrincipale::ComboBox3Change);
-    connect(ComboBox4, &QComboBox::activated, this, &TPrincipale::ComboBox4Change);
-    connect(ComboBox5, &QComboBox::activated, this, &TPrincipale::ComboBox5Change);
+    using App = TApplication;
+    connect(ComboBox1, &QComboBox::activated, this,
+            App::handler(this, &TPrincipale::ComboBox1Change));
+    connect(ComboBox2, &QComboBox::activated, this,
+            App::handler(this, &TPrincipale::ComboBox2Change));
+    connect(ComboBox3, &QComboBox::activated, this,
+            App::handler(this, &TPrincipale::ComboBox3Change));
+    connect(ComboBox4, &QComboBox::activated, this,
+            App::handler(this, &TPrincipale::ComboBox4Change));
+    connect(ComboBox5, &QComboBox::activated, this,
+            App::handler(this, &TPrincipale::ComboBox5Change));
     // Runs on every change of state, from the user or from code.
-    connect(CheckBox1, &QCheckBox::toggled, this, &TPrincipale::CheckBox1Click);
+    connect(CheckBox1, &QCheckBox::toggled, this, App::handler(this, &TPrincipale::CheckBox1Click));
 }
 
 void TPrincipale::ResistorPageFirstStep() {

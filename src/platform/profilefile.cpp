@@ -1,10 +1,14 @@
 #include "platform/profilefile.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
 #include <random>
+#include <string_view>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,10 +16,7 @@ namespace platform::profile {
 
 namespace {
 
-std::function<void(const std::string &)> &beforeRenameHook() {
-    static std::function<void(const std::string &)> hook;
-    return hook;
-}
+constexpr std::size_t SuffixLength = 8;
 
 // Closes the descriptor on every way out.
 class Fd {
@@ -29,12 +30,6 @@ public:
     Fd &operator=(const Fd &) = delete;
     int get() const { return m_fd; }
     bool valid() const { return m_fd >= 0; }
-    // Closing can report a failed delayed write, so it is checked.
-    bool close() {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0;
-    }
 
 private:
     int m_fd;
@@ -89,22 +84,124 @@ bool writeAll(int fd, const std::string &bytes) {
     return true;
 }
 
-// A new, hidden file beside the target, with a name no other writer uses.
-int createTemp(const std::string &target, std::string &tempPath) {
+// New files are hidden beside the target: ".chromohm.INI.1a2b3c4d".
+std::string newFilePrefix(const std::string &targetName) {
+    return "." + targetName + ".";
+}
+
+bool isNewFileName(std::string_view entry, const std::string &targetName) {
+    const std::string prefix = newFilePrefix(targetName);
+    if (entry.size() != prefix.size() + SuffixLength || !entry.starts_with(prefix))
+        return false;
+    return std::all_of(entry.begin() + long(prefix.size()), entry.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+// A name for a new file beside the target that no other writer is likely to use.
+std::string newFilePath(const std::string &target) {
+    // Seeded afresh each time: forked processes must not repeat one another.
     static std::atomic<unsigned> counter{0};
-    std::random_device seed;
-    std::mt19937 random(seed() ^ unsigned(::getpid()) ^ (counter++ << 16));
-    const std::string stem = folderOf(target) + "/." + nameOf(target) + ".";
+    std::mt19937 random(std::random_device{}() ^ unsigned(::getpid()) ^ (counter++ << 16));
+    char suffix[SuffixLength + 1];
+    std::snprintf(suffix, sizeof suffix, "%08x", unsigned(random()));
+    return folderOf(target) + "/" + newFilePrefix(nameOf(target)) + suffix;
+}
+
+// Every writer locks its new file until the rename, so a new file that can be
+// locked was left by a writer that died before it. Only regular files of our
+// own, with the new files' name, are removed.
+void removeLeftovers(const std::string &target) {
+    DIR *folder = ::opendir(folderOf(target).c_str());
+    if (!folder)
+        return;
+    const std::string name = nameOf(target);
+    while (const dirent *entry = ::readdir(folder)) {
+        if (!isNewFileName(entry->d_name, name))
+            continue;
+        Fd fd(::openat(::dirfd(folder), entry->d_name,
+                       O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        struct stat st;
+        if (!fd.valid() || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
+            st.st_uid != ::geteuid())
+            continue;
+        if (::flock(fd.get(), LOCK_EX | LOCK_NB) == 0)
+            ::unlinkat(::dirfd(folder), entry->d_name, 0);
+    }
+    ::closedir(folder);
+}
+
+// A file in the target's folder that has no name, so that a kill before the
+// rename leaves nothing behind; -1 where the file system has no such files.
+int openUnnamed(const std::string &target) {
+#ifdef O_TMPFILE
+    return ::open(folderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+#else
+    (void)target;
+    return -1;
+#endif
+}
+
+int createNamed(const std::string &target, std::string &path) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        char suffix[16];
-        std::snprintf(suffix, sizeof suffix, "%08x", unsigned(random()));
-        tempPath = stem + suffix;
+        path = newFilePath(target);
         const int fd =
-            ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+            ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
     return -1;
+}
+
+// The unnamed file gets a name just before the rename; through /proc for
+// everyone, directly for a privileged user.
+bool giveName(int fd, const std::string &target, std::string &path) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        path = newFilePath(target);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0)
+            return true;
+        if (errno != EEXIST && ::linkat(fd, "", AT_FDCWD, path.c_str(), AT_EMPTY_PATH) == 0)
+            return true;
+        if (errno != EEXIST)
+            break;
+    }
+    path.clear();
+    return false;
+}
+
+bool keepOwnerAndMode(int fd, const struct stat *old) {
+    if (!old)
+        return true;
+    if (old->st_uid != ::geteuid() || old->st_gid != ::getegid()) {
+        // Only a privileged user may give the file back to its owner; the mode
+        // is kept either way.
+        const bool owned = ::fchown(fd, old->st_uid, old->st_gid) == 0;
+        (void)owned;
+    }
+    return ::fchmod(fd, old->st_mode & 07777) == 0;
+}
+
+enum class Outcome { Replaced, Failed, Unnamable };
+
+Outcome writeAndRename(const std::string &target, const struct stat *old, const std::string &bytes,
+                       const std::function<void()> &beforeRename, bool unnamed) {
+    std::string path;
+    Fd fd(unnamed ? openUnnamed(target) : createNamed(target, path));
+    if (!fd.valid())
+        return unnamed ? Outcome::Unnamable : Outcome::Failed;
+    // Held until the descriptor closes, after the rename.
+    const bool locked = ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0;
+    (void)locked;
+    bool ok =
+        keepOwnerAndMode(fd.get(), old) && writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
+    if (ok && beforeRename)
+        beforeRename();
+    if (ok && unnamed && !giveName(fd.get(), target, path))
+        return Outcome::Unnamable;
+    ok = ok && ::rename(path.c_str(), target.c_str()) == 0;
+    if (!ok && !path.empty())
+        ::unlink(path.c_str());
+    return ok ? Outcome::Replaced : Outcome::Failed;
 }
 
 bool openableForWriting(const std::string &target, struct stat &st, bool &exists) {
@@ -182,46 +279,28 @@ bool canWrite(const std::string &path) {
 }
 
 bool replaceFile(const std::string &path, const std::string &bytes) {
+    return replaceFile(path, bytes, {});
+}
+
+bool replaceFile(const std::string &path, const std::string &bytes,
+                 const std::function<void()> &beforeRename) {
     std::string target;
     struct stat st;
     bool exists = false;
     if (!writableTarget(path, target, st, exists))
         return false;
-
-    std::string tempPath;
-    Fd fd(createTemp(target, tempPath));
-    if (!fd.valid())
+    removeLeftovers(target);
+    const struct stat *old = exists ? &st : nullptr;
+    Outcome outcome = writeAndRename(target, old, bytes, beforeRename, true);
+    if (outcome == Outcome::Unnamable)
+        outcome = writeAndRename(target, old, bytes, beforeRename, false);
+    if (outcome != Outcome::Replaced)
         return false;
-    bool ok = true;
-    if (exists) {
-        if (st.st_uid != ::geteuid() || st.st_gid != ::getegid()) {
-            // Only a privileged user may give the file back to its owner; the
-            // mode is kept either way.
-            const bool owned = ::fchown(fd.get(), st.st_uid, st.st_gid) == 0;
-            (void)owned;
-        }
-        ok = ::fchmod(fd.get(), st.st_mode & 07777) == 0;
-    }
-    ok = ok && writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
-    ok = fd.close() && ok;
-    if (ok && beforeRenameHook())
-        beforeRenameHook()(tempPath);
-    ok = ok && ::rename(tempPath.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(tempPath.c_str());
-        return false;
-    }
     // Make the rename itself durable; the content is in place either way.
     Fd folder(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.valid())
         ::fsync(folder.get());
     return true;
 }
-
-namespace testing {
-void setBeforeRenameHook(std::function<void(const std::string &)> hook) {
-    beforeRenameHook() = std::move(hook);
-}
-} // namespace testing
 
 } // namespace platform::profile

@@ -2,7 +2,9 @@
 // Reading a profile file whole and replacing it atomically: the new content goes
 // in full to a new file in the same folder, which is then renamed over the old
 // one, so that a crash, a kill or a full disk leaves the old file or the new one,
-// never a part. Plain POSIX, no Qt.
+// never a part. The new file has no name until it is complete, where the file
+// system allows it; where it does not, a later replacement removes what a
+// killed one left. Plain POSIX, no Qt.
 
 #include <cstddef>
 #include <functional>
@@ -31,11 +33,9 @@ bool canWrite(const std::string &path);
 // bytes; an existing file keeps its permissions (and owner, where allowed).
 // False when any step fails; the old file is then left as it was.
 bool replaceFile(const std::string &path, const std::string &bytes);
-
-namespace testing {
-// Called with the new file's path once it is written in full and before it is
-// renamed over the old one; for tests that simulate a crash at that moment.
-void setBeforeRenameHook(std::function<void(const std::string &tempPath)> hook);
-} // namespace testing
+// The same, with a step run once the new content is complete and before it takes
+// the old file's place: the moment at which an interrupted replacement costs most.
+bool replaceFile(const std::string &path, const std::string &bytes,
+                 const std::function<void()> &beforeRename);
 
 } // namespace platform::profile

@@ -68,12 +68,17 @@ std::optional<std::int32_t> parseIniInteger(std::string_view text) {
 
 std::string TIniFile::ReadString(std::string_view section, std::string_view ident,
                                  std::string_view defaultValue) const {
-    const platform::profile::FileContent file = platform::profile::readFile(m_fileName);
-    if (file.state == platform::profile::FileContent::State::Read) {
-        if (auto value = platform::profile::readValue(file.bytes, section, ident))
-            return std::move(*value);
+    namespace profile = platform::profile;
+    std::optional<std::string> value;
+    if (m_batch) {
+        if (m_batch->file.state != profile::FileContent::State::Unusable)
+            value = profile::readValue(m_batch->bytes, section, ident);
+    } else {
+        const profile::FileContent file = profile::readFile(m_fileName);
+        if (file.state == profile::FileContent::State::Read)
+            value = profile::readValue(file.bytes, section, ident);
     }
-    return std::string(defaultValue);
+    return value ? std::move(*value) : std::string(defaultValue);
 }
 
 std::int32_t TIniFile::ReadInteger(std::string_view section, std::string_view ident,
@@ -87,11 +92,21 @@ bool TIniFile::ReadBool(std::string_view section, std::string_view ident, bool d
 
 template <typename Edit> void TIniFile::update(Edit edit) {
     namespace profile = platform::profile;
+    if (m_batch) {
+        if (m_batch->file.state == profile::FileContent::State::Unusable)
+            throw EIniFileException(m_fileName);
+        m_batch->bytes = edit(m_batch->bytes);
+        return;
+    }
     const profile::FileContent file = profile::readFile(m_fileName);
+    store(file, edit(file.bytes));
+}
+
+void TIniFile::store(const platform::profile::FileContent &file, const std::string &bytes) {
+    namespace profile = platform::profile;
     // A file that cannot be read whole cannot be rewritten without losing it.
     if (file.state == profile::FileContent::State::Unusable)
         throw EIniFileException(m_fileName);
-    const std::string bytes = edit(file.bytes);
     if (bytes == file.bytes) {
         // Nothing to change, but a file that refuses writes is reported all the same.
         if (!profile::canWrite(m_fileName))
@@ -119,4 +134,18 @@ void TIniFile::WriteBool(std::string_view section, std::string_view ident, bool 
 
 void TIniFile::EraseSection(std::string_view section) {
     update([&](const std::string &text) { return platform::profile::eraseSection(text, section); });
+}
+
+void TIniFile::BeginBatch() {
+    platform::profile::FileContent file = platform::profile::readFile(m_fileName);
+    std::string bytes = file.bytes;
+    m_batch = Batch{std::move(file), std::move(bytes)};
+}
+
+void TIniFile::CommitBatch() {
+    if (!m_batch)
+        return;
+    const Batch batch = std::move(*m_batch);
+    m_batch.reset();
+    store(batch.file, batch.bytes);
 }

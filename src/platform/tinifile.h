@@ -1,7 +1,10 @@
 #pragma once
 // TIniFile, the settings-file access: holds only the file's path; every read and
 // write goes to the file at once, so a file changed by another program between
-// two calls is read afresh. Plain C++, no Qt.
+// two calls is read afresh. A batch holds a run of writes back and puts them on
+// the disk together. Plain C++, no Qt.
+
+#include "platform/profilefile.h"
 
 #include <cstdint>
 #include <optional>
@@ -38,8 +41,25 @@ public:
     void WriteBool(std::string_view section, std::string_view ident, bool value);
     void EraseSection(std::string_view section);
 
+    // From here on the writes change the file as read now, in memory, and reads
+    // see them; CommitBatch puts the result on the disk as one replacement of
+    // the file, so that nothing but the old file or the whole new one is ever
+    // there. A batch never committed changes nothing.
+    void BeginBatch();
+    // Raises EIniFileException, leaving the file as it was, when it cannot be
+    // written.
+    void CommitBatch();
+
 private:
+    struct Batch {
+        platform::profile::FileContent file; // as read when the batch began
+        std::string bytes;                   // as the writes leave it
+    };
+
     template <typename Edit> void update(Edit edit);
+    // The one write of an edit or a batch.
+    void store(const platform::profile::FileContent &file, const std::string &bytes);
 
     std::string m_fileName;
+    std::optional<Batch> m_batch;
 };

@@ -48,6 +48,19 @@ public:
 
     // Makes every request sent so far, ours and the toolkit's, take effect.
     virtual void flush() = 0;
+
+    // Holds back every other program's requests to the display until ungrab,
+    // so that a look at the windows and a claim made on what it saw cannot
+    // interleave with another copy's. Nothing may wait for the toolkit's
+    // requests meanwhile: they are held back too.
+    virtual void grab() = 0;
+    virtual void ungrab() = 0;
+
+    // On the screen or minimised: its program has finished starting.
+    virtual bool isShown(WindowId window) = 0;
+    // The mark that a copy which stays puts on its window, and the test for it.
+    virtual void claim(WindowId window) = 0;
+    virtual bool isClaimed(WindowId window) = 0;
 };
 
 // For platforms without X11 (offscreen, Wayland without XWayland): no windows
@@ -65,6 +78,11 @@ public:
     void restore(WindowId) override {}
     void activate(WindowId) override {}
     void flush() override {}
+    void grab() override {}
+    void ungrab() override {}
+    bool isShown(WindowId) override { return false; }
+    void claim(WindowId) override {}
+    bool isClaimed(WindowId) override { return false; }
 };
 
 } // namespace platform

@@ -36,48 +36,109 @@ std::string fileNamePart(const std::string &text) {
     return out;
 }
 
-bool isOwnDirectory(const char *path) {
+std::string lowerCase(std::string text) {
+    for (char &c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return text;
+}
+
+// A folder of ours that no one else may write into.
+bool isPrivateFolder(const std::string &path, bool followLink) {
     struct stat st {};
-    return path && *path == '/' && ::stat(path, &st) == 0 && S_ISDIR(st.st_mode) &&
-           st.st_uid == ::geteuid();
+    const int found = followLink ? ::stat(path.c_str(), &st) : ::lstat(path.c_str(), &st);
+    return found == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
+           (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+std::string absoluteVariable(const char *name) {
+    const char *value = std::getenv(name);
+    return value && *value == '/' ? std::string(value) : std::string();
+}
+
+std::string cacheFolder() {
+    const std::string cache = absoluteVariable("XDG_CACHE_HOME");
+    if (!cache.empty())
+        return cache;
+    const std::string home = absoluteVariable("HOME");
+    return home.empty() ? std::string() : home + "/.cache";
+}
+
+std::string hostName() {
+    char host[256] = {};
+    return ::gethostname(host, sizeof host - 1) == 0 ? fileNamePart(host) : std::string("host");
+}
+
+// Makes the folder for the lock if need be; false when it is not ours alone.
+bool preparePlace(const std::string &lockPath) {
+    const std::string folder = lockPath.substr(0, lockPath.rfind('/'));
+    if (isPrivateFolder(folder, true))
+        return true;
+    const std::string parent = folder.substr(0, folder.rfind('/'));
+    ::mkdir(parent.c_str(), 0700);
+    ::mkdir(folder.c_str(), 0700);
+    return isPrivateFolder(folder, false);
+}
+
+// The lock file at path, if it is a plain file of ours; -1 otherwise.
+int openLockFile(const std::string &path) {
+    if (!preparePlace(path))
+        return -1;
+    // No links, no pipes or devices, only a file of our own.
+    const int fd = ::open(path.c_str(),
+                          O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return -1;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+bool lockWithin(int fd, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            return true;
+        if ((errno != EWOULDBLOCK && errno != EINTR) ||
+            std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
 }
 
 } // namespace
 
-std::string DisplayLock::pathFor(const std::string &displayName, const std::string &className) {
-    const std::string tail = fileNamePart(normalisedDisplay(displayName)) + ".lock";
-    const char *runtimeDir = std::getenv("XDG_RUNTIME_DIR");
-    if (isOwnDirectory(runtimeDir))
-        return std::string(runtimeDir) + '/' + fileNamePart(className) + '-' + tail;
-    return "/tmp/" + fileNamePart(className) + '-' + std::to_string(::geteuid()) + '-' + tail;
+std::vector<std::string> DisplayLock::placesFor(const std::string &displayName,
+                                                const std::string &className) {
+    const std::string display = fileNamePart(normalisedDisplay(displayName));
+    std::vector<std::string> places;
+    const std::string runtime = absoluteVariable("XDG_RUNTIME_DIR");
+    if (!runtime.empty() && isPrivateFolder(runtime, true))
+        places.push_back(runtime + '/' + fileNamePart(className) + '-' + display + ".lock");
+    const std::string cache = cacheFolder();
+    if (!cache.empty())
+        places.push_back(cache + '/' + lowerCase(fileNamePart(className)) + '/' + display + '-' +
+                         hostName() + ".lock");
+    return places;
 }
 
 DisplayLock::DisplayLock(const std::string &displayName, const std::string &className,
                          std::chrono::milliseconds timeout) {
     if (displayName.empty())
         return;
-    const std::string path = pathFor(displayName, className);
-    // No symlinks, and only a file of our own: in /tmp anyone could plant one.
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) {
-        ::close(fd);
-        return;
-    }
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    for (;;) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+    for (const std::string &path : placesFor(displayName, className)) {
+        const int fd = openLockFile(path);
+        if (fd < 0)
+            continue;
+        // Busy is no reason to look elsewhere: the other copies wait here too.
+        if (lockWithin(fd, timeout))
             m_fd = fd;
-            return;
-        }
-        if ((errno != EWOULDBLOCK && errno != EINTR) ||
-            std::chrono::steady_clock::now() >= deadline) {
+        else
             ::close(fd);
-            return;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        return;
     }
 }
 

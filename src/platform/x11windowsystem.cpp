@@ -77,7 +77,15 @@ struct X11WindowSystem::Private {
     Atom netSupported = 0;
     Atom netSupportingWmCheck = 0;
     Atom netWmPid = 0;
+    Atom claim = 0;
     std::string hostName;
+    bool grabbed = false;
+
+    // The toolkit's requests would wait behind our grab, and we for them.
+    void syncApp() {
+        if (app && !grabbed)
+            XSync(app, False);
+    }
 
     ~Private() {
         XSync(dpy, False);
@@ -96,7 +104,8 @@ struct X11WindowSystem::Private {
                             {"_NET_ACTIVE_WINDOW", &Private::netActiveWindow},
                             {"_NET_SUPPORTED", &Private::netSupported},
                             {"_NET_SUPPORTING_WM_CHECK", &Private::netSupportingWmCheck},
-                            {"_NET_WM_PID", &Private::netWmPid}};
+                            {"_NET_WM_PID", &Private::netWmPid},
+                            {"_CHROMOHM_CLAIM", &Private::claim}};
         char *names[std::size(rows)];
         for (std::size_t i = 0; i < std::size(rows); ++i)
             names[i] = const_cast<char *>(rows[i].name);
@@ -254,8 +263,7 @@ std::string X11WindowSystem::displayName() const {
 }
 
 void X11WindowSystem::enumerateTopLevel(const std::function<bool(WindowId)> &visit) {
-    if (d->app)
-        XSync(d->app, False);
+    d->syncApp();
     for (Window w : d->topLevelClients()) {
         if (!visit(w))
             break;
@@ -334,9 +342,36 @@ void X11WindowSystem::activate(WindowId window) {
 }
 
 void X11WindowSystem::flush() {
-    if (d->app)
-        XSync(d->app, False);
+    d->syncApp();
     XSync(d->dpy, False);
+}
+
+void X11WindowSystem::grab() {
+    d->syncApp();
+    XGrabServer(d->dpy);
+    XSync(d->dpy, False);
+    d->grabbed = true;
+}
+
+void X11WindowSystem::ungrab() {
+    XUngrabServer(d->dpy);
+    XSync(d->dpy, False);
+    d->grabbed = false;
+}
+
+bool X11WindowSystem::isShown(WindowId window) {
+    return d->isOpen(window);
+}
+
+void X11WindowSystem::claim(WindowId window) {
+    const unsigned long pid = static_cast<unsigned long>(getpid());
+    XChangeProperty(d->dpy, window, d->claim, XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char *>(&pid), 1);
+    XSync(d->dpy, False);
+}
+
+bool X11WindowSystem::isClaimed(WindowId window) {
+    return d->hasProperty(window, d->claim);
 }
 
 } // namespace platform

@@ -16,9 +16,9 @@ class X11WindowSystem final : public WindowSystem {
 public:
     // Works on a connection of its own to the display of appDisplay (the
     // toolkit's), so that errors about windows vanishing under our feet stay
-    // ours. appDisplay is synced before each enumeration: a window the toolkit has
-    // just created must be visible to the check. Null when the display cannot be
-    // opened.
+    // ours. appDisplay is synced before each enumeration (but not under a grab):
+    // a window the toolkit has just created must be visible to the check. Null
+    // when the display cannot be opened.
     static std::unique_ptr<X11WindowSystem> open(_XDisplay *appDisplay);
     ~X11WindowSystem() override;
 
@@ -35,6 +35,12 @@ public:
     void restore(WindowId window) override;
     void activate(WindowId window) override;
     void flush() override;
+    void grab() override;
+    void ungrab() override;
+    bool isShown(WindowId window) override;
+    // A property of the window, _CHROMOHM_CLAIM, holding the process id.
+    void claim(WindowId window) override;
+    bool isClaimed(WindowId window) override;
 
 private:
     struct Private;

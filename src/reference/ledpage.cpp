@@ -6,6 +6,7 @@
 #include "toolkit/hints.h"
 #include "toolkit/place.h"
 #include "toolkit/resources.h"
+#include "toolkit/tapplication.h"
 #include "toolkit/tglyphbutton.h"
 #include "toolkit/tgroupbox.h"
 #include "toolkit/timage.h"
@@ -105,7 +106,8 @@ void TPrincipale::buildLedPage() {
     AlimLed->setGlyph(tk::loadBitmap(QStringLiteral("CONTINU")));
     tk::setHint(AlimLed, QStringLiteral("Bascule Alimentation continu/alternatif"));
     tk::setShowHint(AlimLed, true);
-    connect(AlimLed, &QPushButton::clicked, this, &TPrincipale::AlimLedClick);
+    connect(AlimLed, &QPushButton::clicked, this,
+            TApplication::handler(this, &TPrincipale::AlimLedClick));
 
     // The picture arrives with FormCreate; its place and look are set here.
     Image1 = tk::place<TImage>(page, "Image1", {16, 56, 80, 120});

@@ -13,6 +13,7 @@
 #include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 namespace {
 
@@ -87,6 +88,7 @@ TSpeedBar::TSpeedBar(QWidget *parent) : QWidget(parent) {
 }
 
 TSpeedBar::~TSpeedBar() {
+    loseMouse();
     delete m_frame;
     const QList<TSpeedbarSection *> sections = m_sections;
     m_sections.clear();
@@ -414,9 +416,20 @@ void TSpeedBar::mousePressEvent(QMouseEvent *event) {
         return;
     if (!parentWidget() || !m_options.testFlag(sbAllowDrag) || !isEdge(Align()))
         return;
-    // Qt keeps sending the mouse to the bar until the release.
+    arm(event->position().toPoint());
+}
+
+void TSpeedBar::arm(QPoint pressPoint) {
+    // Qt keeps sending the mouse to the bar until the release, unless something
+    // takes it away; only the whole application sees that happen.
     m_armed = true;
-    m_pressPoint = event->position().toPoint();
+    m_pressPoint = pressPoint;
+    qApp->installEventFilter(this);
+}
+
+void TSpeedBar::disarm() {
+    m_armed = false;
+    qApp->removeEventFilter(this);
 }
 
 void TSpeedBar::startDrag() {
@@ -438,17 +451,67 @@ void TSpeedBar::dragTo(const QPointF &parentPos) {
         showFrame(screen);
 }
 
-void TSpeedBar::drop(const QPointF &parentPos) {
-    // The frame's layer goes, and with it every pixel it inverted.
+void TSpeedBar::endDrag() {
+    // The frame's layer goes, and with it every pixel it inverted; later, for Qt
+    // may be handing it an event of its own at this very moment.
     m_dragFrame = QRect();
-    delete m_frame;
+    if (m_frame) {
+        m_frame->hide();
+        m_frame->deleteLater();
+        m_frame = nullptr;
+    }
     QApplication::restoreOverrideCursor();
     m_dragging = false;
+}
+
+void TSpeedBar::drop(const QPointF &parentPos) {
+    endDrag();
     if (!isEdge(Align()))
         return;
     const tk::Align edge = edgeUnder(parentPos);
     setAlign(edgeAllowed(edge) ? edge : m_dragTarget);
     emit PosChanged();
+}
+
+void TSpeedBar::loseMouse() {
+    if (!m_armed)
+        return;
+    disarm();
+    if (m_dragging)
+        endDrag();
+}
+
+bool TSpeedBar::takesTheMouse(QObject *watched, QEvent *event) const {
+    switch (event->type()) {
+    case QEvent::Show: {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        return widget && widget->isWindow() && widget->windowType() == Qt::Popup;
+    }
+    case QEvent::MouseMove:
+        // The release went elsewhere: the window system kept it from us. Qt
+        // shows such a move to the bar only through the application's filters.
+        if (watched == this)
+            return !(static_cast<QMouseEvent *>(event)->buttons() & Qt::LeftButton);
+        [[fallthrough]];
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease: {
+        // The mouse reaches a window before its widgets.
+        auto *target = qobject_cast<QWindow *>(watched);
+        return target && target != window()->windowHandle();
+    }
+    case QEvent::WindowDeactivate:
+    case QEvent::Hide:
+    case QEvent::UngrabMouse:
+        return watched == this;
+    default:
+        return false;
+    }
+}
+
+bool TSpeedBar::eventFilter(QObject *watched, QEvent *event) {
+    if (m_armed && takesTheMouse(watched, event))
+        loseMouse();
+    return QWidget::eventFilter(watched, event);
 }
 
 void TSpeedBar::mouseMoveEvent(QMouseEvent *event) {
@@ -467,7 +530,7 @@ void TSpeedBar::mouseMoveEvent(QMouseEvent *event) {
 void TSpeedBar::mouseReleaseEvent(QMouseEvent *event) {
     if (event->button() != Qt::LeftButton || !m_armed)
         return;
-    m_armed = false;
+    disarm();
     if (m_dragging)
         drop(mapToParent(event->position()));
 }

@@ -107,6 +107,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // While armed: notices the mouse going to something else than the bar.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     friend class TSpeedbarSection;
@@ -121,9 +123,16 @@ private:
     tk::Align edgeUnder(const QPointF &parentPos) const;
     // Asks OnApplyAlign whether the bar may dock there.
     bool edgeAllowed(tk::Align edge);
+    void arm(QPoint pressPoint);
+    void disarm();
     void startDrag();
     void dragTo(const QPointF &parentPos);
+    void endDrag();
     void drop(const QPointF &parentPos);
+    // A popup, another window or the window system took the mouse: the drag
+    // ends where it is, without docking.
+    void loseMouse();
+    bool takesTheMouse(QObject *watched, QEvent *event) const;
     void showFrame(const QRect &screenRect);
 
     QList<TSpeedbarSection *> m_sections;

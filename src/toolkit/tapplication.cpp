@@ -119,15 +119,6 @@ bool TApplication::runHandler(const std::function<void()> &handler) {
     }
 }
 
-bool TApplication::notify(QObject *receiver, QEvent *event) {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception &error) {
-        ShowException(error);
-        return true;
-    }
-}
-
 bool TApplication::event(QEvent *event) {
     if (event->type() != QEvent::Quit)
         return QApplication::event(event);

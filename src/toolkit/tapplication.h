@@ -53,6 +53,15 @@ public:
     void ShowException(const std::exception &error);
     // Runs a handler; an error raised inside it is shown and the rest is skipped.
     bool runHandler(const std::function<void()> &handler);
+    // A handler to connect to a signal: it runs through runHandler, so that an
+    // error is caught where it is raised and never unwinds through Qt's event
+    // delivery, which does not expect it.
+    template <typename Object> static auto handler(Object *object, void (Object::*method)()) {
+        return [object, method] { instance()->runHandler([&] { (object->*method)(); }); };
+    }
+    template <typename Function> static auto handler(Function function) {
+        return [function = std::move(function)] { instance()->runHandler(function); };
+    }
 
     // Custom cursors of the screen object, by number.
     void setCursor(int number, const QCursor &cursor) { m_cursors.insert(number, cursor); }
@@ -63,8 +72,6 @@ public:
 
     // Recomputes the hint from the pointer's position in a window of the program.
     void updateHintAt(QWindow *window, const QPointF &pos);
-
-    bool notify(QObject *receiver, QEvent *event) override;
 
     // True while the application is being terminated (the session's end, or a
     // quit): every window is then asked to close.

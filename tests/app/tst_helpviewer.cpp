@@ -19,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 
@@ -105,6 +107,9 @@ private slots:
     void unreadableBookIsReported_data();
     void unreadableBookIsReported();
     void missingTopicPageIsReported();
+    void bookReadOnceAgainWhenChanged();
+    void linksStayInTheBook_data();
+    void linksStayInTheBook();
     void defaultFoldersStartBesideTheProgram();
     void backForwardAndIndex();
     void searchAcrossTheBook_data();
@@ -256,6 +261,19 @@ void TestHelpViewer::unreadableBookIsReported_data() {
         << QByteArray("index = pages/absente.html\n") << "absente.html";
     QTest::newRow("line without a page")
         << QByteArray("index = pages/index.html\n5\n") << "ligne 2";
+    QTest::newRow("long first line without =")
+        << QByteArray(512 * 1024, 'a') + "\nindex = pages/index.html\n"
+        << "ligne 1";
+    QTest::newRow("10 MB first line without =") << QByteArray(10 * 1024 * 1024, 'a') + "\n"
+                                                << "fichier illisible";
+    QTest::newRow("book over the size limit")
+        << "index = pages/index.html\n" + QByteArray(THelpBook::MaxFileSize, '#') + "\n"
+        << "fichier illisible";
+    QTest::newRow("page above the book's folder")
+        << QByteArray("index = pages/index.html\n5 = ../../../../etc/passwd\n")
+        << "ligne 2 : la page « ../../../../etc/passwd » est hors du dossier";
+    QTest::newRow("page given by an absolute path")
+        << QByteArray("index = /etc/passwd\n") << "ligne 1 : la page « /etc/passwd » est hors";
 }
 
 void TestHelpViewer::unreadableBookIsReported() {
@@ -272,6 +290,8 @@ void TestHelpViewer::unreadableBookIsReported() {
     QVERIFY(
         boxes.texts.first().contains(QDir::toNativeSeparators(folder.filePath(HelpFile.c_str()))));
     QVERIFY2(boxes.texts.first().contains(why), qPrintable(boxes.texts.first()));
+    // Whatever the book holds, the message quotes a few words of it at most.
+    QVERIFY2(boxes.texts.first().size() < 400, qPrintable(boxes.texts.first().left(400)));
     QVERIFY(visibleViewers().isEmpty());
 }
 
@@ -288,6 +308,58 @@ void TestHelpViewer::missingTopicPageIsReported() {
     QVERIFY2(boxes.texts.first().contains("quitter.html"), qPrintable(boxes.texts.first()));
     QCOMPARE(pageName(facility.viewer()), "index.html");
     QCOMPARE(facility.viewer()->browser()->toPlainText().trimmed(), "LIVRE");
+}
+
+void TestHelpViewer::bookReadOnceAgainWhenChanged() {
+    QTemporaryDir folder;
+    writeBook(folder.path(), "LIVRE");
+    writeFile(folder.path() + "/pages/autre.html", "AUTRE");
+    THelpFacility facility({folder.path()});
+    facility.command(HelpFile, HelpCommand::Index, 0);
+    // Another text of the same size and time: the book read before is used;
+    // one time later, it is read again.
+    QFile book(folder.path() + "/Chromohm.hlp");
+    QVERIFY(book.open(QIODevice::ReadWrite));
+    QDateTime modified = book.fileTime(QFileDevice::FileModificationTime);
+    book.write("index = pages/autre.html\n5 = pages/autre.html\n");
+    QVERIFY(book.flush());
+    for (const char *expected : {"LIVRE", "AUTRE"}) {
+        QVERIFY(book.setFileTime(modified, QFileDevice::FileModificationTime));
+        facility.command(HelpFile, HelpCommand::Index, 0);
+        QCOMPARE(facility.viewer()->browser()->toPlainText().trimmed(), expected);
+        modified = modified.addSecs(1);
+    }
+}
+
+void TestHelpViewer::linksStayInTheBook_data() {
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<bool>("followed");
+    QTest::newRow("page of the book") << "autre.html" << true;
+    QTest::newRow("up out of the folder") << "../../dehors.html" << false;
+    QTest::newRow("link inside that leads out") << "lien.html" << false;
+}
+
+void TestHelpViewer::linksStayInTheBook() {
+    QFETCH(QString, link);
+    QFETCH(bool, followed);
+    QTemporaryDir root;
+    const QString book = root.filePath("livre");
+    QVERIFY(QDir().mkpath(book));
+    writeBook(book, "LIVRE");
+    writeFile(book + "/pages/index.html", "LIVRE <a href=\"" + link.toUtf8() + "\">aller</a>");
+    writeFile(book + "/pages/autre.html", "AUTRE");
+    writeFile(root.filePath("dehors.html"), "DEHORS");
+    QVERIFY(QFile::link(root.filePath("dehors.html"), book + "/pages/lien.html"));
+
+    THelpFacility facility({book});
+    ProblemBoxes boxes;
+    facility.command(HelpFile, HelpCommand::Index, 0);
+    QTextBrowser *page = facility.viewer()->browser();
+    QTextCursor anchor = page->document()->find(QStringLiteral("aller"));
+    anchor.setPosition(anchor.selectionStart() + 2);
+    QTest::mouseClick(page->viewport(), Qt::LeftButton, {}, page->cursorRect(anchor).center());
+    QCOMPARE(page->toPlainText().startsWith("AUTRE"), followed);
+    QCOMPARE(boxes.texts.size(), followed ? 0 : 1);
 }
 
 // Found from the executable's own path, so that any prefix works: beside it,

@@ -25,6 +25,8 @@ struct FakeWindow {
     bool minimised = false;
     WindowId popup = 0; // an open dialog of the window
     bool thisProcess = false;
+    bool shown = true;    // false: still starting
+    bool claimed = false; // by a copy that stays
 };
 
 const std::string Class = "Chromohm";
@@ -32,6 +34,14 @@ const std::string Title = "Chromohm 1.0";
 
 FakeWindow copy(WindowId id, bool minimised = false, WindowId popup = 0) {
     return {id, Class, Title, minimised, popup};
+}
+
+// Another copy that has created its window but not shown it yet.
+FakeWindow starting(WindowId id, bool claimed) {
+    FakeWindow w = copy(id);
+    w.shown = false;
+    w.claimed = claimed;
+    return w;
 }
 
 // Lists windows in enumeration order and records what is done to them.
@@ -73,6 +83,16 @@ public:
     void restore(WindowId id) override { calls << QStringLiteral("restore(%1)").arg(id); }
     void activate(WindowId id) override { calls << QStringLiteral("activate(%1)").arg(id); }
     void flush() override {}
+    void grab() override { grabbed = true; }
+    void ungrab() override { grabbed = false; }
+    bool isShown(WindowId id) override { return find(id) && find(id)->shown; }
+    void claim(WindowId id) override {
+        claims << QString::fromLatin1(grabbed ? "claim(%1)" : "claim(%1) without the grab").arg(id);
+    }
+    bool isClaimed(WindowId id) override { return find(id) && find(id)->claimed; }
+
+    bool grabbed = false;
+    QStringList claims;
 
 private:
     const FakeWindow *find(WindowId id) const {
@@ -96,6 +116,22 @@ private:
     QList<FakeWindow> m_windows;
 };
 
+// The lock's two places in folders of the test's own, for the length of a scope.
+struct Places {
+    Places() {
+        QFile::setPermissions(runtime.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
+    }
+    ~Places() {
+        qunsetenv("XDG_RUNTIME_DIR");
+        qunsetenv("XDG_CACHE_HOME");
+    }
+    QTemporaryDir runtime;
+    QTemporaryDir cache;
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(QList<FakeWindow>)
@@ -105,11 +141,14 @@ class TestJustOne : public QObject {
 private slots:
     void check_data();
     void check();
+    void copiesStartingTogether_data();
+    void copiesStartingTogether();
     void offscreenFindsNoOtherCopy();
     void lockPathIsPerDisplay_data();
     void lockPathIsPerDisplay();
     void lockIsExclusive();
-    void lockRefusesForeignFiles();
+    void lockGoesElsewhereWhenItsPlaceIsTaken_data();
+    void lockGoesElsewhereWhenItsPlaceIsTaken();
 };
 
 void TestJustOne::check_data() {
@@ -199,6 +238,33 @@ void TestJustOne::check() {
     QCOMPARE(system.calls, calls);
 }
 
+void TestJustOne::copiesStartingTogether_data() {
+    QTest::addColumn<QList<FakeWindow>>("windows");
+    QTest::addColumn<WindowId>("foundWindow"); // 0: this copy stays
+    QTest::newRow("the others have not claimed: this one stays")
+        << QList<FakeWindow>{starting(2, false), copy(1), starting(3, false)} << WindowId(0);
+    QTest::newRow("one has claimed: this one goes")
+        << QList<FakeWindow>{starting(2, false), copy(1), starting(3, true)} << WindowId(3);
+    QTest::newRow("a shown copy that never claimed")
+        << QList<FakeWindow>{copy(1), copy(2)} << WindowId(2);
+}
+
+void TestJustOne::copiesStartingTogether() {
+    QFETCH(QList<FakeWindow>, windows);
+    QFETCH(WindowId, foundWindow);
+    // This copy's own window, still starting as well.
+    for (FakeWindow &w : windows)
+        if (w.id == 1)
+            w.shown = false;
+    FakeWindowSystem system(windows);
+    const TJustOne::Outcome outcome = TJustOne::CheckAndActivate(system, 1);
+    QCOMPARE(outcome.foundWindow, foundWindow);
+    QCOMPARE(outcome.anotherInstance(), foundWindow != 0);
+    // Only the copy that stays claims its place, while it holds the display.
+    QCOMPARE(system.claims, foundWindow ? QStringList() : QStringList{"claim(1)"});
+    QVERIFY(!system.grabbed);
+}
+
 void TestJustOne::offscreenFindsNoOtherCopy() {
     // Two main windows in one offscreen process: without a window system to
     // search, the second guard lets start-up go on as the first did.
@@ -230,24 +296,24 @@ void TestJustOne::lockPathIsPerDisplay() {
     QFETCH(QString, a);
     QFETCH(QString, b);
     QFETCH(bool, same);
-    const std::string pathA = platform::DisplayLock::pathFor(a.toStdString(), Class);
-    const std::string pathB = platform::DisplayLock::pathFor(b.toStdString(), Class);
-    QCOMPARE(pathA == pathB, same);
-    QVERIFY(pathA != platform::DisplayLock::pathFor(a.toStdString(), "Other"));
-    // The name never leaves its folder.
-    QVERIFY(QString::fromStdString(pathA).count(QLatin1Char('/')) ==
-            QString::fromStdString(platform::DisplayLock::pathFor(":0", Class))
-                .count(QLatin1Char('/')));
+    Places places;
+    using platform::DisplayLock;
+    const auto pathsA = DisplayLock::placesFor(a.toStdString(), Class);
+    QCOMPARE(pathsA == DisplayLock::placesFor(b.toStdString(), Class), same);
+    QVERIFY(pathsA != DisplayLock::placesFor(a.toStdString(), "Other"));
+    // The names never leave the user's own folders.
+    QCOMPARE(pathsA.size(), std::size_t(2));
+    QCOMPARE(QFileInfo(QString::fromStdString(pathsA[0])).absolutePath(), places.runtime.path());
+    QCOMPARE(QFileInfo(QString::fromStdString(pathsA[1])).absolutePath(),
+             places.cache.filePath("chromohm"));
 }
 
 void TestJustOne::lockIsExclusive() {
-    QTemporaryDir runtime;
-    QVERIFY(runtime.isValid());
-    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    Places places;
     const std::string display = ":42/../x";
-    const QString path = QString::fromStdString(platform::DisplayLock::pathFor(display, Class));
-    QCOMPARE(QFileInfo(path).absolutePath(), QDir(runtime.path()).absolutePath());
+    const QString path =
+        QString::fromStdString(platform::DisplayLock::placesFor(display, Class).front());
+    QCOMPARE(QFileInfo(path).absolutePath(), QDir(places.runtime.path()).absolutePath());
 
     using std::chrono::milliseconds;
     auto first = std::make_unique<platform::DisplayLock>(display, Class, milliseconds(0));
@@ -256,11 +322,10 @@ void TestJustOne::lockIsExclusive() {
     QCOMPARE(::stat(path.toLocal8Bit().constData(), &st), 0);
     QCOMPARE(int(st.st_mode & 0777), 0600);
 
-    QElapsedTimer waited;
-    waited.start();
+    // Busy: a later copy waits here, and does not look for another place.
     platform::DisplayLock second(display, Class, milliseconds(150));
     QVERIFY(!second.held());
-    QVERIFY(waited.elapsed() >= 150);
+    QVERIFY(!QFileInfo::exists(places.cache.filePath("chromohm")));
     platform::DisplayLock otherDisplay(":43", Class, milliseconds(0));
     QVERIFY(otherDisplay.held());
 
@@ -271,21 +336,39 @@ void TestJustOne::lockIsExclusive() {
     first.reset();
     platform::DisplayLock fourth(display, Class, milliseconds(0));
     QVERIFY(fourth.held());
-    qunsetenv("XDG_RUNTIME_DIR");
 }
 
-void TestJustOne::lockRefusesForeignFiles() {
-    // A symlink planted where the lock file goes is not followed.
-    QTemporaryDir runtime;
-    QVERIFY(runtime.isValid());
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-    const QString path = QString::fromStdString(platform::DisplayLock::pathFor(":7", Class));
-    const QString target = runtime.filePath(QStringLiteral("target"));
-    QVERIFY(QFile::link(target, path));
+void TestJustOne::lockGoesElsewhereWhenItsPlaceIsTaken_data() {
+    QTest::addColumn<QStringList>("planted"); // at the first place, then the second
+    QTest::addColumn<bool>("held");
+    QTest::newRow("link at the first") << QStringList{"link"} << true;
+    QTest::newRow("folder at the first") << QStringList{"folder"} << true;
+    QTest::newRow("pipe at the first") << QStringList{"pipe"} << true;
+    QTest::newRow("both taken") << QStringList{"folder", "link"} << false;
+}
+
+void TestJustOne::lockGoesElsewhereWhenItsPlaceIsTaken() {
+    QFETCH(QStringList, planted);
+    QFETCH(bool, held);
+    Places places;
+    const auto paths = platform::DisplayLock::placesFor(":7", Class);
+    const QString target = places.runtime.filePath(QStringLiteral("target"));
+    for (qsizetype i = 0; i < planted.size(); ++i) {
+        const QString path = QString::fromStdString(paths[std::size_t(i)]);
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        if (planted[i] == u"link")
+            QVERIFY(QFile::link(target, path));
+        else if (planted[i] == u"folder")
+            QVERIFY(QDir().mkdir(path));
+        else
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    }
     platform::DisplayLock lock(":7", Class, std::chrono::milliseconds(0));
-    QVERIFY(!lock.held());
-    QVERIFY(!QFile::exists(target));
-    qunsetenv("XDG_RUNTIME_DIR");
+    QCOMPARE(lock.held(), held);
+    QVERIFY(!QFile::exists(target)); // no link followed
+    // Held in the second place, where the next copy looks as well.
+    platform::DisplayLock next(":7", Class, std::chrono::milliseconds(0));
+    QVERIFY(!next.held());
 }
 
 int main(int argc, char **argv) {

@@ -1,6 +1,7 @@
 #include "app/settings.h"
 #include "app/tprincipale.h"
 #include "platform/filebytes.h"
+#include "platform/renamewatch.h"
 #include "platform/unprivileged.h"
 #include "toolkit/tapplication.h"
 #include "toolkit/tmessagedialog.h"
@@ -266,10 +267,12 @@ void TestSettings::close() {
     if (!before.isEmpty())
         store(m_file, before);
     ModalAnswerer answerer;
+    RenameWatch watch(m_folder);
     {
         TPrincipale w(settings());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
+        watch.renamesOnto(QStringLiteral("chromohm.INI")); // the start's own write
         const QByteArray started = bytesOf(m_file);
         if (toggleHints) {
             w.PopupMenu1->popup(w.mapToGlobal(QPoint(100, 150)));
@@ -283,6 +286,7 @@ void TestSettings::close() {
             w.move(moveTo);
         // Nothing is written while the program runs.
         QCOMPARE(bytesOf(m_file), started);
+        QVERIFY(watch.valid());
         QVERIFY(w.close());
         QVERIFY(!w.isVisible());
     }
@@ -290,6 +294,8 @@ void TestSettings::close() {
     QCOMPARE(answerer.questions, 1);
     QVERIFY(answerer.errors.isEmpty());
     QCOMPARE(bytesOf(m_file), after);
+    // All of it in one replacement, so that no kill can leave a part.
+    QCOMPARE(watch.renamesOnto(QStringLiteral("chromohm.INI")), 1);
 }
 
 void TestSettings::unwritableAtStart_data() {

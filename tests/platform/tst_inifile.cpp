@@ -13,6 +13,8 @@
 #include <QTest>
 
 #include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -39,7 +41,9 @@ private slots:
     void unusablePlace();
     void keepsModeAndFollowsLinks();
     void fullDiskLeavesOldFile();
-    void crashBeforeRename();
+    void killedBeforeRenameLeavesNothing();
+    void leftoversOfDeadWritersGo_data();
+    void leftoversOfDeadWritersGo();
 
 private:
     QString path(const QString &name = QStringLiteral("chromohm.INI")) const {
@@ -417,14 +421,19 @@ void TestIniFile::unusablePlace() {
     QCOMPARE(ini.ReadInteger("Position", "x", -1), readable);
 
     const std::string message = "Ne peut écrire dans " + local(file);
-    for (int op = 0; op < 3; ++op) {
+    for (int op = 0; op < 4; ++op) {
         try {
-            if (op == 0)
+            if (op == 0) {
                 ini.WriteString("Chromohm", "version", "1.0");
-            else if (op == 1)
+            } else if (op == 1) {
                 ini.EraseSection("Position");
-            else
+            } else if (op == 2) {
                 ini.WriteInteger("Position", "x", 3); // the value it already has
+            } else {
+                ini.BeginBatch();
+                ini.WriteString("Chromohm", "version", "1.0");
+                ini.CommitBatch();
+            }
             QFAIL("the write should have failed");
         } catch (const std::runtime_error &error) {
             QVERIFY(dynamic_cast<const EIniFileException *>(&error));
@@ -490,34 +499,67 @@ void TestIniFile::fullDiskLeavesOldFile() {
     QVERIFY(leftovers(m_dir->path()).isEmpty());
 }
 
-void TestIniFile::crashBeforeRename() {
+void TestIniFile::killedBeforeRenameLeavesNothing() {
     const QByteArray old("[Informations]\r\nstatus=0\r\n");
     store(path(), old);
     const pid_t child = ::fork();
     QVERIFY(child >= 0);
     if (child == 0) {
-        // The process dies with the new file written in full but not yet renamed.
-        platform::profile::testing::setBeforeRenameHook([](const std::string &) { ::_exit(42); });
-        TIniFile(local(path())).WriteBool("Informations", "status", true);
+        // Killed with the new content written in full but not yet in place.
+        platform::profile::replaceFile(local(path()), "[Informations]\r\nstatus=1\r\n",
+                                       [] { ::kill(::getpid(), SIGKILL); });
         ::_exit(1);
     }
     int status = 0;
     QCOMPARE(::waitpid(child, &status, 0), child);
-    QVERIFY(WIFEXITED(status));
-    QCOMPARE(WEXITSTATUS(status), 42);
-
+    QVERIFY(WIFSIGNALED(status));
+    QCOMPARE(WTERMSIG(status), SIGKILL);
     QCOMPARE(bytesOf(path()), old);
-    const QStringList left = leftovers(m_dir->path());
-    QCOMPARE(left.size(), 1);
-    QCOMPARE(bytesOf(m_dir->filePath(left.first())), QByteArray("[Informations]\r\nstatus=1\r\n"));
 
-    // The leftover is never read and never in the way of the next writes.
-    TIniFile ini(local(path()));
-    QCOMPARE(ini.ReadBool("Informations", "status", true), false);
-    ini.WriteBool("Informations", "status", true);
-    ini.WriteInteger("Position", "x", 9);
-    QCOMPARE(bytesOf(path()), QByteArray("[Informations]\r\nstatus=1\r\n[Position]\r\nx=9\r\n"));
-    QCOMPARE(leftovers(m_dir->path()), left);
+    // Where the file system has files without a name, nothing was ever left;
+    // elsewhere the next write clears what the killed one left.
+    const int unnamed = ::open(QFile::encodeName(m_dir->path()), O_TMPFILE | O_WRONLY, 0600);
+    if (unnamed >= 0) {
+        ::close(unnamed);
+        QCOMPARE(leftovers(m_dir->path()), QStringList());
+    }
+    TIniFile(local(path())).WriteInteger("Position", "x", 9);
+    QCOMPARE(bytesOf(path()), old + "[Position]\r\nx=9\r\n");
+    QCOMPARE(leftovers(m_dir->path()), QStringList());
+}
+
+void TestIniFile::leftoversOfDeadWritersGo_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind"); // file, locked (a writer still at work), folder
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("left by a writer that died") << ".chromohm.INI.0123abcd"
+                                                << "file" << true;
+    QTest::newRow("a writer still at work") << ".chromohm.INI.0123abcd"
+                                            << "locked" << false;
+    QTest::newRow("a folder of that name") << ".chromohm.INI.0123abcd"
+                                           << "folder" << false;
+    QTest::newRow("not eight hex digits") << ".chromohm.INI.0123abcx"
+                                          << "file" << false;
+    QTest::newRow("another file's") << ".other.INI.0123abcd"
+                                    << "file" << false;
+}
+
+void TestIniFile::leftoversOfDeadWritersGo() {
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(bool, removed);
+    const QString entry = m_dir->filePath(name);
+    if (kind == u"folder")
+        QVERIFY(QDir().mkdir(entry));
+    else
+        store(entry, "[Informations]\r\nstatus=1\r\n");
+    const int lock = kind == u"locked" ? ::open(QFile::encodeName(entry), O_RDONLY) : -1;
+    QVERIFY(lock < 0 || ::flock(lock, LOCK_EX) == 0);
+    TIniFile(local(path())).WriteString("Chromohm", "version", "1.0");
+    if (lock >= 0)
+        ::close(lock);
+    QCOMPARE(QFileInfo::exists(entry), !removed);
+    QCOMPARE(bytesOf(path()), QByteArray("[Chromohm]\r\nversion=1.0\r\n"));
 }
 
 int main(int argc, char **argv) {

@@ -15,6 +15,7 @@
 #include "toolkit/tapplication.h"
 #include "toolkit/tstatusbar.h"
 
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -83,6 +84,8 @@ private slots:
     void backToTopRestoresEverything();
     void vetoedEdge();
     void dragFrameInvertsAndRestores();
+    void dragEndsWhenTheMouseIsTaken_data();
+    void dragEndsWhenTheMouseIsTaken();
     void cursors();
     void hints();
     void refusedAlignments_data();
@@ -462,6 +465,59 @@ void TestToolbarDocking::dragFrameInvertsAndRestores() {
     QCOMPARE(back, expected);
     QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(247, 40));
     QCOMPARE(shot(), before);
+}
+
+void TestToolbarDocking::dragEndsWhenTheMouseIsTaken_data() {
+    QTest::addColumn<QString>("taker");
+    QTest::newRow("popup menu from the right button") << "popup";
+    QTest::newRow("release kept by the window system") << "lost release";
+    QTest::newRow("another window becomes active") << "other window";
+}
+
+void TestToolbarDocking::dragEndsWhenTheMouseIsTaken() {
+    QFETCH(QString, taker);
+    TSpeedBar *bar = m_window->SpeedBar1;
+    QSignalSpy dropped(bar, &TSpeedBar::PosChanged);
+    const QRect compared(0, 0, 495, 313); // not the ticking clock
+    auto shot = [&] {
+        return m_window->grab(compared).toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    QWindow *window = m_window->windowHandle();
+    const QPoint from = freeSurface(bar);
+    QTest::mouseMove(window, from);
+    const QImage before = shot();
+    QTest::mousePress(window, Qt::LeftButton, {}, from);
+    QTest::mouseMove(window, from + QPoint(0, 5));
+    QTest::mouseMove(window, QPoint(40, 166));
+    QVERIFY(bar->isDragging());
+
+    QWidget other;
+    if (taker == u"popup") {
+        QTest::mousePress(window, Qt::RightButton, {}, QPoint(40, 166));
+        QVERIFY(m_window->PopupMenu1->isVisible());
+    } else if (taker == u"lost release") {
+        const QPoint at(60, 166);
+        QMouseEvent move(QEvent::MouseMove, at, m_window->mapToGlobal(at), Qt::NoButton,
+                         Qt::NoButton, {});
+        QApplication::sendEvent(window, &move);
+    } else {
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+    }
+    QVERIFY(!bar->isDragging());
+    QVERIFY(bar->dragFrame().isNull());
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QCOMPARE(shot(), before);
+
+    // The release, if it comes at all, finds no drag to end; nor does a move.
+    m_window->PopupMenu1->hide();
+    QTest::mouseMove(window, QPoint(247, 300));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(247, 300));
+    QVERIFY(!bar->isDragging());
+    QCOMPARE(dropped.count(), 0);
+    QCOMPARE(bar->Align(), tk::Align::Top);
+    QCOMPARE(bar->geometry(), QRect(0, 0, 495, 62));
 }
 
 void TestToolbarDocking::cursors() {

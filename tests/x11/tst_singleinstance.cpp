@@ -11,6 +11,7 @@
 #include <memory>
 #include <signal.h>
 
+#include "platform/windowsystemlock.h"
 #include "xclient.h"
 
 using xclient::Connection;
@@ -38,11 +39,12 @@ private slots:
     void minimisedCopyIsRestored();
     void openDialogIsActivated_data();
     void openDialogIsActivated();
-    void tenStartsLeaveOneCopy_data();
-    void tenStartsLeaveOneCopy();
+    void simultaneousStartsLeaveOneCopy_data();
+    void simultaneousStartsLeaveOneCopy();
 
 private:
-    void tenStartsOnce();
+    void simultaneousStartsOnce(int copies);
+    void plantAtLockPlace(int place, const QString &what);
 
 private:
     void addWindowManagerColumn();
@@ -59,6 +61,8 @@ private:
 
     std::unique_ptr<Connection> m_x;
     QTemporaryDir m_runtimeDir;
+    QTemporaryDir m_cacheDir;
+    QStringList m_planted;
     QString m_iniPath;
     bool m_iniExisted = false;
     QByteArray m_iniContent;
@@ -71,8 +75,12 @@ void TestSingleInstance::initTestCase() {
     m_x = std::make_unique<Connection>();
     QVERIFY2(m_x->dpy, "no X display");
     QVERIFY(m_runtimeDir.isValid());
+    QVERIFY(m_cacheDir.isValid());
     QFile::setPermissions(m_runtimeDir.path(),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // The copies' places for their lock, as this process sees them too.
+    qputenv("XDG_RUNTIME_DIR", m_runtimeDir.path().toLocal8Bit());
+    qputenv("XDG_CACHE_HOME", m_cacheDir.path().toLocal8Bit());
 
     // The program keeps its settings beside itself; leave them as they were.
     const QFileInfo binary(QStringLiteral(CHROMOHM_BINARY));
@@ -114,6 +122,10 @@ void TestSingleInstance::cleanup() {
         m_other = 0;
     }
     QVERIFY(m_windowManager.stop(*m_x));
+    for (const QString &path : std::as_const(m_planted))
+        if (!QFile::remove(path))
+            QDir(path).removeRecursively();
+    m_planted.clear();
 }
 
 void TestSingleInstance::addWindowManagerColumn() {
@@ -132,6 +144,7 @@ QProcess *TestSingleInstance::startCopy(bool gated) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     // Keeps the copies' lock away from any other session's.
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtimeDir.path());
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), m_cacheDir.path());
     copy->setProcessEnvironment(env);
     copy->setStandardOutputFile(QProcess::nullDevice());
     copy->setStandardErrorFile(QProcess::nullDevice());
@@ -287,24 +300,64 @@ void TestSingleInstance::openDialogIsActivated() {
     QCOMPARE(first->state(), QProcess::Running);
 }
 
-void TestSingleInstance::tenStartsLeaveOneCopy_data() {
-    addWindowManagerColumn();
+void TestSingleInstance::simultaneousStartsLeaveOneCopy_data() {
+    QTest::addColumn<bool>("windowManager");
+    QTest::addColumn<int>("copies");
+    QTest::addColumn<QString>("firstPlace"); // what stands where the lock goes first
+    QTest::addColumn<QString>("secondPlace");
+    QTest::addColumn<int>("rounds");
+    QTest::newRow("openbox") << true << 10 << ""
+                             << "" << 3;
+    QTest::newRow("no window manager") << false << 10 << ""
+                                       << "" << 3;
+    QTest::newRow("folder where the lock goes") << false << 20 << "folder"
+                                                << "" << 4;
+    QTest::newRow("openbox, link where the lock goes") << true << 20 << "link"
+                                                       << "" << 4;
+    QTest::newRow("no place for the lock") << false << 20 << "folder"
+                                           << "folder" << 4;
 }
 
-void TestSingleInstance::tenStartsLeaveOneCopy() {
+void TestSingleInstance::plantAtLockPlace(int place, const QString &what) {
+    if (what.isEmpty())
+        return;
+    const std::string display = DisplayString(m_x->dpy);
+    const auto places = platform::DisplayLock::placesFor(display, "Chromohm");
+    QCOMPARE(places.size(), std::size_t(2));
+    const QString path = QString::fromStdString(places[std::size_t(place)]);
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    QFile::remove(path); // an earlier copy's lock file
+    if (what == u"link")
+        QVERIFY(QFile::link(m_cacheDir.filePath(QStringLiteral("nowhere")), path));
+    else
+        QVERIFY(QDir().mkdir(path));
+    m_planted << path;
+}
+
+void TestSingleInstance::simultaneousStartsLeaveOneCopy() {
     QFETCH(bool, windowManager);
+    QFETCH(int, copies);
+    QFETCH(QString, firstPlace);
+    QFETCH(QString, secondPlace);
+    QFETCH(int, rounds);
     startWindowManager(windowManager);
+    plantAtLockPlace(0, firstPlace);
+    plantAtLockPlace(1, secondPlace);
+    // Whether the copies find a place for their lock at all.
+    platform::DisplayLock probe(DisplayString(m_x->dpy), "Chromohm", std::chrono::milliseconds(0));
+    QCOMPARE(probe.held(), secondPlace.isEmpty());
+    probe.release();
     // The race is a matter of luck; give it a few chances.
-    for (int round = 0; round < 3; ++round) {
-        tenStartsOnce();
+    for (int round = 0; round < rounds; ++round) {
+        simultaneousStartsOnce(copies);
         if (QTest::currentTestFailed())
             return;
         stopCopies();
     }
 }
 
-void TestSingleInstance::tenStartsOnce() {
-    for (int i = 0; i < 10; ++i)
+void TestSingleInstance::simultaneousStartsOnce(int copies) {
+    for (int i = 0; i < copies; ++i)
         startCopy(true);
     for (QProcess *copy : std::as_const(m_copies))
         QVERIFY(copy->waitForStarted(5000));
