@@ -10,8 +10,8 @@
 #include "toolkit/tlabel.h"
 #include "toolkit/tstatusbar.h"
 
-#include <QAccessible>
 #include "toolkit/tgroupbox.h"
+#include <QAccessible>
 #include <QGroupBox>
 #include <QTabWidget>
 #include <QTest>
