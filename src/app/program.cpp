@@ -1,6 +1,6 @@
 #include "app/program.h"
 
-#include "app/thelpfacility.h"
+#include "help/thelpfacility.h"
 #include "app/tprincipale.h"
 #include "toolkit/tapplication.h"
 

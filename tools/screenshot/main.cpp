@@ -1,8 +1,8 @@
 // Renders the main window to PNG files, one per page (and per state worth
 // seeing), headless: QT_QPA_PLATFORM=offscreen chromohm-screenshot OUTDIR
 
-#include "app/thelpfacility.h"
-#include "app/thelpviewer.h"
+#include "help/thelpfacility.h"
+#include "help/thelpviewer.h"
 #include "app/tprincipale.h"
 #include "toolbar/tspeedbar.h"
 #include "toolkit/tapplication.h"

@@ -1,6 +1,6 @@
-#include "app/thelpfacility.h"
+#include "help/thelpfacility.h"
 
-#include "app/thelpviewer.h"
+#include "help/thelpviewer.h"
 
 #include "platform/programfiles.h"
 

@@ -1,4 +1,4 @@
-#include "app/thelpbook.h"
+#include "help/thelpbook.h"
 
 #include <QDir>
 #include <QFile>

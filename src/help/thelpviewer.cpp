@@ -1,4 +1,4 @@
-#include "app/thelpviewer.h"
+#include "help/thelpviewer.h"
 
 #include "toolkit/hints.h"
 #include "toolkit/tapplication.h"

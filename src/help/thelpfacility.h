@@ -5,7 +5,7 @@
 // path) and serves index, topic and quit with its own viewer. The book is read
 // once, and again only when its file changes.
 
-#include "app/thelpbook.h"
+#include "help/thelpbook.h"
 #include "platform/helpfacility.h"
 
 #include <QStringList>

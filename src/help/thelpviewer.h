@@ -4,7 +4,7 @@
 // It belongs to no other window, so a window-modal question on the main window
 // (the quit confirmation) leaves it usable.
 
-#include "app/thelpbook.h"
+#include "help/thelpbook.h"
 
 #include <QWidget>
 #include <optional>

@@ -1,0 +1,37 @@
+#!/bin/sh
+# Fails on an include that runs up the layers: platform <- toolkit <- toolbar,
+# help and the pages <- app. The colour-code core stands alone; a page file
+# may include the main window's class, whose methods it defines.
+set -eu
+cd "$(dirname "$0")/.."
+
+allowed() { # file -> the folders its includes may name
+    case "$1" in
+    src/platform/*) echo "platform" ;;
+    src/colourcode/bandtables.* | src/colourcode/colourcode.*) echo "colourcode" ;;
+    src/toolkit/*) echo "platform toolkit" ;;
+    src/toolbar/*) echo "platform toolkit toolbar" ;;
+    src/help/*) echo "platform toolkit help" ;;
+    src/colourcode/* | src/reference/*) echo "platform toolkit colourcode reference app/tprincipale.h" ;;
+    src/app/*) echo "platform toolkit toolbar help colourcode reference app" ;;
+    *) echo "" ;;
+    esac
+}
+
+status=0
+for file in $(git ls-files 'src/*.cpp' 'src/*.h'); do
+    layers=$(allowed "$file")
+    for include in $(sed -n 's/^#include "\([^"]*\)".*/\1/p' "$file"); do
+        ok=no
+        for layer in $layers; do
+            case "$include" in
+            "$layer" | "$layer"/*) ok=yes ;;
+            esac
+        done
+        if [ "$ok" = no ]; then
+            echo "$file includes $include, a layer above its own" >&2
+            status=1
+        fi
+    done
+done
+exit $status
