@@ -163,10 +163,32 @@ QImage render(int size, const Scheme &s) {
     return img;
 }
 
+// Scaled down to 16 pixels the drawing loses its lens and leaves half-covered
+// pixels, so the smallest size is drawn by hand, a pixel for two units.
+QImage iconClassic16() {
+    return fromGrid({"................", //
+                     "................", //
+                     "....kkkk........", //
+                     "..kkddddkk......", //
+                     ".kddwwwwwdk.....", //
+                     ".kdkkkkkkdkkkkk.", //
+                     ".kdmagaaadkaryk.", //
+                     ".kdmagaaadkaryk.", //
+                     "kkdmagaaadkarykk", //
+                     ".kdmtgtttdktryk.", //
+                     "..kkddddkkkkkkk.", //
+                     "....kkkk.kssk...", //
+                     "..........kmrk..", //
+                     "...........kmrk.", //
+                     "............kmrk", //
+                     ".............kk."},
+                    {{'.', Clear}});
+}
+
 } // namespace
 
 QImage iconClassic(int size) {
-    return render(size, Classic);
+    return size == 16 ? iconClassic16() : render(size, Classic);
 }
 
 QImage iconSmooth(int size) {
