@@ -241,7 +241,7 @@ QImage glyphAlternatif() {
 // pixels) wide, curves and diagonals step by one pixel, highlights get finer.
 
 QImage glyphResistance2x() {
-    // Round end caps; the bands and the shading as at 1x.
+    // Round end caps, a finer highlight line, leads lit along their top.
     return toolbarGlyph2x({"................................", //
                            "................................", //
                            "................................", //
@@ -251,14 +251,14 @@ QImage glyphResistance2x() {
                            ".....kkkkk............kkkkk.....", //
                            "...kkkkkkkk..........kkkkkkkk...", //
                            "..kkkwmmwwkkkkkkkkkkkkwwyywkkk..", //
-                           "..kkwwmmwwkkkkkkkkkkkkwwyywwkk..", //
-                           "..kkaammaawwkkwwrrwwwwaayyaakk..", //
+                           "..kkawmmwakkkkkkkkkkkkawyywakk..", //
                            "..kkaammaawwkkwwrrwwwwaayyaakk..", //
                            "..kkaammaaaakkaarraaaaaayyaakk..", //
                            "..kkaammaaaakkaarraaaaaayyaakk..", //
+                           "..kkaammaaaakkaarraaaaaayyaakk..", //
+                           "sskkaammaaaakkaarraaaaaayyaakkss", //
                            "ddkkaammaaaakkaarraaaaaayyaakkdd", //
                            "ddkkaammaaaakkaarraaaaaayyaakkdd", //
-                           "kkkkaammaaaakkaarraaaaaayyaakkkk", //
                            "kkkkaammaaaakkaarraaaaaayyaakkkk", //
                            "..kkttmmttttkkttrrttttttyyttkk..", //
                            "..kkttmmttttkkttrrttttttyyttkk..", //
@@ -278,7 +278,8 @@ QImage glyphResistance2x() {
 }
 
 QImage glyphLed2x() {
-    // A round dome with its curved reflection, the flange, the longer anode leg.
+    // A round dome with its curved reflection, the flange, the longer anode leg;
+    // the legs lit on their left.
     return toolbarGlyph2x({"................................", //
                            "...yy......................yy...", //
                            "....yy.......kkkkkk.......yy....", //
@@ -303,19 +304,20 @@ QImage glyphLed2x() {
                            "......kkwwyyyyyyyyyyyyyykk......", //
                            "......kkkkkkkkkkkkkkkkkkkk......", //
                            ".......kkkkkkkkkkkkkkkkkk.......", //
-                           "............dd....dd............", //
-                           "............dd....dd............", //
-                           "............dd....dd............", //
-                           "............dd....dd............", //
-                           "............dd....dd............", //
-                           "............dd....dd............", //
-                           "..................dd............", //
-                           "..................dd............"},
+                           "............sd....sd............", //
+                           "............sd....sd............", //
+                           "............sd....sd............", //
+                           "............sd....sd............", //
+                           "............sd....sd............", //
+                           "............sd....sd............", //
+                           "..................sd............", //
+                           "..................sd............"},
                           c16::Olive);
 }
 
 QImage glyphCapacite2x() {
-    // The lid with its glint over its rim; the sleeve with its reflection.
+    // The lid with its glint over its rim; the sleeve with its reflection and a
+    // fine dark line where it rolls under the can; the legs lit on their left.
     return toolbarGlyph2x({"................................", //
                            "................................", //
                            ".........kkkkkkkkkkkkkk.........", //
@@ -339,15 +341,15 @@ QImage glyphCapacite2x() {
                            "......kkbbaabbbbbbssssnnkk......", //
                            "......kkbbaabbbbbbssssnnkk......", //
                            "......kkbbaabbbbbbssssnnkk......", //
-                           "......kkbbaabbbbbbssssnnkk......", //
+                           "......kknnnnnnnnnnnnnnnnkk......", //
                            ".......kkkkkkkkkkkkkkkkkk.......", //
                            ".........kkkkkkkkkkkkkk.........", //
-                           "............dd....dd............", //
-                           "............dd....dd............", //
-                           "............dd....dd............", //
-                           "............dd....dd............", //
-                           "............dd..................", //
-                           "............dd.................."},
+                           "............sd....sd............", //
+                           "............sd....sd............", //
+                           "............sd....sd............", //
+                           "............sd....sd............", //
+                           "............sd..................", //
+                           "............sd.................."},
                           c16::Olive);
 }
 
