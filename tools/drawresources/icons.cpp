@@ -8,6 +8,9 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
+#include <cmath>
+
 namespace draw {
 
 namespace {
@@ -188,12 +191,14 @@ QImage iconClassic16() {
 
 } // namespace
 
-QImage iconClassic(int size) {
+QImage iconClassic(int size, bool wholePixelLines) {
     if (size == 16)
         return iconClassic16();
     // At 48 a unit is one and a half pixels, and one-unit lines would come out
-    // one or two pixels wide by where they fall: draw them two pixels wide.
-    return render(size, Classic, size == 48 ? 4.0 / 3 : 1);
+    // one or two pixels wide by where they fall: drawn a whole number of
+    // pixels wide they are even.
+    const qreal unit = size / 32.0;
+    return render(size, Classic, wholePixelLines ? std::max(1.0, std::round(unit)) / unit : 1);
 }
 
 QImage iconSmooth(int size) {

@@ -33,11 +33,11 @@ struct Picture {
 const std::vector<Picture> &pictures() {
     static const std::vector<Picture> list = {
         {"MAINICON", [] { return iconClassic(32); }, 16, true},
-        {"MAINICON@2x", [] { return iconClassic(64); }, 16, true},
+        {"MAINICON@2x", [] { return iconClassic(64, true); }, 16, true},
         {"MAINICON-16", [] { return iconClassic(16); }, 16, true},
-        {"MAINICON-48", [] { return iconClassic(48); }, 16, true},
+        {"MAINICON-48", [] { return iconClassic(48, true); }, 16, true},
         {"ABOUTICON", [] { return iconClassic(50); }, 16, true},
-        {"ABOUTICON@2x", [] { return iconClassic(100); }, 16, true},
+        {"ABOUTICON@2x", [] { return iconClassic(100, true); }, 16, true},
         {"GLYPH_RESISTANCE", glyphResistance, 16, false},
         {"GLYPH_RESISTANCE@2x", glyphResistance2x, 16, false},
         {"GLYPH_LED", glyphLed, 16, false},

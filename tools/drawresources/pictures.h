@@ -34,8 +34,11 @@ QImage capacitor2x();
 QImage wallpaper(int scale); // BACKGROUND, 640 x 125
 
 // The program's icon: a magnifying glass over a colour-banded resistor.
-QImage iconClassic(int size); // 16 colours, transparent outside
-QImage iconSmooth(int size);  // full colour, antialiased
+// 16 colours, transparent outside; the 16-pixel one from a grid. With
+// wholePixelLines, one-unit lines are drawn a whole number of pixels wide (the
+// 1x MAINICON and ABOUTICON are drawn as they always were).
+QImage iconClassic(int size, bool wholePixelLines = false);
+QImage iconSmooth(int size); // full colour, antialiased
 
 QImage handPointCursor(); // HANDPNT, hot spot (0, 0)
 QImage dragCursor();      // SB_DRAG, hot spot (15, 16)
