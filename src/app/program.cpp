@@ -1,7 +1,7 @@
 #include "app/program.h"
 
-#include "help/thelpfacility.h"
 #include "app/tprincipale.h"
+#include "help/thelpfacility.h"
 #include "toolkit/tapplication.h"
 
 #ifndef CHROMOHM_APP_ID

@@ -6,6 +6,7 @@
 #include "toolkit/hints.h"
 #include "toolkit/resources.h"
 #include "toolkit/tapplication.h"
+#include "toolkit/texactsizeiconengine.h"
 #include "toolkit/tmessagedialog.h"
 #include "toolkit/tstatusbar.h"
 
@@ -48,11 +49,15 @@ const PopupRow PopupRows[] = {
 
 QIcon mainIcon() {
     // The window manager gets every size as pixels at start-up, so only the sizes
-    // a title bar or task switcher shows; the desktop's own icons come installed.
-    QIcon icon(tk::loadBitmap(QStringLiteral("MAINICON")));
-    for (int size : {16, 48})
-        icon.addFile(QStringLiteral(":/res/icons/chromohm-%1.png").arg(size), QSize(size, size));
-    return icon;
+    // a title bar or task switcher shows, all of them the classic drawing; the
+    // 64-pixel one (the 32 at 2x) only where a screen is fine enough to want it.
+    // The desktop's own icons come installed.
+    QList<QPixmap> sizes;
+    for (const char *name : {"MAINICON-16", "MAINICON", "MAINICON-48"})
+        sizes.append(tk::loadBitmap(QLatin1String(name), 1.0));
+    if (tk::pictureRatio() > 1)
+        sizes.append(tk::loadBitmap(QStringLiteral("MAINICON"), 2.0));
+    return QIcon(new TExactSizeIconEngine(sizes));
 }
 
 } // namespace

@@ -317,7 +317,9 @@ void TSpeedBar::paintBackground(QPainter &painter) const {
     TBevelPanel::drawBevel(painter, rect(), TBevelPanel::Bevel::Raised, palette());
     if (m_wallpaper.isNull())
         return;
-    // Stretched over, or tiled from the corner of, the inside of the bevel.
+    // Stretched over, or tiled from the corner of, the inside of the bevel; a
+    // tile is as many layout pixels as the 1x picture has pixels.
+    tk::prepareToDraw(painter, m_wallpaper.devicePixelRatio());
     if (m_options.testFlag(sbStretchBitmap))
         painter.drawPixmap(innerRect(), m_wallpaper);
     else

@@ -1,6 +1,7 @@
 #include "toolbar/tspeedbarbutton.h"
 
 #include "toolbar/tspeedbar.h"
+#include "toolkit/resources.h"
 #include "toolkit/tbevelpanel.h"
 
 #include <QApplication>
@@ -186,8 +187,11 @@ void TSpeedbarButton::drawContents(QPainter &painter) {
         drawFrame(painter);
     QRect glyph, caption;
     layout(contentRect(), &glyph, &caption);
-    if (!m_glyph.isEmpty())
-        painter.drawImage(glyph.topLeft(), m_glyph.image(drawState(), palette()));
+    if (!m_glyph.isEmpty()) {
+        const QImage &image = m_glyph.image(drawState(), palette());
+        tk::prepareToDraw(painter, image.devicePixelRatio());
+        painter.drawImage(glyph.topLeft(), image);
+    }
     if (caption.isEmpty())
         return;
     const QString text = m_caption.left(MaxCaptionLength);

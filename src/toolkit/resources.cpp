@@ -1,6 +1,11 @@
 #include "toolkit/resources.h"
 
+#include <QFile>
+#include <QGuiApplication>
 #include <QImage>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QtMath>
 
 namespace tk {
 
@@ -14,29 +19,86 @@ struct HotSpot {
 // The cursors' hot spots: the hand points with the tip of its finger at the
 // top-left corner; the closed hand holds on at its palm.
 constexpr HotSpot HotSpots[] = {{"HANDPNT", 0, 0}, {"SB_DRAG", 15, 16}};
+constexpr int CursorSide = 32;
+
+QPoint hotSpotOf(const QString &name) {
+    for (const HotSpot &h : HotSpots)
+        if (name == QLatin1String(h.name))
+            return {h.x, h.y};
+    return {-1, -1};
+}
+
+// The file for a ratio: the 2x drawing above 1, when it exists. The 1x path
+// looks nothing else up, so a plain screen pays nothing for the 2x pictures.
+QString pathFor(const QString &stem, qreal devicePixelRatio, int *scale) {
+    *scale = 1;
+    const QString plain = stem + QLatin1String(".png");
+    if (devicePixelRatio <= 1)
+        return plain;
+    const QString twice = stem + QLatin1String("@2x.png");
+    if (!QFile::exists(twice))
+        return plain;
+    *scale = 2;
+    return twice;
+}
+
+QImage readPicture(const QString &stem, qreal devicePixelRatio) {
+    int scale = 1;
+    QImage image(pathFor(stem, devicePixelRatio, &scale));
+    image.setDevicePixelRatio(scale);
+    return image;
+}
 
 } // namespace
 
+qreal pictureRatio() {
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
+QImage loadImage(const QString &name, qreal devicePixelRatio) {
+    return readPicture(QStringLiteral(":/res/") + name, devicePixelRatio);
+}
+
 QImage loadImage(const QString &name) {
-    return QImage(QStringLiteral(":/res/%1.png").arg(name));
+    return loadImage(name, pictureRatio());
+}
+
+QPixmap loadBitmap(const QString &name, qreal devicePixelRatio) {
+    return QPixmap::fromImage(loadImage(name, devicePixelRatio));
 }
 
 QPixmap loadBitmap(const QString &name) {
-    return QPixmap::fromImage(loadImage(name));
+    return loadBitmap(name, pictureRatio());
+}
+
+QCursor loadCursor(const QString &name, qreal devicePixelRatio) {
+    QImage shape = readPicture(QStringLiteral(":/res/cursors/") + name, devicePixelRatio);
+    if (shape.isNull())
+        return QCursor(Qt::ArrowCursor);
+    // Qt's X11 plugin gives the server the pixmap's pixels and the hot spot as
+    // they are, whatever the pixmap's ratio: so the cursor is made in device
+    // pixels, with a ratio of 1, the hot spot scaled to them.
+    const qreal ratio = devicePixelRatio > 1 ? devicePixelRatio : 1.0;
+    const int side = qRound(CursorSide * ratio);
+    shape.setDevicePixelRatio(1);
+    if (shape.width() != side)
+        shape = shape.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                    .scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QPoint hot = hotSpotOf(name);
+    if (hot.x() < 0)
+        return QCursor(QPixmap::fromImage(shape));
+    return QCursor(QPixmap::fromImage(shape), qFloor(hot.x() * ratio), qFloor(hot.y() * ratio));
 }
 
 QCursor loadCursor(const QString &name) {
-    const QPixmap shape(QStringLiteral(":/res/cursors/%1.png").arg(name));
-    if (shape.isNull())
-        return QCursor(Qt::ArrowCursor);
-    int x = -1, y = -1;
-    for (const HotSpot &h : HotSpots) {
-        if (name == QLatin1String(h.name)) {
-            x = h.x;
-            y = h.y;
-        }
-    }
-    return QCursor(shape, x, y);
+    return loadCursor(name, pictureRatio());
+}
+
+void prepareToDraw(QPainter &painter, qreal pictureRatio) {
+    const QPaintDevice *device = painter.device();
+    const qreal deviceRatio = device ? device->devicePixelRatio() : 1.0;
+    if (!qFuzzyCompare(deviceRatio, pictureRatio))
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
 }
 
 } // namespace tk

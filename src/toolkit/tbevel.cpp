@@ -1,5 +1,7 @@
 #include "toolkit/tbevel.h"
 
+#include "toolkit/devicepixels.h"
+
 #include <QAccessibleWidget>
 #include <QPainter>
 
@@ -64,8 +66,7 @@ QList<TBevel::Line> TBevel::lines() const {
 
 void TBevel::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    for (const Line &l : lines()) {
-        painter.setPen(palette().color(l.role));
-        painter.drawLine(l.line);
-    }
+    for (const Line &l : lines())
+        tk::fillSnapped(painter, QRect(l.line.p1(), l.line.p2()).normalized(),
+                        palette().color(l.role));
 }

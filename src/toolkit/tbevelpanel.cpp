@@ -1,5 +1,7 @@
 #include "toolkit/tbevelpanel.h"
 
+#include "toolkit/devicepixels.h"
+
 #include <QPainter>
 
 TBevelPanel::TBevelPanel(QWidget *parent) : QWidget(parent) {}
@@ -24,12 +26,7 @@ void TBevelPanel::drawBevel(QPainter &painter, const QRect &r, Bevel bevel,
 
 void TBevelPanel::drawEdge(QPainter &painter, const QRect &r, const QColor &topLeft,
                            const QColor &bottomRight) {
-    painter.setPen(topLeft);
-    painter.drawLine(r.topLeft(), r.topRight());
-    painter.drawLine(r.topLeft(), r.bottomLeft());
-    painter.setPen(bottomRight);
-    painter.drawLine(r.bottomLeft(), r.bottomRight());
-    painter.drawLine(r.topRight(), r.bottomRight());
+    tk::frameSnapped(painter, r, topLeft, bottomRight);
 }
 
 void TBevelPanel::paintEvent(QPaintEvent *) {

@@ -1,5 +1,7 @@
 #include "toolkit/tclassicstyle.h"
 
+#include "toolkit/devicepixels.h"
+
 #include <QPainter>
 #include <QPalette>
 #include <QStyleFactory>
@@ -76,11 +78,10 @@ void TClassicStyle::drawComplexControl(ComplexControl control, const QStyleOptio
     // An etched line: a dark rectangle with a light one one pixel inside and down.
     if (!box->text.isEmpty())
         painter->setClipRegion(QRegion(option->rect).subtracted(label));
-    const QRect r = frame.adjusted(0, 0, -1, -1);
-    painter->setPen(option->palette.color(QPalette::Dark));
-    painter->drawRect(r.adjusted(0, 0, -1, -1));
-    painter->setPen(option->palette.color(QPalette::Light));
-    painter->drawRect(r.adjusted(1, 1, 0, 0));
+    const QColor dark = option->palette.color(QPalette::Dark);
+    const QColor light = option->palette.color(QPalette::Light);
+    tk::frameSnapped(*painter, frame.adjusted(0, 0, -1, -1), dark, dark);
+    tk::frameSnapped(*painter, frame.adjusted(1, 1, 0, 0), light, light);
     painter->setClipping(false);
     if (!box->text.isEmpty()) {
         drawItemText(painter, label, Qt::TextShowMnemonic | Qt::AlignLeft | Qt::AlignVCenter,

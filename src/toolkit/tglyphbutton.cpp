@@ -1,5 +1,7 @@
 #include "toolkit/tglyphbutton.h"
 
+#include "toolkit/resources.h"
+
 #include <QPainter>
 #include <QStyleOptionButton>
 
@@ -92,10 +94,12 @@ void TGlyphButton::paintEvent(QPaintEvent *) {
     QRect glyph, caption;
     layoutRects(&glyph, &caption);
     const bool enabled = isEnabled();
-    if (!m_glyph.isEmpty())
-        painter.drawImage(
-            glyph.topLeft(),
-            m_glyph.image(enabled ? TGlyphStrip::Up : TGlyphStrip::Disabled, palette()));
+    if (!m_glyph.isEmpty()) {
+        const QImage &image =
+            m_glyph.image(enabled ? TGlyphStrip::Up : TGlyphStrip::Disabled, palette());
+        tk::prepareToDraw(painter, image.devicePixelRatio());
+        painter.drawImage(glyph.topLeft(), image);
+    }
     if (!text().isEmpty()) {
         painter.setPen(
             palette().color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));

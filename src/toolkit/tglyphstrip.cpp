@@ -26,6 +26,10 @@ void TGlyphStrip::setNumGlyphs(int count) {
 QSize TGlyphStrip::glyphSize() const {
     if (m_strip.isNull())
         return {0, 0};
+    return (QSizeF(pixelSize()) / m_strip.devicePixelRatio()).toSize();
+}
+
+QSize TGlyphStrip::pixelSize() const {
     return {m_strip.width() / m_numGlyphs, m_strip.height()};
 }
 
@@ -41,9 +45,10 @@ const QImage &TGlyphStrip::image(State state, const QPalette &palette) {
 }
 
 QImage TGlyphStrip::cutImage(int index) const {
-    const QSize size = glyphSize();
+    const QSize size = pixelSize();
     QImage image = m_strip.copy(index * size.width(), 0, size.width(), size.height())
                        .convertToFormat(QImage::Format_ARGB32);
+    image.setDevicePixelRatio(m_strip.devicePixelRatio());
     // Only the exact transparent colour lets the background through.
     const QRgb key = m_transparent.rgb() & 0xFFFFFF;
     for (int y = 0; y < image.height(); ++y) {
@@ -63,10 +68,13 @@ QImage TGlyphStrip::makeImage(State state, const QPalette &palette) const {
     QImage source = cutImage(0);
     if (state == Disabled) {
         // Embossed: the glyph's shape in highlight, and again in shadow one pixel
-        // up-left; the face around it stays see-through.
+        // up-left; the face around it stays see-through. Painting at the
+        // glyph's ratio keeps that one layout pixel on a 2x glyph.
         QImage out(source.size(), QImage::Format_ARGB32);
+        out.setDevicePixelRatio(source.devicePixelRatio());
         out.fill(Qt::transparent);
         QImage shape(source.size(), QImage::Format_ARGB32);
+        shape.setDevicePixelRatio(source.devicePixelRatio());
         auto paintShape = [&](const QColor &colour, int offset) {
             shape.fill(colour);
             QPainter sp(&shape);

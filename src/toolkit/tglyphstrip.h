@@ -1,7 +1,8 @@
 #pragma once
 // The glyph of an image button: a strip of up to five images side by side (up,
 // disabled, down, exclusive, inactive), the colour that stays transparent, and the
-// per-state images made from the strip on first need.
+// per-state images made from the strip on first need, at the strip's device pixel
+// ratio.
 
 #include <QColor>
 #include <QImage>
@@ -22,7 +23,8 @@ public:
     void setNumGlyphs(int count);
 
     QColor transparentColor() const { return m_transparent; }
-    // The size of one image of the strip; empty without a glyph.
+    // The size of one image of the strip in layout pixels (a 2x strip has
+    // twice as many pixels); empty without a glyph.
     QSize glyphSize() const;
 
     // The image for a state, with the transparent colour's pixels see-through.
@@ -34,6 +36,7 @@ public:
 private:
     QImage makeImage(State state, const QPalette &palette) const;
     QImage cutImage(int index) const;
+    QSize pixelSize() const;
 
     QImage m_strip;
     int m_numGlyphs = 1;

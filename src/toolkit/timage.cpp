@@ -1,5 +1,7 @@
 #include "toolkit/timage.h"
 
+#include "toolkit/resources.h"
+
 #include <QPainter>
 
 TImage::TImage(QWidget *parent) : QWidget(parent) {}
@@ -45,5 +47,6 @@ void TImage::paintEvent(QPaintEvent *) {
     if (m_picture.isNull())
         return;
     QPainter painter(this);
+    tk::prepareToDraw(painter, m_picture.devicePixelRatio());
     painter.drawPixmap(pictureRect(), m_picture);
 }

@@ -2,9 +2,9 @@
 // absent, the search and the navigation, and the viewer opened from the quit
 // question, which must stay usable while the question is showing.
 
+#include "app/tprincipale.h"
 #include "help/thelpfacility.h"
 #include "help/thelpviewer.h"
-#include "app/tprincipale.h"
 #include "toolkit/tapplication.h"
 #include "toolkit/tmessagedialog.h"
 

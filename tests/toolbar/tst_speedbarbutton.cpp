@@ -59,6 +59,7 @@ private slots:
 
     void glyphStrip_data();
     void glyphStrip();
+    void glyphStripAt2x();
     void layout_data();
     void layout();
     void transparency_data();
@@ -168,6 +169,40 @@ void TestSpeedbarButton::glyphStrip() {
     QCOMPARE(&glyph.image(TGlyphStrip::Up, palette), &up);
     glyph.setGlyph(strip);
     QVERIFY(!glyph.isCached(TGlyphStrip::Up));
+}
+
+void TestSpeedbarButton::glyphStripAt2x() {
+    // A strip drawn at twice the pixels a side: counted, sized and cut in layout
+    // pixels, its images at the strip's ratio.
+    QImage strip = makeGlyph(32, Olive);
+    strip.setDevicePixelRatio(2);
+    TGlyphStrip glyph;
+    glyph.setGlyph(strip);
+    QCOMPARE(glyph.NumGlyphs(), 2);
+    QCOMPARE(glyph.transparentColor().rgb(), Olive.rgb());
+    QCOMPARE(glyph.glyphSize(), QSize(16, 16));
+    QPalette palette;
+    const QImage &up = glyph.image(TGlyphStrip::Up, palette);
+    QCOMPARE(up.size(), QSize(32, 32));
+    QCOMPARE(up.devicePixelRatio(), 2.0);
+    QCOMPARE(up.pixel(16, 16), QColor(Qt::red).rgb());
+    QCOMPARE(qAlpha(up.pixel(0, 31)), 0);
+    QCOMPARE(glyph.image(TGlyphStrip::Disabled, palette).pixel(16, 16), QColor(Qt::gray).rgb());
+
+    // A single image: the embossed look, its highlight one layout pixel, two
+    // pixels, right of and below the shadow.
+    QImage single(32, 32, QImage::Format_RGB32);
+    single.fill(Olive);
+    QPainter(&single).fillRect(8, 8, 16, 16, Qt::red);
+    single.setDevicePixelRatio(2);
+    glyph.setGlyph(single);
+    QCOMPARE(glyph.NumGlyphs(), 1);
+    QCOMPARE(glyph.glyphSize(), QSize(16, 16));
+    const QImage &embossed = glyph.image(TGlyphStrip::Disabled, palette);
+    QCOMPARE(embossed.devicePixelRatio(), 2.0);
+    QCOMPARE(embossed.pixel(23, 16), palette.color(QPalette::Dark).rgb());
+    QCOMPARE(embossed.pixel(25, 16), palette.color(QPalette::Light).rgb());
+    QCOMPARE(qAlpha(embossed.pixel(26, 16)), 0);
 }
 
 void TestSpeedbarButton::layout_data() {

@@ -1,6 +1,7 @@
-// The program's pictures as the toolkit loads them: sizes, colour depths, the
-// transparent colour of the glyphs, the cursors' hot spots, the wallpaper's
-// tiling and the desktop entry.
+// The program's pictures as the toolkit loads them, at 1x and at 2x: sizes,
+// colour depths, the transparent colour of the glyphs, the cursors' hot spots,
+// the wallpaper's tiling, which drawing the loader takes for a device pixel
+// ratio, and the desktop entry.
 
 #include "toolkit/resources.h"
 
@@ -24,6 +25,14 @@ const QList<QRgb> Classic16 = {
 QImage load(const QString &path) {
     return QImage(path).convertToFormat(QImage::Format_ARGB32);
 }
+
+// The pictures the program shows, with their size in layout pixels.
+const std::pair<const char *, QSize> Pictures[] = {
+    {"MAINICON", {32, 32}},         {"ABOUTICON", {50, 50}},     {"BACKGROUND", {640, 125}},
+    {"GLYPH_RESISTANCE", {32, 16}}, {"GLYPH_LED", {32, 16}},     {"GLYPH_CAPACITE", {32, 16}},
+    {"GLYPH_AIDE", {32, 16}},       {"GLYPH_APROPOS", {32, 16}}, {"GLYPH_QUITTER", {36, 18}},
+    {"IMAGE", {80, 120}},           {"CONTINU", {32, 16}},       {"ALTERNATIF", {32, 16}},
+    {"CAPACITOR", {25, 25}}};
 
 QSet<QRgb> coloursOf(const QImage &img, const QRect &area) {
     QSet<QRgb> colours;
@@ -92,13 +101,21 @@ class TestResources : public QObject {
 private slots:
     void bitmapSizes_data();
     void bitmapSizes();
+    void loaderChoosesByRatio_data();
+    void loaderChoosesByRatio();
+    void twiceAsFine_data();
+    void twiceAsFine();
+    void unknownPicture_data();
+    void unknownPicture();
     void colourDepth_data();
     void colourDepth();
     void glyphTransparency_data();
     void glyphTransparency();
+    void supplyGlyphs_data();
     void supplyGlyphs();
     void cursors_data();
     void cursors();
+    void wallpaperTilesAndStaysLight_data();
     void wallpaperTilesAndStaysLight();
     void icons_data();
     void icons();
@@ -108,19 +125,8 @@ private slots:
 void TestResources::bitmapSizes_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("MAINICON") << "MAINICON" << QSize(32, 32);
-    QTest::newRow("ABOUTICON") << "ABOUTICON" << QSize(50, 50);
-    QTest::newRow("BACKGROUND") << "BACKGROUND" << QSize(640, 125);
-    QTest::newRow("GLYPH_RESISTANCE") << "GLYPH_RESISTANCE" << QSize(32, 16);
-    QTest::newRow("GLYPH_LED") << "GLYPH_LED" << QSize(32, 16);
-    QTest::newRow("GLYPH_CAPACITE") << "GLYPH_CAPACITE" << QSize(32, 16);
-    QTest::newRow("GLYPH_AIDE") << "GLYPH_AIDE" << QSize(32, 16);
-    QTest::newRow("GLYPH_APROPOS") << "GLYPH_APROPOS" << QSize(32, 16);
-    QTest::newRow("GLYPH_QUITTER") << "GLYPH_QUITTER" << QSize(36, 18);
-    QTest::newRow("IMAGE") << "IMAGE" << QSize(80, 120);
-    QTest::newRow("CONTINU") << "CONTINU" << QSize(32, 16);
-    QTest::newRow("ALTERNATIF") << "ALTERNATIF" << QSize(32, 16);
-    QTest::newRow("CAPACITOR") << "CAPACITOR" << QSize(25, 25);
+    for (const auto &[name, size] : Pictures)
+        QTest::newRow(name) << name << size;
 }
 
 void TestResources::bitmapSizes() {
@@ -129,20 +135,91 @@ void TestResources::bitmapSizes() {
     const QPixmap pixmap = tk::loadBitmap(name);
     QVERIFY2(!pixmap.isNull(), qPrintable(name));
     QCOMPARE(pixmap.size(), size);
+    QCOMPARE(pixmap.devicePixelRatio(), 1.0);
     QCOMPARE(tk::loadImage(name).size(), size);
+}
+
+void TestResources::loaderChoosesByRatio_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<qreal>("pictureRatio");
+    QTest::addColumn<QSize>("size");
+    for (const auto &[name, size] : Pictures) {
+        const QByteArray row(name);
+        QTest::newRow(row + " at 1") << name << 1.0 << 1.0 << size;
+        QTest::newRow(row + " at 1.5") << name << 1.5 << 2.0 << size;
+        QTest::newRow(row + " at 2") << name << 2.0 << 2.0 << size;
+        QTest::newRow(row + " at 3") << name << 3.0 << 2.0 << size;
+    }
+}
+
+void TestResources::loaderChoosesByRatio() {
+    QFETCH(QString, name);
+    QFETCH(qreal, ratio);
+    QFETCH(qreal, pictureRatio);
+    QFETCH(QSize, size);
+    const QImage image = tk::loadImage(name, ratio);
+    QCOMPARE(image.devicePixelRatio(), pictureRatio);
+    QCOMPARE(image.size(), size * pictureRatio);
+    // Laid out at the same size whichever drawing it is.
+    QCOMPARE(image.deviceIndependentSize().toSize(), size);
+    const QPixmap pixmap = tk::loadBitmap(name, ratio);
+    QCOMPARE(pixmap.devicePixelRatio(), pictureRatio);
+    QCOMPARE(pixmap.deviceIndependentSize().toSize(), size);
+}
+
+void TestResources::twiceAsFine_data() {
+    QTest::addColumn<QString>("name");
+    for (const auto &[name, size] : Pictures)
+        QTest::newRow(name) << name;
+    QTest::newRow("HANDPNT") << "cursors/HANDPNT";
+    QTest::newRow("SB_DRAG") << "cursors/SB_DRAG";
+}
+
+void TestResources::twiceAsFine() {
+    // A 2x picture is a drawing of its own, not the 1x one with its pixels doubled.
+    QFETCH(QString, name);
+    const QImage once = load(QStringLiteral(":/res/%1.png").arg(name));
+    const QImage twice = load(QStringLiteral(":/res/%1@2x.png").arg(name));
+    QVERIFY(!once.isNull());
+    QCOMPARE(twice.size(), once.size() * 2);
+    int finer = 0;
+    for (int y = 0; y < twice.height(); ++y)
+        for (int x = 0; x < twice.width(); ++x)
+            finer += twice.pixel(x, y) != once.pixel(x / 2, y / 2);
+    QVERIFY2(finer >= 16, qPrintable(QString::number(finer)));
+}
+
+void TestResources::unknownPicture_data() {
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("1x") << 1.0;
+    QTest::newRow("2x") << 2.0;
+}
+
+void TestResources::unknownPicture() {
+    QFETCH(qreal, ratio);
+    QVERIFY(tk::loadImage(QStringLiteral("NOSUCHPICTURE"), ratio).isNull());
+    QVERIFY(tk::loadBitmap(QStringLiteral("NOSUCHPICTURE"), ratio).isNull());
+    QCOMPARE(tk::loadCursor(QStringLiteral("NOSUCHCURSOR"), ratio).shape(), Qt::ArrowCursor);
 }
 
 void TestResources::colourDepth_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("colours"); // 16: the classic palette only
-    for (const char *name :
-         {"MAINICON", "ABOUTICON", "GLYPH_RESISTANCE", "GLYPH_LED", "GLYPH_CAPACITE", "GLYPH_AIDE",
-          "GLYPH_APROPOS", "IMAGE", "CONTINU", "ALTERNATIF", "CAPACITOR"})
-        QTest::newRow(name) << QString(":/res/%1.png").arg(name) << 16;
-    QTest::newRow("HANDPNT") << ":/res/cursors/HANDPNT.png" << 16;
-    QTest::newRow("SB_DRAG") << ":/res/cursors/SB_DRAG.png" << 16;
-    QTest::newRow("GLYPH_QUITTER") << ":/res/GLYPH_QUITTER.png" << 256;
-    QTest::newRow("BACKGROUND") << ":/res/BACKGROUND.png" << 256;
+    for (const char *suffix : {"", "@2x"}) {
+        for (const char *name :
+             {"MAINICON", "ABOUTICON", "GLYPH_RESISTANCE", "GLYPH_LED", "GLYPH_CAPACITE",
+              "GLYPH_AIDE", "GLYPH_APROPOS", "IMAGE", "CONTINU", "ALTERNATIF", "CAPACITOR",
+              "cursors/HANDPNT", "cursors/SB_DRAG"})
+            QTest::newRow(qPrintable(QString(name) + suffix))
+                << QString(":/res/%1%2.png").arg(name, suffix) << 16;
+        QTest::newRow(qPrintable(QString("GLYPH_QUITTER") + suffix))
+            << QString(":/res/GLYPH_QUITTER%1.png").arg(suffix) << 256;
+        QTest::newRow(qPrintable(QString("BACKGROUND") + suffix))
+            << QString(":/res/BACKGROUND%1.png").arg(suffix) << 256;
+    }
+    QTest::newRow("MAINICON-16") << ":/res/MAINICON-16.png" << 16;
+    QTest::newRow("MAINICON-48") << ":/res/MAINICON-48.png" << 16;
 }
 
 void TestResources::colourDepth() {
@@ -166,18 +243,21 @@ void TestResources::colourDepth() {
 void TestResources::glyphTransparency_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRgb>("key");
-    QTest::newRow("GLYPH_RESISTANCE") << "GLYPH_RESISTANCE" << Olive;
-    QTest::newRow("GLYPH_LED") << "GLYPH_LED" << Olive;
-    QTest::newRow("GLYPH_CAPACITE") << "GLYPH_CAPACITE" << Olive;
-    QTest::newRow("GLYPH_AIDE") << "GLYPH_AIDE" << Olive;
-    QTest::newRow("GLYPH_APROPOS") << "GLYPH_APROPOS" << Purple;
-    QTest::newRow("GLYPH_QUITTER") << "GLYPH_QUITTER" << Olive;
+    QTest::addColumn<qreal>("ratio");
+    const std::pair<const char *, QRgb> glyphs[] = {
+        {"GLYPH_RESISTANCE", Olive}, {"GLYPH_LED", Olive},      {"GLYPH_CAPACITE", Olive},
+        {"GLYPH_AIDE", Olive},       {"GLYPH_APROPOS", Purple}, {"GLYPH_QUITTER", Olive}};
+    for (const auto &[name, key] : glyphs) {
+        QTest::newRow(name) << name << key << 1.0;
+        QTest::newRow(qPrintable(QString(name) + "@2x")) << name << key << 2.0;
+    }
 }
 
 void TestResources::glyphTransparency() {
     QFETCH(QString, name);
     QFETCH(QRgb, key);
-    const QImage strip = tk::loadImage(name).convertToFormat(QImage::Format_ARGB32);
+    QFETCH(qreal, ratio);
+    const QImage strip = tk::loadImage(name, ratio).convertToFormat(QImage::Format_ARGB32);
     const int side = strip.height();
     QCOMPARE(strip.width(), 2 * side); // normal and disabled image
     // The strip's bottom-left pixel gives the transparent colour.
@@ -198,62 +278,94 @@ void TestResources::glyphTransparency() {
     QVERIFY(strip.copy(normal) != strip.copy(disabled));
 }
 
+void TestResources::supplyGlyphs_data() {
+    QTest::addColumn<int>("scale");
+    QTest::newRow("1x") << 1;
+    QTest::newRow("2x") << 2;
+}
+
 void TestResources::supplyGlyphs() {
     // Direct supply: two straight lines, cyan and red. Alternating: a cyan wave.
-    const QImage continu = tk::loadImage("CONTINU").convertToFormat(QImage::Format_ARGB32);
-    const QImage alternatif = tk::loadImage("ALTERNATIF").convertToFormat(QImage::Format_ARGB32);
+    QFETCH(int, scale);
+    const QImage continu = tk::loadImage("CONTINU", scale).convertToFormat(QImage::Format_ARGB32);
+    const QImage alternatif =
+        tk::loadImage("ALTERNATIF", scale).convertToFormat(QImage::Format_ARGB32);
+    const int side = 16 * scale;
     for (const QImage &img : {continu, alternatif}) {
-        QCOMPARE(img.pixel(0, 15), Silver);  // the button face around the picture
-        QCOMPARE(img.pixel(16, 15), Silver); // and around the disabled one
+        QCOMPARE(img.pixel(0, side - 1), Silver);    // the button face around the picture
+        QCOMPARE(img.pixel(side, side - 1), Silver); // and around the disabled one
         // Disabled: the lines in grey with their white shadow, nothing else.
-        QCOMPARE(coloursOf(img, QRect(16, 0, 16, 16)), (QSet<QRgb>{Silver, Grey, White}));
+        QCOMPARE(coloursOf(img, QRect(side, 0, side, side)), (QSet<QRgb>{Silver, Grey, White}));
     }
-    const auto rowsWith = [](const QImage &img, QRgb colour) {
+    const auto rowsWith = [side](const QImage &img, QRgb colour) {
         QSet<int> rows;
-        for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 16; ++x)
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x)
                 if (img.pixel(x, y) == colour)
                     rows.insert(y);
         return rows;
     };
     const QRgb Aqua = 0xff00ffff, Red = 0xffff0000;
-    QCOMPARE(rowsWith(continu, Aqua).size(), 1);
-    QCOMPARE(rowsWith(continu, Red).size(), 1);
-    QVERIFY(rowsWith(alternatif, Aqua).size() >= 7);
+    // A line one layout pixel thick.
+    QCOMPARE(rowsWith(continu, Aqua).size(), scale);
+    QCOMPARE(rowsWith(continu, Red).size(), scale);
+    QVERIFY(rowsWith(alternatif, Aqua).size() >= 7 * scale);
     QVERIFY(rowsWith(alternatif, Red).isEmpty());
 }
 
 void TestResources::cursors_data() {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<int>("side");
     QTest::addColumn<QPoint>("hotSpot");
     QTest::addColumn<QRgb>("underHotSpot");
-    QTest::newRow("HANDPNT") << "HANDPNT" << QPoint(0, 0) << Black;   // the fingertip's edge
-    QTest::newRow("SB_DRAG") << "SB_DRAG" << QPoint(15, 16) << White; // inside the palm
+    // The hot spot stays on the same layout point: the fingertip's edge, and
+    // inside the palm.
+    QTest::newRow("HANDPNT") << "HANDPNT" << 1.0 << 32 << QPoint(0, 0) << Black;
+    QTest::newRow("SB_DRAG") << "SB_DRAG" << 1.0 << 32 << QPoint(15, 16) << White;
+    QTest::newRow("HANDPNT at 2") << "HANDPNT" << 2.0 << 64 << QPoint(0, 0) << Black;
+    QTest::newRow("SB_DRAG at 2") << "SB_DRAG" << 2.0 << 64 << QPoint(30, 32) << White;
+    QTest::newRow("HANDPNT at 1.5") << "HANDPNT" << 1.5 << 48 << QPoint(0, 0) << Black;
+    QTest::newRow("SB_DRAG at 1.5") << "SB_DRAG" << 1.5 << 48 << QPoint(22, 24) << White;
 }
 
 void TestResources::cursors() {
     QFETCH(QString, name);
+    QFETCH(qreal, ratio);
+    QFETCH(int, side);
     QFETCH(QPoint, hotSpot);
     QFETCH(QRgb, underHotSpot);
-    const QCursor cursor = tk::loadCursor(name);
+    const QCursor cursor = tk::loadCursor(name, ratio);
     QCOMPARE(cursor.shape(), Qt::BitmapCursor);
     QCOMPARE(cursor.hotSpot(), hotSpot);
+    // In device pixels: the X server takes the pixels and the hot spot as they are.
+    QCOMPARE(cursor.pixmap().devicePixelRatio(), 1.0);
     const QImage img = cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
-    QCOMPARE(img.size(), QSize(32, 32));
-    QCOMPARE(img.pixel(hotSpot), underHotSpot);
-    // Monochrome: white and black on transparent, and mostly transparent.
+    QCOMPARE(img.size(), QSize(side, side));
+    const QRgb under = img.pixel(hotSpot);
+    QVERIFY(qAlpha(under) >= 128);
+    QVERIFY(std::abs(qGray(under) - qGray(underHotSpot)) < 64);
+    // Mostly transparent; where drawn for the ratio, white and black only.
     int clear = 0;
-    for (QRgb c : coloursOf(img, img.rect()))
-        QVERIFY(c == White || c == Black || qAlpha(c) == 0);
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
             clear += qAlpha(img.pixel(x, y)) == 0;
-    QVERIFY(clear > 32 * 32 / 2);
+    QVERIFY(clear > side * side / 2);
+    if (ratio == 1 || ratio == 2)
+        for (QRgb c : coloursOf(img, img.rect()))
+            QVERIFY(c == White || c == Black || qAlpha(c) == 0);
+}
+
+void TestResources::wallpaperTilesAndStaysLight_data() {
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("1x") << 1.0;
+    QTest::newRow("2x") << 2.0;
 }
 
 void TestResources::wallpaperTilesAndStaysLight() {
-    const QImage img = tk::loadImage("BACKGROUND").convertToFormat(QImage::Format_ARGB32);
-    QCOMPARE(img.size(), QSize(640, 125));
+    QFETCH(qreal, ratio);
+    const QImage img = tk::loadImage("BACKGROUND", ratio).convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(img.size(), QSize(640, 125) * ratio);
     // Light enough for the black captions drawn over it, and not blank.
     int darkest = 255, lightest = 0;
     for (QRgb c : coloursOf(img, img.rect())) {
@@ -277,8 +389,12 @@ void TestResources::wallpaperTilesAndStaysLight() {
 void TestResources::icons_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("size");
+    // The window's own: the classic drawing at every size it hands over.
+    QTest::newRow("MAINICON-16") << ":/res/MAINICON-16.png" << 16;
     QTest::newRow("MAINICON") << ":/res/MAINICON.png" << 32;
-    // The desktop's icons, installed beside the program rather than built in.
+    QTest::newRow("MAINICON-48") << ":/res/MAINICON-48.png" << 48;
+    QTest::newRow("MAINICON@2x") << ":/res/MAINICON@2x.png" << 64;
+    // The desktop entry's, installed.
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         QTest::newRow(qPrintable(QString::number(size)))
             << QString(TESTS_SOURCE_DIR "/../resources/res/icons/chromohm-%1.png").arg(size)

@@ -98,6 +98,7 @@ void fill(QImage &img, int x, int y, int w, int h, QRgb c) {
 namespace {
 
 using Glyph = std::array<const char *, 5>;
+using FineGlyph = std::array<const char *, 10>;
 
 const std::map<QChar, Glyph> &font() {
     // Three pixels wide, five high; '#' is ink.
@@ -119,29 +120,119 @@ const std::map<QChar, Glyph> &font() {
     return f;
 }
 
-} // namespace
+// The same letters at twice the size: the strokes keep their weight (two
+// pixels), the corners round off and the diagonals step by one pixel.
+const std::map<QChar, FineGlyph> &fineFont() {
+    static const std::map<QChar, FineGlyph> f = {
+        {'0',
+         {".####.", "######", "##..##", "##..##", "##..##", "##..##", "##..##", "##..##", "######",
+          ".####."}},
+        {'1',
+         {"..##..", ".###..", "####..", "..##..", "..##..", "..##..", "..##..", "..##..", "######",
+          "######"}},
+        {'2',
+         {"#####.", "######", "....##", "....##", "...###", "..###.", ".###..", "###...", "######",
+          "######"}},
+        {'3',
+         {"#####.", "######", "....##", "....##", ".####.", ".####.", "....##", "....##", "######",
+          "#####."}},
+        {'4',
+         {"##..##", "##..##", "##..##", "##..##", "######", "######", "....##", "....##", "....##",
+          "....##"}},
+        {'5',
+         {"######", "######", "##....", "##....", "#####.", "######", "....##", "....##", "######",
+          "#####."}},
+        {'6',
+         {".#####", "######", "##....", "##....", "#####.", "######", "##..##", "##..##", "######",
+          ".####."}},
+        {'7',
+         {"######", "######", "....##", "...###", "..###.", "..##..", "..##..", "..##..", "..##..",
+          "..##.."}},
+        {'8',
+         {".####.", "######", "##..##", "##..##", ".####.", ".####.", "##..##", "##..##", "######",
+          ".####."}},
+        {'9',
+         {".####.", "######", "##..##", "##..##", "######", ".#####", "....##", "....##", "######",
+          "#####."}},
+        {'A',
+         {"..##..", ".####.", "##..##", "##..##", "##..##", "######", "######", "##..##", "##..##",
+          "##..##"}},
+        {'C',
+         {".#####", "######", "##....", "##....", "##....", "##....", "##....", "##....", "######",
+          ".#####"}},
+        {'F',
+         {"######", "######", "##....", "##....", "#####.", "#####.", "##....", "##....", "##....",
+          "##...."}},
+        {'I',
+         {"######", "######", "..##..", "..##..", "..##..", "..##..", "..##..", "..##..", "######",
+          "######"}},
+        {'R',
+         {"#####.", "######", "##..##", "##..##", "######", "#####.", "##.##.", "##..##", "##..##",
+          "##..##"}},
+        {'S',
+         {".#####", "######", "##....", "###...", ".####.", "..####", "....##", "....##", "######",
+          "#####."}},
+        {'V',
+         {"##..##", "##..##", "##..##", "##..##", "##..##", "##..##", ".####.", ".####.", "..##..",
+          "..##.."}},
+        {'n',
+         {"......", "......", "#####.", "######", "##..##", "##..##", "##..##", "##..##", "##..##",
+          "##..##"}},
+        {'+',
+         {"......", "......", "..##..", "..##..", "######", "######", "..##..", "..##..", "......",
+          "......"}},
+        {'-',
+         {"......", "......", "......", "......", "######", "######", "......", "......", "......",
+          "......"}},
+        {'=',
+         {"......", "......", "######", "######", "......", "......", "######", "######", "......",
+          "......"}},
+        {'/',
+         {"....##", "....##", "....##", "...##.", "..##..", "..##..", ".##...", "##....", "##....",
+          "##...."}},
+        {'(', {"..##", ".##.", "##..", "##..", "##..", "##..", "##..", "##..", ".##.", "..##"}},
+        {')', {"##..", ".##.", "..##", "..##", "..##", "..##", "..##", "..##", ".##.", "##.."}},
+        {' ', {"....", "....", "....", "....", "....", "....", "....", "....", "....", "...."}},
+    };
+    return f;
+}
 
-int drawText(QImage &img, int x, int y, const QString &text, QRgb colour) {
+// Draws one letter from its rows; returns its width.
+template <size_t Rows>
+int drawLetter(QImage &img, int x, int y, const std::array<const char *, Rows> &rows, QRgb c) {
+    const int w = int(std::string(rows[0]).size());
+    for (size_t j = 0; j < Rows; ++j)
+        for (int k = 0; k < w; ++k)
+            if (rows[j][k] == '#')
+                put(img, x + k, y + int(j), c);
+    return w;
+}
+
+template <typename Font>
+int drawWith(const Font &f, int gap, QImage &img, int x, int y, const QString &text, QRgb c) {
     const int x0 = x;
     for (int i = 0; i < text.size(); ++i) {
-        const auto it = font().find(text[i]);
-        if (it == font().end()) {
+        const auto it = f.find(text[i]);
+        if (it == f.end()) {
             std::fprintf(stderr, "no pixel-font letter for '%s'\n", qPrintable(QString(text[i])));
             std::abort();
         }
-        const int w = int(std::string(it->second[0]).size());
-        for (int j = 0; j < 5; ++j)
-            for (int k = 0; k < w; ++k)
-                if (it->second[size_t(j)][k] == '#')
-                    put(img, x + k, y + j, colour);
-        x += w + (i + 1 < text.size() ? 1 : 0);
+        x += drawLetter(img, x, y, it->second, c) + (i + 1 < text.size() ? gap : 0);
     }
     return x - x0;
 }
 
-int textWidth(const QString &text) {
+} // namespace
+
+int drawText(QImage &img, int x, int y, const QString &text, QRgb colour, int scale) {
+    if (scale == 2)
+        return drawWith(fineFont(), 2, img, x, y, text, colour);
+    return drawWith(font(), 1, img, x, y, text, colour);
+}
+
+int textWidth(const QString &text, int scale) {
     QImage scratch(1, 1, QImage::Format_ARGB32);
-    return drawText(scratch, -1000, -1000, text, c16::Black);
+    return drawText(scratch, -1000, -1000, text, c16::Black, scale);
 }
 
 namespace {
@@ -194,7 +285,7 @@ void fillHoles(QImage &img, QRgb key, QRgb colour) {
 
 } // namespace
 
-QImage embossed(const QImage &glyph, QRgb key, Disabled style) {
+QImage embossed(const QImage &glyph, QRgb key, Disabled style, int shadow) {
     QImage out = canvas(glyph.width(), glyph.height(), key);
     for (int y = 0; y < glyph.height(); ++y)
         for (int x = 0; x < glyph.width(); ++x) {
@@ -212,18 +303,18 @@ QImage embossed(const QImage &glyph, QRgb key, Disabled style) {
     const QImage shape = out.copy();
     for (int y = 0; y < shape.height(); ++y)
         for (int x = 0; x < shape.width(); ++x)
-            if (isDrawn(shape.pixel(x, y), key) && x + 1 < shape.width() &&
-                y + 1 < shape.height() && shape.pixel(x + 1, y + 1) == key)
-                put(out, x + 1, y + 1, c16::White);
+            if (isDrawn(shape.pixel(x, y), key) && x + shadow < shape.width() &&
+                y + shadow < shape.height() && shape.pixel(x + shadow, y + shadow) == key)
+                put(out, x + shadow, y + shadow, c16::White);
     if (style == Disabled::Greyed)
         fillHoles(out, key, c16::White);
     return out;
 }
 
-QImage glyphStrip(const QImage &glyph, QRgb key, Disabled style) {
+QImage glyphStrip(const QImage &glyph, QRgb key, Disabled style, int shadow) {
     QImage strip = canvas(glyph.width() * 2, glyph.height(), key);
     blit(strip, glyph, 0, 0);
-    blit(strip, embossed(glyph, key, style), glyph.width(), 0);
+    blit(strip, embossed(glyph, key, style, shadow), glyph.width(), 0);
     return strip;
 }
 namespace {

@@ -36,9 +36,10 @@ void blit(QImage &dst, const QImage &src, int x, int y);
 QImage canvas(int w, int h, QRgb fill);
 
 // 3 x 5 pixel font (digits, capitals, a few signs; lower-case n); returns the
-// width drawn, letters one pixel apart.
-int drawText(QImage &img, int x, int y, const QString &text, QRgb colour);
-int textWidth(const QString &text);
+// width drawn, letters one pixel apart. With scale 2, the same letters on a
+// 6 x 10 grid, two-pixel strokes with rounded corners, two pixels apart.
+int drawText(QImage &img, int x, int y, const QString &text, QRgb colour, int scale = 1);
+int textWidth(const QString &text, int scale = 1);
 
 void hline(QImage &img, int x0, int x1, int y, QRgb c);
 void vline(QImage &img, int x, int y0, int y1, QRgb c);
@@ -46,15 +47,15 @@ void rect(QImage &img, int x, int y, int w, int h, QRgb c);
 void fill(QImage &img, int x, int y, int w, int h, QRgb c);
 void put(QImage &img, int x, int y, QRgb c);
 
-// The disabled look of a glyph, on the key colour, with a white shadow one
-// pixel right and down of the drawing:
+// The disabled look of a glyph, on the key colour, with a white shadow `shadow`
+// pixels (one layout pixel) right and down of the drawing:
 // - Silhouette: its darker pixels as one grey shape (thin line drawings);
 // - Greyed: the darkest pixels grey, the rest silver (filled pictures, whose
 //   silhouette would be a shapeless blot).
 enum class Disabled { Silhouette, Greyed };
-QImage embossed(const QImage &glyph, QRgb key, Disabled style);
+QImage embossed(const QImage &glyph, QRgb key, Disabled style, int shadow = 1);
 // Normal and disabled images side by side.
-QImage glyphStrip(const QImage &glyph, QRgb key, Disabled style = Disabled::Greyed);
+QImage glyphStrip(const QImage &glyph, QRgb key, Disabled style = Disabled::Greyed, int shadow = 1);
 
 // Writers: every pixel must be one of the 16 colours (or fully transparent
 // when allowed); the 256-colour writer builds its palette from the picture.

@@ -4,6 +4,7 @@
 
 #include "pictures.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -19,6 +20,24 @@ Letters on(QRgb background) {
 // disabled image.
 QImage toolbarGlyph(std::initializer_list<const char *> rows, QRgb key) {
     return glyphStrip(fromGrid(rows, on(key)), key);
+}
+
+// The same at 2x: the disabled image's shadow lies two pixels off, one layout
+// pixel as at 1x.
+QImage toolbarGlyph2x(std::initializer_list<const char *> rows, QRgb key) {
+    return glyphStrip(fromGrid(rows, on(key)), key, Disabled::Greyed, 2);
+}
+
+const Letters &doorWood() {
+    static const Letters wood = {{'.', c16::Olive},
+                                 {'A', qRgb(0x4a, 0x2c, 0x14)},
+                                 {'B', qRgb(0x7a, 0x4a, 0x22)},
+                                 {'C', qRgb(0xbc, 0x80, 0x44)},
+                                 {'D', qRgb(0xdc, 0xa8, 0x68)},
+                                 {'E', qRgb(0x18, 0x18, 0x28)},
+                                 {'F', qRgb(0x30, 0x30, 0x48)},
+                                 {'G', qRgb(0xff, 0xd8, 0x40)}};
+    return wood;
 }
 
 } // namespace
@@ -131,14 +150,7 @@ QImage glyphApropos() {
 QImage glyphQuitter() {
     // A door standing open: the frame, the dark doorway and the leaf swung
     // towards us, its free edge taller for the perspective.
-    const Letters wood = {{'.', c16::Olive},
-                          {'A', qRgb(0x4a, 0x2c, 0x14)},
-                          {'B', qRgb(0x7a, 0x4a, 0x22)},
-                          {'C', qRgb(0xbc, 0x80, 0x44)},
-                          {'D', qRgb(0xdc, 0xa8, 0x68)},
-                          {'E', qRgb(0x18, 0x18, 0x28)},
-                          {'F', qRgb(0x30, 0x30, 0x48)},
-                          {'G', qRgb(0xff, 0xd8, 0x40)}};
+    const Letters &wood = doorWood();
     const QImage g = fromGrid({"................kk", //
                                ".............kkkCk", //
                                ".kkkkkkkkkkkkCCCCk", //
@@ -222,6 +234,291 @@ QImage glyphAlternatif() {
     for (const QPoint &p : wave)
         put(g, p.x(), p.y(), c16::Aqua);
     return glyphStrip(g, c16::Silver, Disabled::Silhouette);
+}
+
+// --- 2x ----------------------------------------------------------------------
+// The same glyphs on grids twice as fine: outlines stay one layout pixel (two
+// pixels) wide, curves and diagonals step by one pixel, highlights get finer.
+
+QImage glyphResistance2x() {
+    // Round end caps, a finer highlight line, leads lit along their top.
+    return toolbarGlyph2x({"................................", //
+                           "................................", //
+                           "................................", //
+                           "................................", //
+                           "................................", //
+                           "................................", //
+                           ".....kkkkk............kkkkk.....", //
+                           "...kkkkkkkk..........kkkkkkkk...", //
+                           "..kkkwmmwwkkkkkkkkkkkkwwyywkkk..", //
+                           "..kkawmmwakkkkkkkkkkkkawyywakk..", //
+                           "..kkaammaawwkkwwrrwwwwaayyaakk..", //
+                           "..kkaammaaaakkaarraaaaaayyaakk..", //
+                           "..kkaammaaaakkaarraaaaaayyaakk..", //
+                           "..kkaammaaaakkaarraaaaaayyaakk..", //
+                           "sskkaammaaaakkaarraaaaaayyaakkss", //
+                           "ddkkaammaaaakkaarraaaaaayyaakkdd", //
+                           "ddkkaammaaaakkaarraaaaaayyaakkdd", //
+                           "kkkkaammaaaakkaarraaaaaayyaakkkk", //
+                           "..kkttmmttttkkttrrttttttyyttkk..", //
+                           "..kkttmmttttkkttrrttttttyyttkk..", //
+                           "..kkttmmttttkkttrrttttttyyttkk..", //
+                           "..kkttmmttttkkttrrttttttyyttkk..", //
+                           "..kkttmmttkkkkkkkkkkkkttyyttkk..", //
+                           "..kkktmmttkkkkkkkkkkkkttyytkkk..", //
+                           "...kkkkkkkk..........kkkkkkkk...", //
+                           ".....kkkkk............kkkkk.....", //
+                           "................................", //
+                           "................................", //
+                           "................................", //
+                           "................................", //
+                           "................................", //
+                           "................................"},
+                          c16::Olive);
+}
+
+QImage glyphLed2x() {
+    // A round dome with its curved reflection, the flange, the longer anode leg;
+    // the legs lit on their left.
+    return toolbarGlyph2x({"................................", //
+                           "...yy......................yy...", //
+                           "....yy.......kkkkkk.......yy....", //
+                           ".....yy....kkkkkkkkkk....yy.....", //
+                           "......yy..kkywwwwyyykk..yy......", //
+                           ".........kkywwyyyyyyykk.........", //
+                           ".........kkywyyyyyyyykk.........", //
+                           "........kkywyyyyyyyyyykk........", //
+                           "yyyy....kkywyyyyyyyyyykk....yyyy", //
+                           "yyyy....kkywyyyyyyyyyykk....yyyy", //
+                           "........kkywyyyyyyyyyykk........", //
+                           "........kkywyyyyyyyyyykk........", //
+                           "........kkyyyyyyyyyyyykk........", //
+                           "........kkyyyyyyyyyyyykk........", //
+                           "........kkyyyyyyyyyyyykk........", //
+                           "........kkyyyyyyyyyyyykk........", //
+                           "........kkyyyyyyyyyyyykk........", //
+                           "........kkyyyyyyyyyyyykk........", //
+                           ".......kkkkkkkkkkkkkkkkkk.......", //
+                           "......kkkkkkkkkkkkkkkkkkkk......", //
+                           "......kkwwyyyyyyyyyyyyyykk......", //
+                           "......kkwwyyyyyyyyyyyyyykk......", //
+                           "......kkkkkkkkkkkkkkkkkkkk......", //
+                           ".......kkkkkkkkkkkkkkkkkk.......", //
+                           "............sd....sd............", //
+                           "............sd....sd............", //
+                           "............sd....sd............", //
+                           "............sd....sd............", //
+                           "............sd....sd............", //
+                           "............sd....sd............", //
+                           "..................sd............", //
+                           "..................sd............"},
+                          c16::Olive);
+}
+
+QImage glyphCapacite2x() {
+    // The lid with its glint over its rim; the sleeve with its reflection and a
+    // fine dark line where it rolls under the can; the legs lit on their left.
+    return toolbarGlyph2x({"................................", //
+                           "................................", //
+                           ".........kkkkkkkkkkkkkk.........", //
+                           ".......kkkkkkkkkkkkkkkkkk.......", //
+                           "......kkssssswwwsssssssskk......", //
+                           "......kksssswwsssssssssskk......", //
+                           "......kkddddddddddddddddkk......", //
+                           "......kkddddddddddddddddkk......", //
+                           "......kkbbaabbbbbbssssnnkk......", //
+                           "......kkbbwabbbbbbssssnnkk......", //
+                           "......kkbbwabbbbbbnnnnnnkk......", //
+                           "......kkbbwabbbbbbnnnnnnkk......", //
+                           "......kkbbwabbbbbbssssnnkk......", //
+                           "......kkbbwabbbbbbssssnnkk......", //
+                           "......kkbbwabbbbbbssssnnkk......", //
+                           "......kkbbaabbbbbbssssnnkk......", //
+                           "......kkbbaabbbbbbnnnnnnkk......", //
+                           "......kkbbaabbbbbbnnnnnnkk......", //
+                           "......kkbbaabbbbbbssssnnkk......", //
+                           "......kkbbaabbbbbbssssnnkk......", //
+                           "......kkbbaabbbbbbssssnnkk......", //
+                           "......kkbbaabbbbbbssssnnkk......", //
+                           "......kkbbaabbbbbbssssnnkk......", //
+                           "......kknnnnnnnnnnnnnnnnkk......", //
+                           ".......kkkkkkkkkkkkkkkkkk.......", //
+                           ".........kkkkkkkkkkkkkk.........", //
+                           "............sd....sd............", //
+                           "............sd....sd............", //
+                           "............sd....sd............", //
+                           "............sd....sd............", //
+                           "............sd..................", //
+                           "............sd.................."},
+                          c16::Olive);
+}
+
+QImage glyphAide2x() {
+    // The hook lit from the upper left, shaded underneath and on the right.
+    return toolbarGlyph2x({"...........kkkkkkkkkk...........", //
+                           "..........kkkkkkkkkkkk..........", //
+                           "........kkkkaaaabbbbkkkk........", //
+                           ".......kkkaaabbbbbbbbbkkk.......", //
+                           ".......kkaabbbbbbbbbbbbkk.......", //
+                           "......kkaabbbbnnbbbbbbbbkk......", //
+                           ".....kkkabbbnnnnnbbbbbbbkkk.....", //
+                           ".....kkaabbnnkkkkkkbbbbbbkk.....", //
+                           ".....kkabbbnkkkkkkkkbbbbbkk.....", //
+                           ".....kkabbnnkk....kkbbbbbkk.....", //
+                           ".....kkabbnnkk....kkbbbbbkk.....", //
+                           ".....kkkkkkkk.....kkbbbbnkk.....", //
+                           ".....kkkkkkkk.....kkbbbbnkk.....", //
+                           "..............kkkkkbbbbbnkk.....", //
+                           ".............kkkkaaabbbnnkk.....", //
+                           ".............kkaaabbbbbnkkk.....", //
+                           "...........kkaaabbbbbnnnkk......", //
+                           "...........kkabbbbbnnnkkk.......", //
+                           "...........kkbbbbnnnkkkkk.......", //
+                           "...........kkkkkkkkkkkk.........", //
+                           "............kkkkkkkkk...........", //
+                           "................................", //
+                           "................................", //
+                           "................................", //
+                           ".............kkkkkkkk...........", //
+                           "............kkkkkkkkkk..........", //
+                           "............kkaabbbbkk..........", //
+                           "............kkabbbbbkk..........", //
+                           "............kkbbbbbnkk..........", //
+                           "............kkbbbbnnkk..........", //
+                           "............kkkkkkkkkk..........", //
+                           ".............kkkkkkkk..........."},
+                          c16::Olive);
+}
+
+QImage glyphApropos2x() {
+    // Europe and Africa with their coasts, the Americas at the left rim.
+    return toolbarGlyph2x({"................................", //
+                           "................................", //
+                           "............kkkkkkkk............", //
+                           "..........kkkkkkkkkkkk..........", //
+                           "........kkkkaaaaaggbkkkk........", //
+                           ".......kkkaaaaaggllgbbkkk.......", //
+                           "......kkaaaaaaaglllgbbbbkk......", //
+                           ".....kkaaaaaaagllllgbbbbbkk.....", //
+                           "....kkggaaaabbgllllgbbbbbbkk....", //
+                           "....kklgaaabbbglllgbbbbbbbkk....", //
+                           "...kkglgaabbbbgllgbbbbbbbbbkk...", //
+                           "...kklllgbbbbbbglgbbbbbbbbbkk...", //
+                           "..kkglllgbbbbbbbglgggbbbbbbnkk..", //
+                           "..kkaglllgbbbbbbgllllggbbbnnkk..", //
+                           "..kkaggllgbbbbbgllllllgbbnnnkk..", //
+                           "..kkaaaglgbbbbgllllllllggnnnkk..", //
+                           "..kkaabglgbbbbgllllllllllgnnkk..", //
+                           "..kkabbbggbbbbbglllllllllgnnkk..", //
+                           "..kkbbbbggbbbbbgglllllllgnnnkk..", //
+                           "..kkbbbbglgbbbbbbglllllgbnnnkk..", //
+                           "...kkbbbbglgbbbbbglllllgnnnkk...", //
+                           "...kkbbbbbggbbbbbbglllgbnnnkk...", //
+                           "....kkbbbbggbbbbbbgllggnnnkk....", //
+                           "....kkbbbbggbbbbbbglgbnnnnkk....", //
+                           ".....kkbbbbbbbbbbbglgnnnnkk.....", //
+                           "......kkbbbbbbnnnnggnnnnkk......", //
+                           ".......kkkbbbnnnnnnnnnkkk.......", //
+                           "........kkkknnnnnnnnkkkk........", //
+                           "..........kkkkkkkkkkkk..........", //
+                           "............kkkkkkkk............", //
+                           "................................", //
+                           "................................"},
+                          c16::Purple);
+}
+
+QImage glyphQuitter2x() {
+    // The frame's light falls on the floor in a smooth wedge; the leaf's top and
+    // bottom edges slant in fine steps, its panels have a shadow line and a
+    // highlight.
+    const Letters &wood = doorWood();
+    const QImage g = fromGrid({"................................kkkk", //
+                               ".............................kkkkkkk", //
+                               "...........................kkkkkCCkk", //
+                               "........................kkkkkCCCCCkk", //
+                               "..kkkkkkkkkkkkkkkkkkkkkkkkkCCCCCCCkk", //
+                               "..kkkkkkkkkkkkkkkkkkkkkkCCCCCCCCCCkk", //
+                               "..kkDDDDDDDDDDDDDDDDkkAACCAAAAAACCkk", //
+                               "..kkDDDDDDDDDDDDDDDDkkAACCABBBDDCCkk", //
+                               "..kkDDEEEEEEEEEEEEDDkkAACCABBBDDCCkk", //
+                               "..kkDDEEEEEEEEEEEEDDkkAACCABBBDDCCkk", //
+                               "..kkDDEEEEEEEEEEEEDDkkAACCABBBDDCCkk", //
+                               "..kkDDEEEEEEEEEEEEDDkkAACCABBBDDCCkk", //
+                               "..kkDDEEEEEEEEEEEEDDkkAACCABBBDDCCkk", //
+                               "..kkDDEEEEEEEEEEEEDDkkAACCABBBDDCCkk", //
+                               "..kkDDEEEEEEEEEEEEDDkkAACCADDDDDCCkk", //
+                               "..kkDDEEEEEEEEEEEEDDkkAACCADDDDDCCkk", //
+                               "..kkDDEEEEEEEEEEEEDDkkAACCCCCCCCCCkk", //
+                               "..kkDDEEEEEEEEEEEEDDkkAACCCCCCCCCCkk", //
+                               "..kkDDEEEEEEEEEEEEDDkkAACCCCCCGGGGkk", //
+                               "..kkDDEEEEEEEEEEEEDDkkAACCCCCCGGGGkk", //
+                               "..kkDDFEEEEEEEEEEEDDkkAACCAAAAAACCkk", //
+                               "..kkDDFFEEEEEEEEEEDDkkAACCABBBDDCCkk", //
+                               "..kkDDFFFEEEEEEEEEDDkkAACCABBBDDCCkk", //
+                               "..kkDDFFFFEEEEEEEEDDkkAACCABBBDDCCkk", //
+                               "..kkDDFFFFFEEEEEEEDDkkAACCABBBDDCCkk", //
+                               "..kkDDFFFFFFEEEEEEDDkkAACCABBBDDCCkk", //
+                               "..kkDDFFFFFFFEEEEEDDkkAACCABBBDDCCkk", //
+                               "..kkDDFFFFFFFFEEEEDDkkAACCABBBDDCCkk", //
+                               "..kkDDFFFFFFFFFEEEDDkkAACCADDDDDCCkk", //
+                               "..kkDDFFFFFFFFFFEEDDkkAACCADDDDDCCkk", //
+                               "..kkDDFFFFFFFFFFFEDDkkAACCCCCCCCCCkk", //
+                               "..kkDDFFFFFFFFFFFFDDkkAACCCCCCCCCCkk", //
+                               "..kkDDFFFFFFFFFFFFDDkkkkkkCCCCCCCCkk", //
+                               "..kkDDFFFFFFFFFFFFDDkkkkkkkkkkkCCCkk", //
+                               "..kkkkkkkkkkkkkkkkkkkk....kkkkkkkkkk", //
+                               "..kkkkkkkkkkkkkkkkkkkk.........kkkkk"},
+                              wood);
+    return glyphStrip(g, c16::Olive, Disabled::Greyed, 2);
+}
+
+namespace {
+
+// The supply glyphs' axes at 2x: two pixels wide, with small triangular heads
+// where the 1x ones have a cross bar. `axisRow` is the time axis' upper row,
+// `end` its last column.
+QImage supplyAxes2x(int axisRow, int end) {
+    QImage g = canvas(32, 32, c16::Silver);
+    fill(g, 4, 2, 2, 28, c16::Black);
+    hline(g, 3, 6, 3, c16::Black);
+    hline(g, 2, 7, 4, c16::Black);
+    fill(g, 2, axisRow, end - 1, 2, c16::Black);
+    vline(g, end - 2, axisRow - 1, axisRow + 2, c16::Black);
+    vline(g, end - 3, axisRow - 2, axisRow + 3, c16::Black);
+    return g;
+}
+
+} // namespace
+
+QImage glyphContinu2x() {
+    QImage g = supplyAxes2x(26, 29);
+    fill(g, 8, 8, 20, 2, c16::Red);
+    fill(g, 8, 10, 20, 2, c16::Maroon);
+    fill(g, 8, 16, 20, 2, c16::Aqua);
+    fill(g, 8, 18, 20, 2, c16::Teal);
+    return glyphStrip(g, c16::Silver, Disabled::Silhouette, 2);
+}
+
+QImage glyphAlternatif2x() {
+    QImage g = supplyAxes2x(16, 31);
+    // The 1x sine on a grid twice as fine: each column covers the curve's span
+    // over its width, two pixels thick; the darker edge two pixels under it.
+    const auto centre = [](double x) {
+        const double t = (x / 2 - 3) / 11 * 2 * M_PI;
+        return 17 - 8.8 * std::sin(t);
+    };
+    std::vector<QPoint> wave;
+    for (int x = 6; x <= 27; ++x) {
+        const double a = centre(x), b = centre(x + 1), m = centre(x + 0.5);
+        const double lo = std::min({a, b, m}), hi = std::max({a, b, m});
+        for (int y = int(std::ceil(lo - 1.5)); y <= int(std::floor(hi + 0.5)); ++y)
+            wave.emplace_back(x, y);
+    }
+    for (const QPoint &p : wave)
+        put(g, p.x(), p.y() + 2, c16::Teal);
+    for (const QPoint &p : wave)
+        put(g, p.x(), p.y(), c16::Aqua);
+    return glyphStrip(g, c16::Silver, Disabled::Silhouette, 2);
 }
 
 } // namespace draw

@@ -8,6 +8,9 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
+#include <cmath>
+
 namespace draw {
 
 namespace {
@@ -51,7 +54,7 @@ const Scheme Smooth = {true,
                        QColor(0xb8, 0x5a, 0x2a),
                        QColor(0xc8, 0xcc, 0xd4)};
 
-void drawResistor(QPainter &p, const Scheme &s) {
+void drawResistor(QPainter &p, const Scheme &s, qreal line) {
     // Leads.
     p.setPen(Qt::NoPen);
     p.setBrush(s.lead);
@@ -90,12 +93,12 @@ void drawResistor(QPainter &p, const Scheme &s) {
     }
     p.restore();
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(s.outline, 1));
+    p.setPen(QPen(s.outline, line));
     p.drawPath(shape);
 }
 
-void drawDesign(QPainter &p, const Scheme &s) {
-    drawResistor(p, s);
+void drawDesign(QPainter &p, const Scheme &s, qreal line) {
+    drawResistor(p, s, line);
 
     const QPointF centre(11.5, 14.5);
     const double r = 8.5;
@@ -107,7 +110,7 @@ void drawDesign(QPainter &p, const Scheme &s) {
     p.drawLine(f1, h1);
     p.setPen(QPen(s.handle, 4, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(f1, h1);
-    p.setPen(QPen(s.handleLight, 1, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(s.handleLight, line, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(f1 + QPointF(0.5, -0.5), h1 + QPointF(0, -1));
     p.setPen(QPen(s.outline, 6, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(f0, f1);
@@ -132,7 +135,7 @@ void drawDesign(QPainter &p, const Scheme &s) {
     p.translate(centre);
     p.scale(1.45, 1.45);
     p.translate(-centre);
-    drawResistor(p, s);
+    drawResistor(p, s, line);
     p.restore();
     if (s.smooth) {
         // A soft reflection on the glass.
@@ -147,26 +150,55 @@ void drawDesign(QPainter &p, const Scheme &s) {
         p.restore();
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(s.rimLight, 1.5));
+    p.setPen(QPen(s.rimLight, 1.5 * line));
     p.drawEllipse(centre, r + 0.25, r + 0.25);
-    p.setPen(QPen(s.rim, 1));
+    p.setPen(QPen(s.rim, line));
     p.drawEllipse(centre, r + 1.5, r + 1.5);
 }
 
-QImage render(int size, const Scheme &s) {
+// `line`: how many units wide a one-unit line is drawn.
+QImage render(int size, const Scheme &s, qreal line = 1) {
     QImage img(size, size, QImage::Format_ARGB32);
     img.fill(Clear);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, s.smooth);
     p.scale(size / 32.0, size / 32.0);
-    drawDesign(p, s);
+    drawDesign(p, s, line);
     return img;
+}
+
+// Scaled down to 16 pixels the drawing loses its lens and leaves half-covered
+// pixels, so the smallest size is drawn by hand, a pixel for two units.
+QImage iconClassic16() {
+    return fromGrid({"................", //
+                     "................", //
+                     "....kkkk........", //
+                     "..kkddddkk......", //
+                     ".kddwwwwwdk.....", //
+                     ".kdkkkkkkdkkkkk.", //
+                     ".kdmagaaadkaryk.", //
+                     ".kdmagaaadkaryk.", //
+                     "kkdmagaaadkarykk", //
+                     ".kdmtgtttdktryk.", //
+                     "..kkddddkkkkkkk.", //
+                     "....kkkk.kssk...", //
+                     "..........kmrk..", //
+                     "...........kmrk.", //
+                     "............kmrk", //
+                     ".............kk."},
+                    {{'.', Clear}});
 }
 
 } // namespace
 
-QImage iconClassic(int size) {
-    return render(size, Classic);
+QImage iconClassic(int size, bool wholePixelLines) {
+    if (size == 16)
+        return iconClassic16();
+    // At 48 a unit is one and a half pixels, and one-unit lines would come out
+    // one or two pixels wide by where they fall: drawn a whole number of
+    // pixels wide they are even.
+    const qreal unit = size / 32.0;
+    return render(size, Classic, wholePixelLines ? std::max(1.0, std::round(unit)) / unit : 1);
 }
 
 QImage iconSmooth(int size) {

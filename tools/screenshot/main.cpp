@@ -1,9 +1,11 @@
 // Renders the main window to PNG files, one per page (and per state worth
 // seeing), headless: QT_QPA_PLATFORM=offscreen chromohm-screenshot OUTDIR
+// With a SUFFIX (chromohm-screenshot OUTDIR 2x, run with QT_SCALE_FACTOR=2),
+// only the pages and the about box, named NAME-SUFFIX.png.
 
+#include "app/tprincipale.h"
 #include "help/thelpfacility.h"
 #include "help/thelpviewer.h"
-#include "app/tprincipale.h"
 #include "toolbar/tspeedbar.h"
 #include "toolkit/tapplication.h"
 #include "toolkit/tcolourcombobox.h"
@@ -20,9 +22,22 @@
 
 namespace {
 
+QString g_suffix;
+
 void save(QWidget *w, const QString &dir, const QString &name) {
     QTest::qWait(20);
-    w->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
+    const QString file = g_suffix.isEmpty() ? name : name + QLatin1Char('-') + g_suffix;
+    w->grab().save(QDir(dir).filePath(file + QStringLiteral(".png")));
+}
+
+void saveAboutBox(TPrincipale &window, const QString &dir) {
+    QTimer::singleShot(200, &window, [&] {
+        if (QWidget *about = QApplication::activeModalWidget()) {
+            save(about, dir, QStringLiteral("about"));
+            about->close();
+        }
+    });
+    window.BarreAproposClick();
 }
 
 } // namespace
@@ -35,6 +50,7 @@ int main(int argc, char *argv[]) {
     THelpFacility help({QStringLiteral(CHROMOHM_BUILD_BINDIR)});
     app.setHelpFacility(&help);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    g_suffix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     QDir().mkpath(dir);
 
     TPrincipale window;
@@ -48,6 +64,15 @@ int main(int argc, char *argv[]) {
     for (int i = 0; i < 3; ++i) {
         window.PageControl1->setCurrentIndex(i);
         save(&window, dir, QString::fromLatin1(names[i]));
+    }
+    if (!g_suffix.isEmpty()) {
+        // At a scale: the pictures on each page and in the about box.
+        window.PageControl1->setCurrentIndex(1);
+        window.AlimLed->click();
+        save(&window, dir, QStringLiteral("page2-led-alternatif"));
+        window.PageControl1->setCurrentIndex(0);
+        saveAboutBox(window, dir);
+        return 0;
     }
     // The resistor page in five-band mode, with its multiplier list dropped down.
     window.PageControl1->setCurrentIndex(0);
@@ -87,13 +112,7 @@ int main(int argc, char *argv[]) {
     QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(300, 200));
 
     // The about box, taken while it is showing.
-    QTimer::singleShot(200, &window, [&] {
-        if (QWidget *about = QApplication::activeModalWidget()) {
-            save(about, dir, QStringLiteral("about"));
-            about->close();
-        }
-    });
-    window.BarreAproposClick();
+    saveAboutBox(window, dir);
 
     // The help viewer at the resistor topic.
     app.HelpContext(1);
