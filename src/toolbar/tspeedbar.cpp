@@ -29,31 +29,17 @@ bool isEdge(tk::Align a) {
     return isHorizontalEdge(a) || isVerticalEdge(a);
 }
 
-// Edges in the order the window places its children.
-int edgeRank(tk::Align a) {
-    switch (a) {
-    case tk::Align::Top:
-        return 0;
-    case tk::Align::Bottom:
-        return 1;
-    case tk::Align::Left:
-        return 2;
-    case tk::Align::Right:
-        return 3;
-    default:
-        return 4;
-    }
-}
-
-// What every bar shares: the drag cursor and the accessibility of the buttons.
-void registerOnce() {
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    if (qobject_cast<TApplication *>(QCoreApplication::instance()))
-        Application()->setCursor(TSpeedBar::DragCursor, tk::loadCursor(QStringLiteral("SB_DRAG")));
-    QAccessible::installFactory(&TSpeedbarButtonAccessible::factory);
+// What every bar shares, set up with the first one: the drag cursor and the
+// accessibility of the bar and its buttons.
+void registerShared() {
+    static const bool registered = [] {
+        if (qobject_cast<TApplication *>(QCoreApplication::instance()))
+            Application()->setCursor(TSpeedBar::DragCursor,
+                                     tk::loadCursor(QStringLiteral("SB_DRAG")));
+        QAccessible::installFactory(&TSpeedbarButtonAccessible::factory);
+        return true;
+    }();
+    Q_UNUSED(registered);
 }
 
 // Keeps the window from re-placing its children until the scope ends, then
@@ -79,7 +65,7 @@ private:
 } // namespace
 
 TSpeedBar::TSpeedBar(QWidget *parent) : QWidget(parent) {
-    registerOnce();
+    registerShared();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QStringLiteral("Barre d'outils"));
     m_offsetHorz = m_offsetVert = minimumOffset();
@@ -329,7 +315,6 @@ void TSpeedBar::paintBackground(QPainter &painter) const {
 void TSpeedBar::paintEvent(QPaintEvent *) {
     if (m_paintLock)
         return;
-    ++m_paintCount;
     QPainter painter(this);
     paintBackground(painter);
 }
@@ -352,52 +337,17 @@ tk::Align TSpeedBar::edgeUnder(const QPointF &parentPos) const {
 
 bool TSpeedBar::edgeAllowed(tk::Align edge) {
     bool apply = true;
-    if (OnApplyAlign)
-        OnApplyAlign(this, edge, apply);
+    emit ApplyAlign(this, edge, &apply);
     return apply;
 }
 
 QRect TSpeedBar::targetRect(tk::Align edge) const {
     QWidget *parent = parentWidget();
-    if (!parent || !isEdge(edge))
+    tk::AlignHost *host = parent ? tk::AlignHost::of(parent) : nullptr;
+    if (!host || !isEdge(edge))
         return geometry();
-    QRect r = parent->contentsRect();
-    for (QObject *o : parent->children()) {
-        auto *w = qobject_cast<QWidget *>(o);
-        if (!w || w == this || w->isWindow() || w->isHidden())
-            continue;
-        const tk::Align a = tk::alignOf(w);
-        if (!isEdge(a))
-            continue;
-        if (edgeRank(a) < edgeRank(edge) ||
-            (a == edge && tk::liesFurtherOut(edge, w->geometry(), geometry()))) {
-            switch (a) {
-            case tk::Align::Top:
-                r.setTop(r.top() + w->height());
-                break;
-            case tk::Align::Bottom:
-                r.setBottom(r.bottom() - w->height());
-                break;
-            case tk::Align::Left:
-                r.setLeft(r.left() + w->width());
-                break;
-            default:
-                r.setRight(r.right() - w->width());
-                break;
-            }
-        }
-    }
-    const int thickness = m_vertical ? width() : height();
-    switch (edge) {
-    case tk::Align::Top:
-        return QRect(r.left(), r.top(), r.width(), thickness);
-    case tk::Align::Bottom:
-        return QRect(r.left(), r.bottom() + 1 - thickness, r.width(), thickness);
-    case tk::Align::Left:
-        return QRect(r.left(), r.top(), thickness, r.height());
-    default:
-        return QRect(r.right() + 1 - thickness, r.top(), thickness, r.height());
-    }
+    // As thick as the bar is now; it turns when it docks.
+    return host->placeAt(this, edge, m_vertical ? width() : height());
 }
 
 void TSpeedBar::showFrame(const QRect &screenRect) {

@@ -11,7 +11,6 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
-#include <functional>
 
 class TDragFrame;
 class TSpeedItem;
@@ -84,7 +83,6 @@ public:
     // paint it beneath themselves.
     void paintBackground(QPainter &painter) const;
     QRect innerRect() const;
-    int paintCount() const { return m_paintCount; }
 
     // Dragging.
     bool isDragging() const { return m_dragging; }
@@ -95,10 +93,10 @@ public:
     // Where the bar would dock at an edge, in the parent's coordinates.
     QRect targetRect(tk::Align edge) const;
 
-    // OnApplyAlign may veto an edge during a drag by clearing Apply.
-    std::function<void(TSpeedBar *, tk::Align, bool &Apply)> OnApplyAlign;
-
 signals:
+    // OnApplyAlign: asked before the bar docks at an edge during a drag; a
+    // receiver (connected directly) may veto it by clearing *Apply.
+    void ApplyAlign(TSpeedBar *bar, tk::Align align, bool *Apply);
     // OnPosChanged: after every drop.
     void PosChanged();
 
@@ -151,7 +149,6 @@ private:
     QPoint m_pressPoint;
     QPixmap m_wallpaper;
     QPointer<TDragFrame> m_frame;
-    int m_paintCount = 0;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TSpeedBar::TSpeedbarOptions)

@@ -182,7 +182,6 @@ void TSpeedbarButton::drawFrame(QPainter &painter) const {
 }
 
 void TSpeedbarButton::drawContents(QPainter &painter) {
-    fixState();
     if (hasFrame())
         drawFrame(painter);
     QRect glyph, caption;
@@ -233,7 +232,6 @@ void TSpeedbarButton::drawBackground(QPainter &painter) {
 }
 
 void TSpeedbarButton::paintEvent(QPaintEvent *) {
-    ++m_paintCount;
     // Background, frame, glyph and caption go to the pixmap first and reach the
     // screen in one copy, so a hover or a press never shows a half-drawn button.
     const qreal dpr = devicePixelRatioF();

@@ -49,8 +49,6 @@ public:
     // top-left corner at the painter's origin.
     void drawContents(QPainter &painter);
 
-    int paintCount() const { return m_paintCount; }
-
 signals:
     void clicked();
 
@@ -89,6 +87,5 @@ private:
     State m_state = State::Up;
     bool m_dragging = false;
     bool m_mouseInside = false;
-    int m_paintCount = 0;
     QPixmap m_offscreen;
 };

@@ -172,6 +172,9 @@ QAccessibleInterface *factory(const QString &className, QObject *object) {
         return new GroupAccessible(static_cast<TGroupBox *>(w));
     if (className == QLatin1String("TStatusBar"))
         return new QAccessibleWidget(w, QAccessible::StatusBar);
+    // Skipped as a separator rather than read as an empty pane.
+    if (className == QLatin1String("TBevel"))
+        return new QAccessibleWidget(w, QAccessible::Separator);
     if (isOwnWindow(className, object))
         return new ContainerAccessible(w, QAccessible::Window);
     return nullptr;
@@ -180,11 +183,7 @@ QAccessibleInterface *factory(const QString &className, QObject *object) {
 } // namespace
 
 void installAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(factory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    QAccessible::installFactory(factory);
 }
 
 void setAccessibleHidden(QWidget *widget, bool hidden) {

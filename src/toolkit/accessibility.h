@@ -8,7 +8,8 @@ class QWidget;
 
 namespace tk {
 
-// Installs the accessible interfaces of the toolkit's classes, once per process.
+// Installs the accessible interfaces of the toolkit's classes; the application
+// object does it once, at its start.
 void installAccessibility();
 
 // A control left out of its parent's accessible children.

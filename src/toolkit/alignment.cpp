@@ -53,48 +53,88 @@ void AlignHost::resume() {
         realign();
 }
 
+namespace {
+
+constexpr Align Order[] = {Align::Top, Align::Bottom, Align::Left, Align::Right, Align::Client};
+
+int rank(Align a) {
+    for (int i = 0; i < int(std::size(Order)); ++i)
+        if (Order[i] == a)
+            return i;
+    return int(std::size(Order));
+}
+
+// The aligned children of a parent in the order they are placed: by edge, and on
+// one edge the outermost first.
+QList<QWidget *> placingOrder(const QWidget *parent) {
+    QList<QWidget *> children;
+    for (QObject *o : parent->children()) {
+        auto *w = qobject_cast<QWidget *>(o);
+        if (w && !w->isWindow() && !w->isHidden() && alignOf(w) != Align::None)
+            children.append(w);
+    }
+    std::stable_sort(children.begin(), children.end(), [](QWidget *a, QWidget *b) {
+        const Align ea = alignOf(a), eb = alignOf(b);
+        if (ea != eb)
+            return rank(ea) < rank(eb);
+        return liesFurtherOut(ea, a->geometry(), b->geometry());
+    });
+    return children;
+}
+
+// Places a control of that thickness at an edge of what is left, and cuts it off.
+QRect take(QRect &rest, Align edge, const QSize &size) {
+    QRect g;
+    switch (edge) {
+    case Align::Top:
+        g = QRect(rest.left(), rest.top(), rest.width(), size.height());
+        rest.setTop(rest.top() + size.height());
+        break;
+    case Align::Bottom:
+        g = QRect(rest.left(), rest.bottom() + 1 - size.height(), rest.width(), size.height());
+        rest.setBottom(rest.bottom() - size.height());
+        break;
+    case Align::Left:
+        g = QRect(rest.left(), rest.top(), size.width(), rest.height());
+        rest.setLeft(rest.left() + size.width());
+        break;
+    case Align::Right:
+        g = QRect(rest.right() + 1 - size.width(), rest.top(), size.width(), rest.height());
+        rest.setRight(rest.right() - size.width());
+        break;
+    default:
+        g = rest;
+        break;
+    }
+    return g;
+}
+
+bool comesBefore(const QWidget *other, const QWidget *child, Align edge) {
+    const Align a = alignOf(other);
+    return rank(a) < rank(edge) ||
+           (a == edge && liesFurtherOut(edge, other->geometry(), child->geometry()));
+}
+
+} // namespace
+
 void AlignHost::realign() {
     if (m_suspended || m_placing)
         return;
     m_placing = true;
     QRect rest = m_parent->contentsRect();
-    for (Align edge : {Align::Top, Align::Bottom, Align::Left, Align::Right, Align::Client}) {
-        QList<QWidget *> children;
-        for (QObject *o : m_parent->children()) {
-            auto *w = qobject_cast<QWidget *>(o);
-            if (w && !w->isWindow() && !w->isHidden() && alignOf(w) == edge)
-                children.append(w);
-        }
-        std::stable_sort(children.begin(), children.end(), [edge](QWidget *a, QWidget *b) {
-            return liesFurtherOut(edge, a->geometry(), b->geometry());
-        });
-        for (QWidget *w : children) {
-            QRect g = w->geometry();
-            switch (edge) {
-            case Align::Top:
-                g = QRect(rest.left(), rest.top(), rest.width(), g.height());
-                rest.setTop(rest.top() + g.height());
-                break;
-            case Align::Bottom:
-                g = QRect(rest.left(), rest.bottom() + 1 - g.height(), rest.width(), g.height());
-                rest.setBottom(rest.bottom() - g.height());
-                break;
-            case Align::Left:
-                g = QRect(rest.left(), rest.top(), g.width(), rest.height());
-                rest.setLeft(rest.left() + g.width());
-                break;
-            case Align::Right:
-                g = QRect(rest.right() + 1 - g.width(), rest.top(), g.width(), rest.height());
-                rest.setRight(rest.right() - g.width());
-                break;
-            default:
-                g = rest;
-                break;
-            }
-            w->setGeometry(g);
-        }
-    }
+    for (QWidget *w : placingOrder(m_parent))
+        w->setGeometry(take(rest, alignOf(w), w->size()));
     m_placing = false;
+}
+
+QRect AlignHost::placeAt(const QWidget *child, Align edge, int thickness) const {
+    QRect rest = m_parent->contentsRect();
+    for (QWidget *w : placingOrder(m_parent)) {
+        if (w == child || !comesBefore(w, child, edge) || alignOf(w) == Align::Client)
+            continue;
+        take(rest, alignOf(w), w->size());
+    }
+    return take(rest, edge, QSize(thickness, thickness));
 }
 
 bool AlignHost::eventFilter(QObject *watched, QEvent *event) {

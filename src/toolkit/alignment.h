@@ -26,6 +26,9 @@ public:
     explicit AlignHost(QWidget *parent);
 
     void realign();
+    // Where a child would stand at that edge, as realign would place it: inside
+    // the children placed before it there, with that thickness across the edge.
+    QRect placeAt(const QWidget *child, Align edge, int thickness) const;
     // While suspended, changes do not re-place the children.
     void suspend() { ++m_suspended; }
     void resume();

@@ -1,5 +1,6 @@
 #include "toolkit/tapplication.h"
 
+#include "toolkit/accessibility.h"
 #include "toolkit/hints.h"
 #include "toolkit/tclassicstyle.h"
 
@@ -25,6 +26,7 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {
     QFont font(installedFace(QStringLiteral("MS Sans Serif")));
     font.setPixelSize(11);
     setFont(font);
+    tk::installAccessibility();
     m_idleHint.setSingleShot(true);
     m_idleHint.setInterval(0);
     connect(&m_idleHint, &QTimer::timeout, this, &TApplication::refreshHintAtPointer);

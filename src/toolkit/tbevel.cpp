@@ -2,24 +2,9 @@
 
 #include "toolkit/devicepixels.h"
 
-#include <QAccessibleWidget>
 #include <QPainter>
 
-namespace {
-
-// Screen readers should skip a rule as a separator rather than read an empty pane.
-QAccessibleInterface *bevelAccessible(const QString &className, QObject *object) {
-    if (className == QLatin1String("TBevel") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Separator);
-    return nullptr;
-}
-
-} // namespace
-
-TBevel::TBevel(QWidget *parent) : QWidget(parent) {
-    static const bool registered = (QAccessible::installFactory(bevelAccessible), true);
-    Q_UNUSED(registered);
-}
+TBevel::TBevel(QWidget *parent) : QWidget(parent) {}
 
 void TBevel::setShape(Shape shape) {
     m_shape = shape;

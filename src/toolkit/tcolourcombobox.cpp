@@ -1,7 +1,5 @@
 #include "toolkit/tcolourcombobox.h"
 
-#include "toolkit/accessibility.h"
-
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
@@ -71,7 +69,6 @@ QStyle *dropDownStyle() {
 } // namespace
 
 TColourComboBox::TColourComboBox(QWidget *parent) : QComboBox(parent) {
-    tk::installAccessibility();
     setEditable(false);
     setStyle(dropDownStyle());
     setItemDelegate(new OwnerDrawDelegate(this));

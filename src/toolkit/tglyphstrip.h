@@ -31,7 +31,6 @@ public:
     const QImage &image(State state, const QPalette &palette);
     // Forgets the per-state images (new glyph, count or system colours).
     void clearCache();
-    bool isCached(State state) const { return m_images[state].has_value(); }
 
 private:
     QImage makeImage(State state, const QPalette &palette) const;

@@ -1,13 +1,11 @@
 #include "toolkit/tshape.h"
 
-#include "toolkit/accessibility.h"
 #include "toolkit/hints.h"
 
 #include <QEvent>
 #include <QPainter>
 
 TShape::TShape(QWidget *parent) : QWidget(parent) {
-    tk::installAccessibility();
     // A rectangle covers every pixel of the control, so a repaint never has to
     // repaint what lies beneath it.
     setAttribute(Qt::WA_OpaquePaintEvent, true);

@@ -1,7 +1,5 @@
 #include "toolkit/tstatusbar.h"
 
-#include "toolkit/accessibility.h"
-
 #include <QLabel>
 
 namespace {
@@ -10,7 +8,6 @@ constexpr int TopMargin = 2;
 } // namespace
 
 TStatusBar::TStatusBar(QWidget *parent) : QWidget(parent) {
-    tk::installAccessibility();
     setAccessibleName(QStringLiteral("Barre d'état"));
 }
 

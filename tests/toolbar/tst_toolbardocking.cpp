@@ -411,10 +411,10 @@ void TestToolbarDocking::backToTopRestoresEverything() {
 void TestToolbarDocking::vetoedEdge() {
     TSpeedBar *bar = m_window->SpeedBar1;
     QList<tk::Align> asked;
-    bar->OnApplyAlign = [&asked](TSpeedBar *, tk::Align align, bool &Apply) {
+    connect(bar, &TSpeedBar::ApplyAlign, this, [&asked](TSpeedBar *, tk::Align align, bool *Apply) {
         asked.append(align);
-        Apply = align != tk::Align::Left;
-    };
+        *Apply = align != tk::Align::Left;
+    });
     QWindow *window = m_window->windowHandle();
     const QPoint from = freeSurface(bar);
     QTest::mouseMove(window, from);
