@@ -79,11 +79,11 @@ void TPrincipale::buildToolbar() {
     SpeedBar1->Loaded();
 }
 
-void TPrincipale::LoadToolbarWallpaper() {
+void TPrincipale::loadToolbarWallpaper() {
     SpeedBar1->setWallpaper(tk::loadBitmap(QStringLiteral("BACKGROUND")));
 }
 
-void TPrincipale::SetToolbarCursors() {
+void TPrincipale::setToolbarCursors() {
     Application()->setCursor(HandCursor, tk::loadCursor(QStringLiteral("HANDPNT")));
     for (const ItemRow &row : ItemRows)
         (this->*row.member)->setCursor(HandCursor);

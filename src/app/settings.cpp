@@ -49,7 +49,7 @@ void TPrincipale::prepareSettingsFolder() const {
         platform::makeFolders(platform::folderOf(m_settings.path));
 }
 
-void TPrincipale::SettingsLoad() {
+void TPrincipale::settingsLoad() {
     prepareSettingsFolder();
     TIniFile IniFile(m_settings.path);
     IniFile.WriteString(SectionProgram, "version", VersionMark);
@@ -69,7 +69,7 @@ void TPrincipale::SettingsLoad() {
         handle->setFramePosition(QPoint(x, y));
 }
 
-void TPrincipale::SettingsSave() {
+void TPrincipale::settingsSave() {
     prepareSettingsFolder();
     TIniFile IniFile(m_settings.path);
     const bool status = PopupInformations->isChecked();

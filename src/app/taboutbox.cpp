@@ -1,6 +1,7 @@
 #include "app/taboutbox.h"
 
 #include "toolkit/hints.h"
+#include "toolkit/place.h"
 #include "toolkit/resources.h"
 #include "toolkit/tapplication.h"
 #include "toolkit/tbevelpanel.h"
@@ -14,18 +15,6 @@ namespace {
 
 constexpr QSize ClientSize(332, 213);
 
-struct LabelRow {
-    TShadowLabel *TAboutBox::*member;
-    const char *name;
-    QPoint pos;
-    const char *caption;
-};
-
-const LabelRow LabelRows[] = {
-    {&TAboutBox::ProductLabel, "ProductLabel", {80, 16}, "Chromohm"},
-    {&TAboutBox::VersionLabel, "VersionLabel", {216, 48}, "version 1.0"},
-};
-
 } // namespace
 
 TAboutBox::TAboutBox(QWidget *parent)
@@ -36,25 +25,19 @@ TAboutBox::TAboutBox(QWidget *parent)
     setFixedSize(ClientSize);
     setModal(true);
 
-    Panel1 = new TBevelPanel(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(9, 8, 313, 161);
+    Panel1 = tk::place<TBevelPanel>(this, "Panel1", {9, 8, 313, 161});
     Panel1->setBevels(TBevelPanel::Bevel::Lowered, TBevelPanel::Bevel::Raised);
 
-    ProgramIcon = new TImage(Panel1);
-    ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
-    ProgramIcon->setGeometry(16, 16, 50, 50);
+    ProgramIcon = tk::place<TImage>(Panel1, "ProgramIcon", {16, 16, 50, 50});
     ProgramIcon->setStretch(true);
     ProgramIcon->setPicture(tk::loadBitmap(QStringLiteral("ABOUTICON")));
     ProgramIcon->setAccessibleName(QStringLiteral("Chromohm"));
 
-    for (const LabelRow &row : LabelRows) {
-        auto *label = new TShadowLabel(Panel1);
-        label->setObjectName(QLatin1String(row.name));
-        label->move(row.pos);
-        label->setCaption(QString::fromUtf8(row.caption));
-        this->*row.member = label;
-    }
+    // Both size themselves to their text and shadow.
+    ProductLabel = tk::place<TShadowLabel>(Panel1, "ProductLabel", {80, 16, 226, 36});
+    ProductLabel->setCaption(QStringLiteral("Chromohm"));
+    VersionLabel = tk::place<TShadowLabel>(Panel1, "VersionLabel", {216, 48, 55, 14});
+    VersionLabel->setCaption(QStringLiteral("version 1.0"));
     QFont product(TApplication::installedFace(QStringLiteral("MS Serif")));
     product.setPixelSize(32);
     product.setBold(true);
@@ -62,9 +45,8 @@ TAboutBox::TAboutBox(QWidget *parent)
     ProductLabel->setFont(product);
     ProductLabel->setFontColor(Qt::black);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setGeometry(84, 180, 75, 25);
+    OKButton = tk::place<QPushButton>(this, "OKButton", {84, 180, 75, 25});
+    OKButton->setText(QStringLiteral("OK"));
     OKButton->setDefault(true);
     tk::setHint(OKButton, QStringLiteral("Referme cet écran"));
     tk::setShowHint(OKButton, true);

@@ -175,14 +175,14 @@ void TPrincipale::contextMenuEvent(QContextMenuEvent *event) {
 
 void TPrincipale::FormCreate() {
     Timer1Timer();
-    ResistorPageFirstStep();
-    LoadToolbarWallpaper();
-    ResistorPageInit();
+    resistorPageFirstStep();
+    loadToolbarWallpaper();
+    resistorPageInit();
     connect(Application(), &TApplication::hintChanged, this,
             TApplication::handler(this, &TPrincipale::showhint));
-    SetToolbarCursors();
-    LedPagePrepare();
-    SettingsLoad();
+    setToolbarCursors();
+    ledPagePrepare();
+    settingsLoad();
 }
 
 void TPrincipale::Timer1Timer() {
@@ -229,7 +229,7 @@ void TPrincipale::FormCloseQuery(bool &CanClose) {
 
 void TPrincipale::FormClose() {
     Application()->HelpCommand(platform::HelpCommand::Quit, 0);
-    SettingsSave();
+    settingsSave();
 }
 
 void TPrincipale::closeEvent(QCloseEvent *event) {
@@ -251,7 +251,7 @@ void TPrincipale::closeEvent(QCloseEvent *event) {
     event->accept();
 }
 
-bool TPrincipale::QueryEndSession() {
+bool TPrincipale::queryEndSession() {
     bool CanClose = true;
     FormCloseQuery(CanClose);
     m_endSessionConsent = CanClose;
@@ -269,7 +269,7 @@ void TPrincipale::commitSession(QSessionManager &manager) {
         m_endSessionConsent = true;
         return;
     }
-    const bool consent = QueryEndSession();
+    const bool consent = queryEndSession();
     manager.release();
     if (!consent)
         manager.cancel();

@@ -10,7 +10,10 @@
 //  - the resistor page keeps its state in ColourCode and recomposes the value
 //    line through UpdateValueLabel;
 //  - closing by any route goes through closeEvent: FormCloseQuery, then FormClose
-//    (help quit, settings save in src/app/settings.cpp).
+//    (help quit through src/help/, settings save in src/app/settings.cpp into
+//    the settings file the window was given);
+//  - handlers are connected through TApplication::handler, so that an error
+//    raised in one is shown where it is raised and the rest of it is skipped.
 
 #include "app/settings.h"
 #include "colourcode/colourcode.h"
@@ -140,11 +143,11 @@ public:
     // The quit question at a log-off or shutdown; false refuses it. Consent
     // lets the session's end, if it follows, stop the program at once, without
     // FormClose.
-    bool QueryEndSession();
+    bool queryEndSession();
 
     // --- Settings (src/app/settings.cpp) -------------------------------------
-    void SettingsLoad();
-    void SettingsSave();
+    void settingsLoad();
+    void settingsSave();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -163,11 +166,11 @@ private:
     void buildCapacitancePage(); // src/reference/capacitancepage.cpp
 
     // FormCreate's steps that belong to the pages and the toolbar.
-    void ResistorPageFirstStep();
-    void LoadToolbarWallpaper();
-    void ResistorPageInit();
-    void SetToolbarCursors();
-    void LedPagePrepare();
+    void resistorPageFirstStep();
+    void loadToolbarWallpaper();
+    void resistorPageInit();
+    void setToolbarCursors();
+    void ledPagePrepare();
 
     void commitSession(QSessionManager &manager);
     void prepareSettingsFolder() const;

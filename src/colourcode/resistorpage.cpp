@@ -150,13 +150,13 @@ void TPrincipale::buildResistorPage() {
     connect(CheckBox1, &QCheckBox::toggled, this, App::handler(this, &TPrincipale::CheckBox1Click));
 }
 
-void TPrincipale::ResistorPageFirstStep() {
+void TPrincipale::resistorPageFirstStep() {
     CheckBox1->setChecked(false);
 }
 
 // The page's start-up, step by step in its fixed order; the tolerance list is
 // refilled and the value line recomposed once more, as that order has them.
-void TPrincipale::ResistorPageInit() {
+void TPrincipale::resistorPageInit() {
     moveTop(Label2, Label1->y());
     moveTop(Label3, Label1->y());
     for (TColourComboBox *list : {ComboBox1, ComboBox2, ComboBox3, ComboBox4, ComboBox5})

@@ -141,7 +141,7 @@ void TPrincipale::buildLedPage() {
     setTabOrder(GroupBox3, GroupBox4);
 }
 
-void TPrincipale::LedPagePrepare() {
+void TPrincipale::ledPagePrepare() {
     GroupBox4->move(GroupBox4->x(), GroupBox3->y());
     GroupBox4->move(GroupBox3->x(), GroupBox4->y());
     Image1->setPicture(tk::loadBitmap(QStringLiteral("IMAGE")));

@@ -3,6 +3,10 @@
 // buttons of its items at their stored places, grouped in sections. The user can
 // drag the bar by its free surface to any edge of its window, where it docks; the
 // buttons are transposed when the bar turns between horizontal and vertical.
+//
+// Ownership: the bar owns its sections; the items and their buttons are not the
+// bar's (see TSpeedItem). The bar holds an item's button as a child only while
+// it shows it, and gives every button back before it goes.
 
 #include "toolbar/tspeedbarsection.h"
 #include "toolkit/alignment.h"

@@ -1,6 +1,10 @@
 #pragma once
 // A named group of toolbar items. Sections only group the items for the
 // customisation list; nothing of them is drawn.
+//
+// Ownership: the bar owns its sections and deletes them with itself. A section
+// only lists its items; deleting it takes it out of its bar and leaves its items
+// in no section, and deleting an item takes it out of its section.
 
 #include <QList>
 #include <QObject>

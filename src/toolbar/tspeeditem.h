@@ -2,6 +2,13 @@
 // One item of the toolbar: a name for the customisation list, the section it
 // belongs to, and the button that shows it, to which it forwards what the button
 // shows (caption, glyph, hint, cursor, place) and whose click it passes on.
+//
+// Ownership: the item belongs to its owner (the main window), not to the bar.
+// It creates its button without a parent and deletes it with itself; the bar
+// adopts the button as a child only while the item is visible and the bar has
+// finished loading, and gives it back (no parent) otherwise. Deleting an item
+// takes it out of its section; deleting the bar first leaves the items with no
+// section and their buttons parentless, not deleted.
 
 #include <QImage>
 #include <QObject>

@@ -446,7 +446,7 @@ void TestPrincipale::logOff() {
         ++questions;
         buttonCaptioned(dialog, answer)->click();
     });
-    QCOMPARE(m_window->QueryEndSession(), answer == QLatin1String("&Oui"));
+    QCOMPARE(m_window->queryEndSession(), answer == QLatin1String("&Oui"));
     QCOMPARE(questions, 1);
     QVERIFY(m_window->isVisible());
     if (sessionEnds) {

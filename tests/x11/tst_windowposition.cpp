@@ -67,7 +67,7 @@ void TestWindowPosition::positionSurvivesRestarts() {
         if (windowManager) // the frame's size is known once the manager framed it
             QTRY_VERIFY(window->frameGeometry() != window->geometry());
         QTRY_COMPARE(window->frameGeometry().topLeft(), stored);
-        window->SettingsSave();
+        window->settingsSave();
         window.reset();
 
         QVERIFY(ini.open(QIODevice::ReadOnly));
