@@ -44,8 +44,8 @@ void waitUntilShown(WindowSystem &windows, WindowId window, std::chrono::millise
 
 std::unique_ptr<WindowSystem> nativeWindowSystem() {
     auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (x11 && x11->display()) {
-        if (auto windows = platform::X11WindowSystem::open(x11->display()))
+    if (x11 && x11->connection()) {
+        if (auto windows = platform::X11WindowSystem::open(x11->connection()))
             return windows;
     }
     return std::make_unique<platform::NullWindowSystem>();

@@ -51,8 +51,7 @@ public:
 
     // Holds back every other program's requests to the display until ungrab,
     // so that a look at the windows and a claim made on what it saw cannot
-    // interleave with another copy's. Nothing may wait for the toolkit's
-    // requests meanwhile: they are held back too.
+    // interleave with another copy's.
     virtual void grab() = 0;
     virtual void ungrab() = 0;
 

@@ -1,56 +1,58 @@
 #include "platform/x11windowsystem.h"
 
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
+#include <xcb/xcb.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace platform {
 
 namespace {
 
-// Windows of other programs may go away between two requests; their errors are
-// expected and must not end the process (Xlib's default handler would).
-int ignoreXError(Display *, XErrorEvent *) {
-    return 0;
-}
-
 constexpr int MaxTreeDepth = 8;
-constexpr long WmClassMaxBytes = 2048;
+constexpr std::uint32_t WmClassMaxBytes = 2048;
+constexpr std::uint32_t TitleMaxBytes = WindowSystem::TextBufferSize - 1;
+constexpr std::uint32_t MachineMaxBytes = 256;
 
-// One window property as the server hands it over, freed on every way out.
-class Property {
-public:
-    Property(Display *dpy, Window w, Atom name, long length, Atom type) {
-        unsigned long after = 0;
-        m_ok = XGetWindowProperty(dpy, w, name, 0, length, False, type, &m_type, &m_format,
-                                  &m_count, &after, &m_data) == Success;
+// ICCCM's WM_STATE values.
+constexpr std::uint32_t NormalState = 1;
+constexpr std::uint32_t IconicState = 3;
+
+// xcb hands each reply over as memory of the caller's to free.
+template <typename T> struct Reply {
+    T *p = nullptr;
+    explicit Reply(T *reply) : p(reply) {}
+    ~Reply() { std::free(p); }
+    Reply(const Reply &) = delete;
+    Reply &operator=(const Reply &) = delete;
+    Reply(Reply &&other) noexcept : p(std::exchange(other.p, nullptr)) {}
+    T *operator->() const { return p; }
+    explicit operator bool() const { return p != nullptr; }
+};
+
+// A property as read: nothing when the window could not be read (it has gone),
+// else its type (XCB_NONE when it has no such property), format and bytes.
+struct Property {
+    bool readable = false;
+    xcb_atom_t type = XCB_NONE;
+    int format = 0;
+    std::string bytes;
+
+    bool present() const { return readable && type != XCB_NONE; }
+    std::vector<std::uint32_t> longs() const {
+        std::vector<std::uint32_t> out;
+        if (format != 32)
+            return out;
+        out.resize(bytes.size() / 4);
+        std::memcpy(out.data(), bytes.data(), out.size() * 4);
+        return out;
     }
-    ~Property() {
-        if (m_data)
-            XFree(m_data);
-    }
-    Property(const Property &) = delete;
-    Property &operator=(const Property &) = delete;
-
-    // False when the window cannot be read, for one that has gone.
-    bool readable() const { return m_ok; }
-    bool present() const { return m_ok && m_type != None; }
-    bool hasItemsOf(int format) const { return m_ok && m_format == format && m_data; }
-    const unsigned char *data() const { return m_data; }
-    unsigned long count() const { return m_count; }
-
-private:
-    bool m_ok = false;
-    Atom m_type = None;
-    int m_format = 0;
-    unsigned long m_count = 0;
-    unsigned char *m_data = nullptr;
 };
 
 int copyText(const std::string &text, char *buffer, int size) {
@@ -65,40 +67,39 @@ int copyText(const std::string &text, char *buffer, int size) {
 } // namespace
 
 struct X11WindowSystem::Private {
-    Display *dpy = nullptr;
-    Display *app = nullptr;
-    Window root = 0;
-    XErrorHandler previousHandler = nullptr;
+    xcb_connection_t *c = nullptr;
+    bool ownsConnection = false;
+    std::string displayName;
+    xcb_window_t root = 0;
 
-    Atom wmState = 0;
-    Atom netWmName = 0;
-    Atom utf8String = 0;
-    Atom netActiveWindow = 0;
-    Atom netSupported = 0;
-    Atom netSupportingWmCheck = 0;
-    Atom netWmPid = 0;
-    Atom claim = 0;
+    xcb_atom_t wmState = 0, wmClass = 0, wmName = 0, wmClientMachine = 0, wmTransientFor = 0;
+    xcb_atom_t netWmName = 0, utf8String = 0, netActiveWindow = 0, netSupported = 0;
+    xcb_atom_t netSupportingWmCheck = 0, netWmPid = 0, claim = 0;
     std::string hostName;
-    bool grabbed = false;
 
-    // The toolkit's requests would wait behind our grab, and we for them.
-    void syncApp() {
-        if (app && !grabbed)
-            XSync(app, False);
-    }
+    // What the check reads of each window, asked for all windows at once; kept
+    // until the next look at the windows.
+    struct Info {
+        Property wmClass, netWmName, wmName, pid, machine, wmState, claim;
+        bool mapped = false;
+    };
+    std::map<xcb_window_t, Info> infos;
 
     ~Private() {
-        XSync(dpy, False);
-        XSetErrorHandler(previousHandler);
-        XCloseDisplay(dpy);
+        if (ownsConnection)
+            xcb_disconnect(c);
     }
 
     void internAtoms() {
         struct Row {
             const char *name;
-            Atom Private::*atom;
+            xcb_atom_t Private::*atom;
         };
         const Row rows[] = {{"WM_STATE", &Private::wmState},
+                            {"WM_CLASS", &Private::wmClass},
+                            {"WM_NAME", &Private::wmName},
+                            {"WM_CLIENT_MACHINE", &Private::wmClientMachine},
+                            {"WM_TRANSIENT_FOR", &Private::wmTransientFor},
                             {"_NET_WM_NAME", &Private::netWmName},
                             {"UTF8_STRING", &Private::utf8String},
                             {"_NET_ACTIVE_WINDOW", &Private::netActiveWindow},
@@ -106,147 +107,234 @@ struct X11WindowSystem::Private {
                             {"_NET_SUPPORTING_WM_CHECK", &Private::netSupportingWmCheck},
                             {"_NET_WM_PID", &Private::netWmPid},
                             {"_CHROMOHM_CLAIM", &Private::claim}};
-        char *names[std::size(rows)];
+        xcb_intern_atom_cookie_t cookies[std::size(rows)];
         for (std::size_t i = 0; i < std::size(rows); ++i)
-            names[i] = const_cast<char *>(rows[i].name);
-        Atom atoms[std::size(rows)] = {};
-        XInternAtoms(dpy, names, int(std::size(rows)), False, atoms);
-        for (std::size_t i = 0; i < std::size(rows); ++i)
-            this->*rows[i].atom = atoms[i];
+            cookies[i] =
+                xcb_intern_atom(c, 0, std::uint16_t(std::strlen(rows[i].name)), rows[i].name);
+        for (std::size_t i = 0; i < std::size(rows); ++i) {
+            Reply reply(xcb_intern_atom_reply(c, cookies[i], nullptr));
+            this->*rows[i].atom = reply ? reply->atom : XCB_NONE;
+        }
     }
 
-    // Up to maxBytes of a property of 8-bit items: empty when the window has none,
-    // nothing when the window cannot be read.
-    std::optional<std::string> bytes(Window w, Atom property, Atom type, long maxBytes) {
-        const Property p(dpy, w, property, (maxBytes + 3) / 4, type);
-        if (!p.readable())
-            return std::nullopt;
-        if (!p.present() || !p.hasItemsOf(8))
-            return std::string();
-        return std::string(reinterpret_cast<const char *>(p.data()), p.count());
+    // Requests go out at once; replies are collected after, so that a batch of
+    // reads costs one round trip to the server.
+    xcb_get_property_cookie_t askProperty(xcb_window_t w, xcb_atom_t property, xcb_atom_t type,
+                                          std::uint32_t maxBytes) {
+        return xcb_get_property(c, 0, w, property, type, 0, (maxBytes + 3) / 4);
     }
 
-    // Reads a property of 32-bit items (windows, atoms, cardinals).
-    std::vector<unsigned long> longs(Window w, Atom property, Atom type, long maxItems = 1024) {
-        const Property p(dpy, w, property, maxItems, type);
-        if (!p.hasItemsOf(32))
+    Property takeProperty(xcb_get_property_cookie_t cookie) {
+        Property p;
+        xcb_generic_error_t *error = nullptr;
+        Reply reply(xcb_get_property_reply(c, cookie, &error));
+        std::free(error);
+        if (!reply)
+            return p;
+        p.readable = true;
+        p.type = reply->type;
+        p.format = reply->format;
+        const auto *data = static_cast<const char *>(xcb_get_property_value(reply.p));
+        p.bytes.assign(data, std::size_t(xcb_get_property_value_length(reply.p)));
+        return p;
+    }
+
+    Property property(xcb_window_t w, xcb_atom_t property, xcb_atom_t type,
+                      std::uint32_t maxBytes) {
+        return takeProperty(askProperty(w, property, type, maxBytes));
+    }
+
+    // A request that answers nothing; an error about a window gone is dropped.
+    void send(xcb_void_cookie_t cookie) { xcb_discard_reply(c, cookie.sequence); }
+
+    // Everything sent so far, ours and the toolkit's, has been dealt with.
+    void sync() { Reply reply(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr)); }
+
+    // The children of a window, topmost first.
+    std::vector<xcb_window_t> takeChildren(xcb_query_tree_cookie_t cookie) {
+        xcb_generic_error_t *error = nullptr;
+        Reply reply(xcb_query_tree_reply(c, cookie, &error));
+        std::free(error);
+        if (!reply)
             return {};
-        // Xlib hands 32-bit items over as longs.
-        const auto *items = reinterpret_cast<const unsigned long *>(p.data());
-        return {items, items + p.count()};
-    }
-
-    bool hasProperty(Window w, Atom property) {
-        return Property(dpy, w, property, 0, AnyPropertyType).present();
-    }
-
-    // Children in stacking order, topmost first.
-    std::vector<Window> children(Window w) {
-        Window rootReturn = 0, parent = 0;
-        Window *list = nullptr;
-        unsigned int count = 0;
-        std::vector<Window> out;
-        if (XQueryTree(dpy, w, &rootReturn, &parent, &list, &count) && list)
-            out.assign(list, list + count);
-        if (list)
-            XFree(list);
+        const xcb_window_t *list = xcb_query_tree_children(reply.p);
+        std::vector<xcb_window_t> out(list, list + xcb_query_tree_children_length(reply.p));
         std::reverse(out.begin(), out.end());
         return out;
     }
 
     // A window manager puts each client into a frame of its own; the client is
-    // the one carrying WM_STATE. level counts from the root's children, at 1.
-    void clientsFrom(Window w, int level, std::vector<Window> &out) {
-        if (hasProperty(w, wmState)) {
-            out.push_back(w);
-            return;
+    // the one carrying WM_STATE. The tree is read a level at a time, every
+    // window of a level at once, so that each level costs one round trip.
+    std::vector<xcb_window_t> topLevelClients() {
+        const std::vector<xcb_window_t> tops = takeChildren(xcb_query_tree(c, root));
+        std::vector<std::vector<xcb_window_t>> found(tops.size());
+        // The windows still to look at, each with the top-level window it is under.
+        std::vector<std::pair<std::size_t, xcb_window_t>> frontier;
+        for (std::size_t i = 0; i < tops.size(); ++i)
+            frontier.emplace_back(i, tops[i]);
+        for (int level = 1; !frontier.empty(); ++level) {
+            std::vector<xcb_get_property_cookie_t> states;
+            std::vector<xcb_query_tree_cookie_t> trees;
+            for (const auto &[top, w] : frontier) {
+                states.push_back(askProperty(w, wmState, XCB_ATOM_ANY, 0));
+                trees.push_back(xcb_query_tree(c, w));
+            }
+            std::vector<std::pair<std::size_t, xcb_window_t>> next;
+            for (std::size_t k = 0; k < frontier.size(); ++k) {
+                const auto [top, w] = frontier[k];
+                const bool client = takeProperty(states[k]).present();
+                const std::vector<xcb_window_t> children = takeChildren(trees[k]);
+                if (client)
+                    found[top].push_back(w);
+                else if (level <= MaxTreeDepth)
+                    for (xcb_window_t child : children)
+                        next.emplace_back(top, child);
+            }
+            frontier = std::move(next);
         }
-        if (level > MaxTreeDepth)
-            return;
-        for (Window child : children(w))
-            clientsFrom(child, level + 1, out);
-    }
-
-    std::vector<Window> topLevelClients() {
-        std::vector<Window> out;
-        for (Window child : children(root)) {
-            const std::size_t found = out.size();
-            clientsFrom(child, 1, out);
-            // Without a window manager, or not yet mapped: nobody has set WM_STATE.
-            if (out.size() == found && hasProperty(child, XA_WM_CLASS))
-                out.push_back(child);
+        // Without a window manager, or not yet mapped: nobody has set WM_STATE;
+        // a top-level window with a class counts itself.
+        std::vector<xcb_get_property_cookie_t> classes;
+        for (std::size_t i = 0; i < tops.size(); ++i)
+            if (found[i].empty())
+                classes.push_back(askProperty(tops[i], wmClass, XCB_ATOM_ANY, 0));
+        std::vector<xcb_window_t> out;
+        std::size_t asked = 0;
+        for (std::size_t i = 0; i < tops.size(); ++i) {
+            if (!found[i].empty())
+                out.insert(out.end(), found[i].begin(), found[i].end());
+            else if (takeProperty(classes[asked++]).present())
+                out.push_back(tops[i]);
         }
         return out;
     }
 
-    long wmStateOf(Window w) {
-        const auto state = longs(w, wmState, wmState, 2);
+    // Reads what the check needs of the windows, all at once.
+    void readInfos(const std::vector<xcb_window_t> &windows) {
+        struct Asked {
+            xcb_get_property_cookie_t wmClass, netWmName, wmName, pid, machine, wmState, claim;
+            xcb_get_window_attributes_cookie_t attributes;
+        };
+        std::vector<Asked> asked;
+        asked.reserve(windows.size());
+        for (xcb_window_t w : windows)
+            asked.push_back({askProperty(w, wmClass, XCB_ATOM_ANY, WmClassMaxBytes),
+                             askProperty(w, netWmName, utf8String, TitleMaxBytes),
+                             askProperty(w, wmName, XCB_ATOM_ANY, TitleMaxBytes),
+                             askProperty(w, netWmPid, XCB_ATOM_CARDINAL, 4),
+                             askProperty(w, wmClientMachine, XCB_ATOM_ANY, MachineMaxBytes),
+                             askProperty(w, wmState, wmState, 8),
+                             askProperty(w, claim, XCB_ATOM_ANY, 0),
+                             xcb_get_window_attributes(c, w)});
+        for (std::size_t i = 0; i < windows.size(); ++i) {
+            Info info;
+            info.wmClass = takeProperty(asked[i].wmClass);
+            info.netWmName = takeProperty(asked[i].netWmName);
+            info.wmName = takeProperty(asked[i].wmName);
+            info.pid = takeProperty(asked[i].pid);
+            info.machine = takeProperty(asked[i].machine);
+            info.wmState = takeProperty(asked[i].wmState);
+            info.claim = takeProperty(asked[i].claim);
+            xcb_generic_error_t *error = nullptr;
+            Reply attributes(xcb_get_window_attributes_reply(c, asked[i].attributes, &error));
+            std::free(error);
+            info.mapped = attributes && attributes->map_state != XCB_MAP_STATE_UNMAPPED;
+            infos[windows[i]] = std::move(info);
+        }
+    }
+
+    const Info &info(xcb_window_t w) {
+        if (!infos.count(w))
+            readInfos({w});
+        return infos[w];
+    }
+
+    long wmStateOf(xcb_window_t w) {
+        const auto state = info(w).wmState.longs();
         return state.empty() ? -1 : long(state[0]);
     }
 
     // Shown, or minimised along with its owner.
-    bool isOpen(Window w) {
+    bool isOpen(xcb_window_t w) {
         const long state = wmStateOf(w);
         if (state >= 0)
             return state == NormalState || state == IconicState;
-        XWindowAttributes attributes{};
-        return XGetWindowAttributes(dpy, w, &attributes) && attributes.map_state != IsUnmapped;
+        return info(w).mapped;
     }
 
     // A window manager that is running (its check window still exists) and
     // honours _NET_ACTIVE_WINDOW.
     bool managerActivates() {
-        const auto check = longs(root, netSupportingWmCheck, XA_WINDOW, 1);
+        auto checkCookie = askProperty(root, netSupportingWmCheck, XCB_ATOM_WINDOW, 4);
+        auto supportedCookie = askProperty(root, netSupported, XCB_ATOM_ATOM, 4096);
+        const auto check = takeProperty(checkCookie).longs();
+        const auto supported = takeProperty(supportedCookie).longs();
         if (check.empty() || check[0] == 0)
             return false;
-        const auto self = longs(Window(check[0]), netSupportingWmCheck, XA_WINDOW, 1);
+        const auto self = property(check[0], netSupportingWmCheck, XCB_ATOM_WINDOW, 4).longs();
         if (self.empty() || self[0] != check[0])
             return false;
-        const auto supported = longs(root, netSupported, XA_ATOM);
         return std::find(supported.begin(), supported.end(), netActiveWindow) != supported.end();
     }
 
-    void requestActivation(Window w) {
-        XEvent event{};
-        event.xclient.type = ClientMessage;
-        event.xclient.window = w;
-        event.xclient.message_type = netActiveWindow;
-        event.xclient.format = 32;
+    void requestActivation(xcb_window_t w) {
+        xcb_client_message_event_t event{};
+        event.response_type = XCB_CLIENT_MESSAGE;
+        event.window = w;
+        event.type = netActiveWindow;
+        event.format = 32;
         // Source 2, a direct user action: the user has just asked for the program.
-        event.xclient.data.l[0] = 2;
-        event.xclient.data.l[1] = CurrentTime;
-        event.xclient.data.l[2] = 0;
-        XSendEvent(dpy, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
-        XFlush(dpy);
+        event.data.data32[0] = 2;
+        event.data.data32[1] = XCB_CURRENT_TIME;
+        send(xcb_send_event_checked(
+            c, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+            reinterpret_cast<const char *>(&event)));
+        xcb_flush(c);
     }
 
-    void activate(Window w) {
+    void activate(xcb_window_t w) {
         if (managerActivates())
             requestActivation(w);
         else
             raiseAndFocus(w);
     }
 
-    void raiseAndFocus(Window w) {
+    void raiseAndFocus(xcb_window_t w) {
         // Maps a minimised window again and raises it, shown or not.
-        XMapRaised(dpy, w);
-        XSync(dpy, False);
-        XWindowAttributes attributes{};
-        if (XGetWindowAttributes(dpy, w, &attributes) && attributes.map_state == IsViewable)
-            XSetInputFocus(dpy, w, RevertToParent, CurrentTime);
-        XSync(dpy, False);
+        send(xcb_map_window_checked(c, w));
+        const std::uint32_t above = XCB_STACK_MODE_ABOVE;
+        send(xcb_configure_window_checked(c, w, XCB_CONFIG_WINDOW_STACK_MODE, &above));
+        xcb_generic_error_t *error = nullptr;
+        Reply attributes(
+            xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, w), &error));
+        std::free(error);
+        if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE)
+            send(xcb_set_input_focus_checked(c, XCB_INPUT_FOCUS_PARENT, w, XCB_CURRENT_TIME));
+        sync();
     }
 };
 
-std::unique_ptr<X11WindowSystem> X11WindowSystem::open(_XDisplay *appDisplay) {
-    Display *dpy = XOpenDisplay(appDisplay ? DisplayString(appDisplay) : nullptr);
-    if (!dpy)
-        return nullptr;
+std::unique_ptr<X11WindowSystem> X11WindowSystem::open(xcb_connection_t *appConnection,
+                                                       const std::string &displayName) {
     auto d = std::make_unique<Private>();
-    d->dpy = dpy;
-    d->app = appDisplay;
-    d->root = DefaultRootWindow(dpy);
-    d->previousHandler = XSetErrorHandler(ignoreXError);
+    int screen = 0;
+    d->c = appConnection ? appConnection : xcb_connect(nullptr, &screen);
+    d->ownsConnection = !appConnection;
+    if (!d->c || xcb_connection_has_error(d->c)) {
+        if (d->ownsConnection && d->c)
+            xcb_disconnect(d->c);
+        d->c = nullptr;
+        d->ownsConnection = false;
+        return nullptr;
+    }
+    const char *fromEnvironment = std::getenv("DISPLAY");
+    d->displayName =
+        !displayName.empty() ? displayName : std::string(fromEnvironment ? fromEnvironment : "");
+    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(d->c));
+    for (int i = 0; i < screen && screens.rem; ++i)
+        xcb_screen_next(&screens);
+    d->root = screens.data->root;
     d->internAtoms();
     char host[256] = {};
     if (gethostname(host, sizeof host - 1) == 0)
@@ -259,12 +347,16 @@ X11WindowSystem::X11WindowSystem(std::unique_ptr<Private> p) : d(std::move(p)) {
 X11WindowSystem::~X11WindowSystem() = default;
 
 std::string X11WindowSystem::displayName() const {
-    return DisplayString(d->dpy);
+    return d->displayName;
 }
 
 void X11WindowSystem::enumerateTopLevel(const std::function<bool(WindowId)> &visit) {
-    d->syncApp();
-    for (Window w : d->topLevelClients()) {
+    // What the toolkit has just sent (our own window, its title) is in place
+    // before the requests that follow on the same connection.
+    const std::vector<xcb_window_t> clients = d->topLevelClients();
+    d->infos.clear();
+    d->readInfos(clients);
+    for (xcb_window_t w : clients) {
         if (!visit(w))
             break;
     }
@@ -272,45 +364,61 @@ void X11WindowSystem::enumerateTopLevel(const std::function<bool(WindowId)> &vis
 
 int X11WindowSystem::className(WindowId window, char *buffer, int size) {
     copyText({}, buffer, size);
-    const auto wmClass = d->bytes(window, XA_WM_CLASS, AnyPropertyType, WmClassMaxBytes);
-    if (!wmClass)
+    const Property &wmClass = d->info(xcb_window_t(window)).wmClass;
+    if (!wmClass.readable)
         return -1;
     // WM_CLASS holds the instance name, a NUL, the class name.
-    const auto separator = wmClass->find('\0');
-    if (separator == std::string::npos)
+    const auto separator = wmClass.bytes.find('\0');
+    if (wmClass.format != 8 || separator == std::string::npos)
         return 0;
-    return copyText(wmClass->substr(separator + 1), buffer, size);
+    return copyText(wmClass.bytes.substr(separator + 1), buffer, size);
 }
 
 int X11WindowSystem::windowText(WindowId window, char *buffer, int size) {
     copyText({}, buffer, size);
-    const long maxBytes = std::max(size - 1, 0);
-    auto title = d->bytes(window, d->netWmName, d->utf8String, maxBytes);
+    const Private::Info &info = d->info(xcb_window_t(window));
     // Without a UTF-8 title, the legacy one.
-    if (title && title->empty())
-        title = d->bytes(window, XA_WM_NAME, AnyPropertyType, maxBytes);
-    return title ? copyText(*title, buffer, size) : -1;
+    const Property &title =
+        info.netWmName.present() && info.netWmName.format == 8 && !info.netWmName.bytes.empty()
+            ? info.netWmName
+            : info.wmName;
+    if (!title.readable)
+        return -1;
+    if (!title.present() || title.format != 8)
+        return 0;
+    return copyText(title.bytes.substr(0, std::size_t(std::max(size - 1, 0))), buffer, size);
 }
 
 bool X11WindowSystem::belongsToThisProcess(WindowId window) {
-    const auto pid = d->longs(window, d->netWmPid, XA_CARDINAL, 1);
-    if (pid.empty() || pid[0] != static_cast<unsigned long>(getpid()))
+    const Private::Info &info = d->info(xcb_window_t(window));
+    const auto pid = info.pid.longs();
+    if (pid.empty() || pid[0] != static_cast<std::uint32_t>(getpid()))
         return false;
-    const std::string machine =
-        d->bytes(window, XA_WM_CLIENT_MACHINE, AnyPropertyType, 256).value_or(std::string());
+    const std::string machine = info.machine.format == 8 ? info.machine.bytes : std::string();
     return !d->hostName.empty() && std::string(machine.c_str()) == d->hostName;
 }
 
 WindowId X11WindowSystem::lastActivePopup(WindowId window) {
-    const std::vector<Window> clients = d->topLevelClients();
-    Window current = window;
+    const std::vector<xcb_window_t> clients = d->topLevelClients();
+    std::vector<xcb_get_property_cookie_t> cookies;
+    for (xcb_window_t client : clients)
+        cookies.push_back(d->askProperty(client, d->wmTransientFor, XCB_ATOM_WINDOW, 4));
+    std::map<xcb_window_t, xcb_window_t> ownerOf;
+    for (std::size_t i = 0; i < clients.size(); ++i) {
+        const auto owner = d->takeProperty(cookies[i]).longs();
+        if (!owner.empty())
+            ownerOf[clients[i]] = owner[0];
+    }
+    d->infos.clear();
+    d->readInfos(clients);
+    xcb_window_t current = xcb_window_t(window);
     // A dialog may itself have one open; follow the chain to the end.
     for (int depth = 0; depth < MaxTreeDepth; ++depth) {
-        Window next = 0;
-        for (Window client : clients) {
-            Window owner = 0;
-            if (client != current && XGetTransientForHint(d->dpy, client, &owner) &&
-                owner == current && d->isOpen(client)) {
+        xcb_window_t next = 0;
+        for (xcb_window_t client : clients) {
+            const auto owner = ownerOf.find(client);
+            if (client != current && owner != ownerOf.end() && owner->second == current &&
+                d->isOpen(client)) {
                 next = client;
                 break;
             }
@@ -323,55 +431,54 @@ WindowId X11WindowSystem::lastActivePopup(WindowId window) {
 }
 
 void X11WindowSystem::bringToTop(WindowId window) {
-    XRaiseWindow(d->dpy, window);
-    XFlush(d->dpy);
+    const std::uint32_t above = XCB_STACK_MODE_ABOVE;
+    d->send(xcb_configure_window_checked(d->c, xcb_window_t(window), XCB_CONFIG_WINDOW_STACK_MODE,
+                                         &above));
+    xcb_flush(d->c);
 }
 
 bool X11WindowSystem::isMinimised(WindowId window) {
-    return d->wmStateOf(window) == IconicState;
+    return d->wmStateOf(xcb_window_t(window)) == IconicState;
 }
 
 void X11WindowSystem::restore(WindowId window) {
     // The window manager restores a minimised window it is asked to activate,
     // and mapping it again does the same without one.
-    d->activate(window);
+    d->activate(xcb_window_t(window));
 }
 
 void X11WindowSystem::activate(WindowId window) {
-    d->activate(window);
+    d->activate(xcb_window_t(window));
 }
 
+// On the toolkit's own connection, what it sent goes out before our requests
+// and is dealt with before them; nothing needs waiting for.
 void X11WindowSystem::flush() {
-    d->syncApp();
-    XSync(d->dpy, False);
+    xcb_flush(d->c);
 }
 
 void X11WindowSystem::grab() {
-    d->syncApp();
-    XGrabServer(d->dpy);
-    XSync(d->dpy, False);
-    d->grabbed = true;
+    d->send(xcb_grab_server_checked(d->c));
 }
 
 void X11WindowSystem::ungrab() {
-    XUngrabServer(d->dpy);
-    XSync(d->dpy, False);
-    d->grabbed = false;
+    d->send(xcb_ungrab_server_checked(d->c));
+    xcb_flush(d->c);
 }
 
 bool X11WindowSystem::isShown(WindowId window) {
-    return d->isOpen(window);
+    return d->isOpen(xcb_window_t(window));
 }
 
 void X11WindowSystem::claim(WindowId window) {
-    const unsigned long pid = static_cast<unsigned long>(getpid());
-    XChangeProperty(d->dpy, window, d->claim, XA_CARDINAL, 32, PropModeReplace,
-                    reinterpret_cast<const unsigned char *>(&pid), 1);
-    XSync(d->dpy, False);
+    const std::uint32_t pid = static_cast<std::uint32_t>(getpid());
+    d->send(xcb_change_property_checked(d->c, XCB_PROP_MODE_REPLACE, xcb_window_t(window), d->claim,
+                                        XCB_ATOM_CARDINAL, 32, 1, &pid));
+    d->infos.erase(xcb_window_t(window));
 }
 
 bool X11WindowSystem::isClaimed(WindowId window) {
-    return d->hasProperty(window, d->claim);
+    return d->info(xcb_window_t(window)).claim.present();
 }
 
 } // namespace platform

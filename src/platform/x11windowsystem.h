@@ -1,5 +1,5 @@
 #pragma once
-// The window system on X11, through Xlib. Top-level windows are the client
+// The window system on X11, through xcb. Top-level windows are the client
 // windows, whether or not a window manager has put them into frames, hidden ones
 // included; activation goes through the window manager (_NET_ACTIVE_WINDOW) when
 // one is running, else the window is raised, mapped and given the input focus.
@@ -7,19 +7,23 @@
 #include "platform/windowsystem.h"
 
 #include <memory>
+#include <string>
 
-struct _XDisplay;
+struct xcb_connection_t;
 
 namespace platform {
 
 class X11WindowSystem final : public WindowSystem {
 public:
-    // Works on a connection of its own to the display of appDisplay (the
-    // toolkit's), so that errors about windows vanishing under our feet stay
-    // ours. appDisplay is synced before each enumeration (but not under a grab):
-    // a window the toolkit has just created must be visible to the check. Null
-    // when the display cannot be opened.
-    static std::unique_ptr<X11WindowSystem> open(_XDisplay *appDisplay);
+    // Works on the toolkit's own connection, so that the program talks to the
+    // display through one connection and what the toolkit has sent comes before
+    // our requests; the reads of a look at the windows go out together, so that
+    // it costs a few round trips, not one per property. Errors about windows
+    // vanishing under our feet are dropped. Without a connection it opens one of
+    // its own ($DISPLAY). displayName names the display for the lock ($DISPLAY
+    // when empty). Null when there is no display.
+    static std::unique_ptr<X11WindowSystem> open(xcb_connection_t *appConnection,
+                                                 const std::string &displayName = {});
     ~X11WindowSystem() override;
 
     std::string displayName() const override;

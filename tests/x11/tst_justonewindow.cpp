@@ -32,7 +32,7 @@ void TestJustOneWindow::initTestCase() {
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     QVERIFY(x11 && x11->display());
-    m_system = platform::X11WindowSystem::open(x11->display());
+    m_system = platform::X11WindowSystem::open(x11->connection());
     QVERIFY(m_system);
     QVERIFY(m_runtimeDir.isValid());
     QFile::setPermissions(m_runtimeDir.path(),
