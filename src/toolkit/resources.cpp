@@ -1,10 +1,12 @@
 #include "toolkit/resources.h"
 
-#include <QFile>
+#include "toolkit/packedpicture.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QResource>
 #include <QtMath>
 
 namespace tk {
@@ -28,25 +30,28 @@ QPoint hotSpotOf(const QString &name) {
     return {-1, -1};
 }
 
-// The file for a ratio: the 2x drawing above 1, when it exists. The 1x path
-// looks nothing else up, so a plain screen pays nothing for the 2x pictures.
-QString pathFor(const QString &stem, qreal devicePixelRatio, int *scale) {
-    *scale = 1;
-    const QString plain = stem + QLatin1String(".png");
-    if (devicePixelRatio <= 1)
-        return plain;
-    const QString twice = stem + QLatin1String("@2x.png");
-    if (!QFile::exists(twice))
-        return plain;
-    *scale = 2;
-    return twice;
+// The built-in pictures are packed (see packedpicture.h): reading one is a copy.
+QImage unpack(const QString &path) {
+    const QResource resource(path);
+    if (!resource.isValid())
+        return {};
+    if (resource.compressionAlgorithm() == QResource::NoCompression)
+        return unpackPicture(resource.data(), resource.size());
+    const QByteArray bytes = resource.uncompressedData();
+    return unpackPicture(reinterpret_cast<const uchar *>(bytes.constData()), bytes.size());
 }
 
+// The 2x drawing above a ratio of 1, when there is one. The 1x path looks
+// nothing else up, so a plain screen pays nothing for the 2x pictures.
 QImage readPicture(const QString &stem, qreal devicePixelRatio) {
-    int scale = 1;
-    QImage image(pathFor(stem, devicePixelRatio, &scale));
-    image.setDevicePixelRatio(scale);
-    return image;
+    if (devicePixelRatio > 1) {
+        QImage twice = unpack(stem + QLatin1String("@2x.pix"));
+        if (!twice.isNull()) {
+            twice.setDevicePixelRatio(2);
+            return twice;
+        }
+    }
+    return unpack(stem + QLatin1String(".pix"));
 }
 
 } // namespace

@@ -16,15 +16,15 @@ namespace tk {
 // screens', since a window may go to any of them.
 qreal pictureRatio();
 
-// :/res/NAME.png, or :/res/NAME@2x.png (device pixel ratio 2) when
-// `devicePixelRatio` is above 1 and there is one; a null image if there is
-// none. Without a ratio, pictureRatio().
+// The picture NAME (resources/res/NAME.png, built in packed as :/res/NAME.pix),
+// or NAME@2x (device pixel ratio 2) when `devicePixelRatio` is above 1 and
+// there is one; a null image if there is none. Without a ratio, pictureRatio().
 QImage loadImage(const QString &name, qreal devicePixelRatio);
 QImage loadImage(const QString &name);
 QPixmap loadBitmap(const QString &name, qreal devicePixelRatio);
 QPixmap loadBitmap(const QString &name);
 
-// Cursors live in :/res/cursors/NAME.png; their hot spots are known by name.
+// Cursors are the pictures cursors/NAME; their hot spots are known by name.
 // The shape is made in the screen's own pixels (32 x 32 layout pixels, the
 // hot spot at the same layout point), from the 2x drawing above ratio 1.
 QCursor loadCursor(const QString &name, qreal devicePixelRatio);

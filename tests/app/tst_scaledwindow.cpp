@@ -5,6 +5,7 @@
 
 #include "app/taboutbox.h"
 #include "app/tprincipale.h"
+#include "common/builtinpicture.h"
 #include "toolbar/tspeedbar.h"
 #include "toolbar/tspeedbarbutton.h"
 #include "toolbar/tspeeditem.h"
@@ -25,7 +26,7 @@ QImage pixels(const QImage &image) {
 }
 
 QImage load(const QString &path) {
-    return pixels(QImage(path));
+    return pixels(builtInPicture(path));
 }
 
 QImage shotOf(QWidget *w) {

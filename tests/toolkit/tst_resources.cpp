@@ -3,6 +3,7 @@
 // the wallpaper's tiling, which drawing the loader takes for a device pixel
 // ratio, and the desktop entry.
 
+#include "common/builtinpicture.h"
 #include "toolkit/resources.h"
 
 #include <QFile>
@@ -23,7 +24,9 @@ const QList<QRgb> Classic16 = {
     0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00, 0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff};
 
 QImage load(const QString &path) {
-    return QImage(path).convertToFormat(QImage::Format_ARGB32);
+    const QImage image =
+        path.startsWith(QLatin1String(":/res/")) ? builtInPicture(path) : QImage(path);
+    return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 // The pictures the program shows, with their size in layout pixels.
