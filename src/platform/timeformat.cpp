@@ -1,20 +1,31 @@
 #include "platform/timeformat.h"
 
-#include <QRegularExpression>
-
 namespace platform {
 
+namespace {
+
+// Quoted literals ('...') are not pattern letters.
+QString withoutQuoted(const QString &pattern) {
+    QString out;
+    bool quoted = false;
+    for (QChar c : pattern) {
+        if (c == QLatin1Char('\''))
+            quoted = !quoted;
+        else if (!quoted)
+            out += c;
+    }
+    return out;
+}
+
+} // namespace
+
 LongTimeFormat LongTimeFormat::fromLocale(const QLocale &locale) {
-    // Read again at every clock tick: the patterns are compiled once.
-    static const QRegularExpression quoted(QStringLiteral("'[^']*'"));
-    static const QRegularExpression hourLetter(QStringLiteral("[hH]"));
-    // Quoted literals are not pattern letters.
-    QString pattern = locale.timeFormat(QLocale::LongFormat);
-    pattern.remove(quoted);
+    // Read again at every clock tick, so it stays a plain scan.
+    const QString pattern = withoutQuoted(locale.timeFormat(QLocale::LongFormat));
     LongTimeFormat f;
     f.twelveHour = pattern.contains(QLatin1Char('a'), Qt::CaseInsensitive) &&
                    pattern.contains(QLatin1Char('h'));
-    const qsizetype hour = pattern.indexOf(hourLetter);
+    const qsizetype hour = pattern.indexOf(QLatin1Char('h'), 0, Qt::CaseInsensitive);
     if (hour >= 0) {
         f.leadingZero = hour + 1 < pattern.size() && pattern.at(hour + 1) == pattern.at(hour);
         qsizetype after = hour + (f.leadingZero ? 2 : 1);

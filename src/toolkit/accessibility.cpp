@@ -106,7 +106,7 @@ public:
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         s.expandable = true;
-        s.expanded = combo()->view()->isVisible();
+        s.expanded = combo()->isListShown();
         s.readOnly = true;
         return s;
     }
@@ -114,17 +114,17 @@ public:
     // The open list is the one child, as with the stock combo box.
     int childCount() const override { return 1; }
     QAccessibleInterface *child(int index) const override {
-        return index == 0 ? QAccessible::queryAccessibleInterface(combo()->view()) : nullptr;
+        return index == 0 ? QAccessible::queryAccessibleInterface(combo()->list()) : nullptr;
     }
     int indexOfChild(const QAccessibleInterface *child) const override {
-        return child && child->object() == combo()->view() ? 0 : -1;
+        return child && child->object() == combo()->list() ? 0 : -1;
     }
 
     QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
     void doAction(const QString &actionName) override {
         if (actionName != showMenuAction() && actionName != pressAction())
             return;
-        if (combo()->view()->isVisible())
+        if (combo()->isListShown())
             combo()->hidePopup();
         else
             combo()->showPopup();

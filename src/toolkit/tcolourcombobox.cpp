@@ -71,19 +71,43 @@ QStyle *dropDownStyle() {
 TColourComboBox::TColourComboBox(QWidget *parent) : QComboBox(parent) {
     setEditable(false);
     setStyle(dropDownStyle());
-    setItemDelegate(new OwnerDrawDelegate(this));
-    if (auto *list = qobject_cast<QListView *>(view()))
-        list->setUniformItemSizes(true);
     setMaxVisibleItems(11);
     connect(this, &QComboBox::currentIndexChanged, this, &TColourComboBox::announceValue);
 }
 
-void TColourComboBox::announceValue() {
-    // The open list shows the chosen entry as selected, where a screen reader
-    // looks for a list's value.
+// The open list (its window, view and scroll bars) is made when it is first
+// needed rather than with the control: most lists never drop down.
+QAbstractItemView *TColourComboBox::list() {
+    if (!m_listReady) {
+        m_listReady = true;
+        setItemDelegate(new OwnerDrawDelegate(this));
+        if (auto *listView = qobject_cast<QListView *>(view()))
+            listView->setUniformItemSizes(true);
+        selectCurrentEntry();
+    }
+    return view();
+}
+
+bool TColourComboBox::isListShown() const {
+    return m_listReady && view()->isVisible();
+}
+
+void TColourComboBox::showPopup() {
+    list();
+    QComboBox::showPopup();
+}
+
+// The open list shows the chosen entry as selected, where a screen reader
+// looks for a list's value.
+void TColourComboBox::selectCurrentEntry() {
     if (QItemSelectionModel *selection = view()->selectionModel())
         selection->select(model()->index(currentIndex(), modelColumn()),
                           QItemSelectionModel::ClearAndSelect);
+}
+
+void TColourComboBox::announceValue() {
+    if (m_listReady)
+        selectCurrentEntry();
     QAccessibleValueChangeEvent event(this, entryAccessibleText(currentIndex()));
     QAccessible::updateAccessibility(&event);
 }
@@ -101,7 +125,8 @@ void TColourComboBox::setItemHeight(int height) {
     if (height == m_itemHeight)
         return;
     m_itemHeight = height;
-    view()->doItemsLayout();
+    if (m_listReady)
+        view()->doItemsLayout();
     update();
 }
 

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 
+class QAbstractItemView;
 class QPainter;
 class QStyleOptionComboBox;
 
@@ -57,6 +58,11 @@ public:
     // The painter of the entry being drawn; only valid inside the callback.
     QPainter *canvas() const { return m_canvas; }
 
+    // The open list's view, made on first need; whether it is shown.
+    QAbstractItemView *list();
+    bool isListShown() const;
+    void showPopup() override;
+
     // Where the closed list draws its current entry.
     QRect editItemRect() const;
     QRect editItemRect(const QStyleOptionComboBox &option) const;
@@ -73,8 +79,10 @@ protected:
 
 private:
     void announceValue();
+    void selectCurrentEntry();
 
     int m_itemHeight = 16;
+    bool m_listReady = false;
     DrawItemHandler m_onDrawItem;
     QPainter *m_canvas = nullptr;
 };
