@@ -13,6 +13,15 @@ constexpr int CaptionLeft = 8;
 
 TClassicStyle::TClassicStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
+int TClassicStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                             QStyleHintReturn *returnData) const {
+    if (hint == SH_ComboBox_Popup)
+        return 0;
+    if (hint == SH_ComboBox_ListMouseTracking)
+        return 1;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
 QPalette TClassicStyle::standardPalette() const {
     const QColor face(239, 239, 239);
     const QColor dark = face.darker(150);

@@ -15,6 +15,11 @@ public:
 
     // Light grey faces, white fields, black text, as the layouts were made for.
     QPalette standardPalette() const override;
+    // A combo box's list drops down below it, at most its drop-down count of
+    // entries, where Fusion would lay all entries over the control; the
+    // highlight follows the pointer.
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override;
 
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl sub,
                          const QWidget *widget) const override;

@@ -2,14 +2,10 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
-#include <QApplication>
 #include <QListView>
 #include <QPaintEngine>
 #include <QPainter>
-#include <QPointer>
 #include <QPolygon>
-#include <QProxyStyle>
-#include <QStyleFactory>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 #include <QStyledItemDelegate>
@@ -40,37 +36,10 @@ private:
     TColourComboBox *m_combo;
 };
 
-// The list drops down below the control and shows at most the drop-down count,
-// where styles such as Fusion would lay all entries over the control instead.
-class DropDownStyle : public QProxyStyle {
-public:
-    using QProxyStyle::QProxyStyle;
-
-    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
-                  QStyleHintReturn *returnData) const override {
-        if (hint == SH_ComboBox_Popup)
-            return 0;
-        if (hint == SH_ComboBox_ListMouseTracking)
-            return 1; // the highlight follows the pointer
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
-
-QStyle *dropDownStyle() {
-    // One for all lists, over the application's style; the application deletes it.
-    static QPointer<QStyle> style;
-    if (!style) {
-        style = new DropDownStyle(QStyleFactory::create(QApplication::style()->name()));
-        style->setParent(qApp);
-    }
-    return style;
-}
-
 } // namespace
 
 TColourComboBox::TColourComboBox(QWidget *parent) : QComboBox(parent) {
     setEditable(false);
-    setStyle(dropDownStyle());
     setMaxVisibleItems(11);
     connect(this, &QComboBox::currentIndexChanged, this, &TColourComboBox::announceValue);
 }
