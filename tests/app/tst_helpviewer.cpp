@@ -2,7 +2,7 @@
 // absent, the search and the navigation, and the viewer opened from the quit
 // question, which must stay usable while the question is showing.
 
-#include "app/tprincipale.h"
+#include "common/scratchwindow.h"
 #include "help/thelpfacility.h"
 #include "help/thelpviewer.h"
 #include "toolkit/tapplication.h"
@@ -477,7 +477,7 @@ void TestHelpViewer::helpFromTheQuitQuestion() {
     QFETCH(bool, present);
     THelpFacility facility({present ? builtBookFolder() : m_empty.path()});
     Application()->setHelpFacility(&facility);
-    TPrincipale principale;
+    ScratchWindow principale;
     principale.show();
     QVERIFY(QTest::qWaitForWindowExposed(&principale));
     ProblemBoxes boxes;

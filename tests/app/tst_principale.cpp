@@ -1,8 +1,8 @@
 // The main window's frame, driven as a user would: clock, hints in the status
 // bar, tooltips, the popup menu, page switching, quitting and log-off.
 
-#include "app/tprincipale.h"
 #include "common/modal.h"
+#include "common/scratchwindow.h"
 #include "platform/timeformat.h"
 #include "toolkit/hints.h"
 #include "toolkit/tapplication.h"
@@ -96,7 +96,7 @@ void TestPrincipale::init() {
     m_help.calls.clear();
     Application()->setHelpFacility(&m_help);
     Application()->setShowHint(true);
-    m_window = new TPrincipale;
+    m_window = new ScratchWindow;
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 

@@ -1,7 +1,7 @@
 // The resistor page as a user meets it: clicks and keys on the colour lists and
 // the check box, then what shows on screen, in the status bar and to a screen reader.
 
-#include "app/tprincipale.h"
+#include "common/scratchwindow.h"
 #include "toolkit/hints.h"
 #include "toolkit/tapplication.h"
 #include "toolkit/tcolourcombobox.h"
@@ -117,7 +117,7 @@ private:
 };
 
 void TestResistorPage::init() {
-    m_window = std::make_unique<TPrincipale>();
+    m_window = std::make_unique<ScratchWindow>();
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }

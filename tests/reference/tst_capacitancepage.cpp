@@ -3,7 +3,7 @@
 // texts that stay put whatever the locale says about numbers. The whole test runs
 // under a German system locale.
 
-#include "app/tprincipale.h"
+#include "common/scratchwindow.h"
 #include "toolkit/hints.h"
 #include "toolkit/resources.h"
 #include "toolkit/tapplication.h"
@@ -84,7 +84,7 @@ private:
 
 void TestCapacitancePage::initTestCase() {
     QCOMPARE(QLocale::system().name(), QStringLiteral("de_DE"));
-    w = std::make_unique<TPrincipale>();
+    w = std::make_unique<ScratchWindow>();
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     w->BarreCapaciteClick();
@@ -267,7 +267,7 @@ void TestCapacitancePage::textsIgnoreLocale() {
     QVERIFY(QLocale().toString(1000) != QLatin1String("1000") ||
             QLocale().toString(0.0022, 'f', 4) != QLatin1String("0,0022"));
     {
-        TPrincipale window;
+        ScratchWindow window;
         for (int k = 0; k < 7; ++k)
             for (const Value &v : Rows[k])
                 QVERIFY2(labelAt(window.GroupBox2, QString::fromUtf8(v.text),

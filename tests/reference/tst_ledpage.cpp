@@ -1,7 +1,7 @@
 // The LED page as a user meets it: the start state, the supply toggle, the two
 // tables, the hints in the status bar and what assistive technology reads.
 
-#include "app/tprincipale.h"
+#include "common/scratchwindow.h"
 #include "toolkit/hints.h"
 #include "toolkit/resources.h"
 #include "toolkit/tapplication.h"
@@ -136,7 +136,7 @@ private:
 };
 
 void TestLedPage::initTestCase() {
-    w = std::make_unique<TPrincipale>();
+    w = std::make_unique<ScratchWindow>();
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     w->BarreDiodeClick();

@@ -2,8 +2,8 @@
 // labels, the ways to close it, and a fresh box for every showing.
 
 #include "app/taboutbox.h"
-#include "app/tprincipale.h"
 #include "common/modal.h"
+#include "common/scratchwindow.h"
 #include "mouse.h"
 #include "toolbar/tspeeditem.h"
 #include "toolkit/hints.h"
@@ -77,7 +77,7 @@ private:
 };
 
 void TestAboutBox::init() {
-    m_window = new TPrincipale;
+    m_window = new ScratchWindow;
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     m_window->activateWindow();

@@ -3,8 +3,8 @@
 // cursors and hints, and the alignments the bar refuses.
 
 #include "app/taboutbox.h"
-#include "app/tprincipale.h"
 #include "common/modal.h"
+#include "common/scratchwindow.h"
 #include "mouse.h"
 #include "toolbar/espeedbarerror.h"
 #include "toolbar/tdragframe.h"
@@ -102,7 +102,7 @@ private:
 void TestToolbarDocking::init() {
     m_help.commands.clear();
     Application()->setHelpFacility(&m_help);
-    m_window = new TPrincipale;
+    m_window = new ScratchWindow;
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     m_window->activateWindow();
