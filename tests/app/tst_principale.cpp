@@ -3,6 +3,8 @@
 
 #include "common/modal.h"
 #include "common/scratchwindow.h"
+#include "help/helpwindows.h"
+#include "help/thelpfacility.h"
 #include "platform/timeformat.h"
 #include "toolkit/hints.h"
 #include "toolkit/tapplication.h"
@@ -16,8 +18,10 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QToolTip>
 #include <QWindow>
 #include <functional>
@@ -50,6 +54,13 @@ QPushButton *buttonCaptioned(QWidget *dialog, const QString &caption) {
     return nullptr;
 }
 
+// Clicks through the window system, where a modal window can block input.
+void clickThroughWindow(QWidget *target) {
+    QWidget *top = target->window();
+    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {},
+                      target->mapTo(top, target->rect().center()));
+}
+
 } // namespace
 
 class TestPrincipale : public QObject {
@@ -60,8 +71,6 @@ private slots:
 
     void frameGeometry();
     void clockShownAtStart();
-    void longTimeFormat_data();
-    void longTimeFormat();
     void statusBarHint_data();
     void statusBarHint();
     void hintHandlerCalledOnlyOnChange();
@@ -76,6 +85,8 @@ private slots:
     void quitQuestion_data();
     void quitQuestion();
     void quitHelpLeavesQuestionOpen();
+    void helpViewerFromTheQuitQuestion_data();
+    void helpViewerFromTheQuitQuestion();
     void enterPressesTheFocusedButton_data();
     void enterPressesTheFocusedButton();
     void logOff_data();
@@ -142,24 +153,6 @@ void TestPrincipale::clockShownAtStart() {
              qPrintable(shown));
     QCOMPARE(m_window->Timer1->interval(), 1000);
     QVERIFY(m_window->Timer1->isActive());
-}
-
-void TestPrincipale::longTimeFormat_data() {
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QTime>("time");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("french afternoon") << "fr_FR" << QTime(14, 5, 9) << "14:05:09";
-    QTest::newRow("french morning, leading zero") << "fr_FR" << QTime(7, 5, 9) << "07:05:09";
-    QTest::newRow("us afternoon") << "en_US" << QTime(14, 5, 9) << "2:05:09 PM";
-    QTest::newRow("us midnight") << "en_US" << QTime(0, 0, 1) << "12:00:01 AM";
-    QTest::newRow("finnish separator, no leading zero") << "fi_FI" << QTime(7, 5, 9) << "7.05.09";
-}
-
-void TestPrincipale::longTimeFormat() {
-    QFETCH(QString, locale);
-    QFETCH(QTime, time);
-    QFETCH(QString, text);
-    QCOMPARE(platform::LongTimeFormat::fromLocale(QLocale(locale)).format(time), text);
 }
 
 void TestPrincipale::statusBarHint_data() {
@@ -421,6 +414,63 @@ void TestPrincipale::quitHelpLeavesQuestionOpen() {
     QVERIFY(stillOpen);
     QVERIFY(m_help.sent(platform::HelpCommand::Context, 5));
     QVERIFY(m_window->isVisible());
+}
+
+// With the real help facility: the question is modal to the main window only,
+// so the viewer it opens answers clicks while the main window is blocked; "&Oui"
+// closes that viewer too, and the program's loop ends.
+void TestPrincipale::helpViewerFromTheQuitQuestion_data() {
+    QTest::addColumn<bool>("present");
+    QTest::newRow("book present") << true;
+    QTest::newRow("book absent") << false;
+}
+
+void TestPrincipale::helpViewerFromTheQuitQuestion() {
+    QFETCH(bool, present);
+    QTemporaryDir empty;
+    THelpFacility facility({present ? builtBookFolder() : empty.path()});
+    Application()->setHelpFacility(&facility);
+    ProblemBoxes boxes;
+    bool questionStayed = false, mainBlocked = false, viewerUsable = false;
+    QString topicPage;
+    whenModal([&](QWidget *modal) {
+        auto *question = qobject_cast<TMessageDialog *>(modal);
+        if (!question)
+            return;
+        clickThroughWindow(question->button(TMessageDialog::Button::Help));
+        questionStayed = question->isVisible();
+        QTabBar *tabs = m_window->PageControl1->tabBar();
+        QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {},
+                          tabs->mapTo(m_window, tabs->tabRect(1).center()));
+        mainBlocked = m_window->PageControl1->currentIndex() == 0;
+        if (THelpViewer *viewer = facility.viewer()) {
+            topicPage = pageName(viewer);
+            clickThroughWindow(viewer->findChild<QToolButton *>("HelpIndex"));
+            viewerUsable = pageName(viewer) == "index.html";
+        }
+        QTest::mouseClick(question->button(TMessageDialog::Button::No), Qt::LeftButton);
+    });
+    m_window->close();
+    QVERIFY(questionStayed);
+    QVERIFY(mainBlocked);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(boxes.texts.size(), present ? 0 : 1);
+    QCOMPARE(topicPage, present ? "quitter.html" : "");
+    QCOMPARE(viewerUsable, present);
+    QCOMPARE(visibleViewers().size(), present ? 1 : 0);
+
+    whenModal([](QWidget *modal) {
+        if (auto *question = qobject_cast<TMessageDialog *>(modal))
+            QTest::mouseClick(question->button(TMessageDialog::Button::Yes), Qt::LeftButton);
+    });
+    QTimer::singleShot(0, m_window, &QWidget::close);
+    QTimer giveUp; // only a loop that never ends meets it
+    connect(&giveUp, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
+    giveUp.start(60000);
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!m_window->isVisible());
+    QVERIFY(visibleViewers().isEmpty());
+    QVERIFY(!facility.viewer());
 }
 
 // What Qt's session manager tells the program: a request to commit (for a

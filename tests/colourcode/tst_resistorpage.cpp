@@ -95,10 +95,6 @@ private slots:
     void accessibility_data();
     void accessibility();
     void valueLineReadsAsOnePhrase();
-    void dropDownCount_data();
-    void dropDownCount();
-    void shapeFigures_data();
-    void shapeFigures();
     void repaintsOnlyWhatChanged_data();
     void repaintsOnlyWhatChanged();
 
@@ -758,85 +754,6 @@ void TestResistorPage::valueLineReadsAsOnePhrase() {
         if (page->child(i)->role() == QAccessible::Graphic)
             QVERIFY2(!page->child(i)->text(QAccessible::Name).isEmpty(),
                      qPrintable(page->child(i)->object()->objectName()));
-}
-
-// --- A list drops down below itself, at most its drop-down count of entries ----------
-
-void TestResistorPage::dropDownCount_data() {
-    QTest::addColumn<int>("entries");
-    QTest::addColumn<int>("shown");
-    QTest::newRow("fewer than the count") << 7 << 7;
-    QTest::newRow("as many as the count") << 11 << 11;
-    QTest::newRow("more than the count") << 20 << 11;
-}
-
-void TestResistorPage::dropDownCount() {
-    QFETCH(int, entries);
-    QFETCH(int, shown);
-    QWidget window;
-    window.resize(200, 400);
-    auto *list = new TColourComboBox(&window);
-    list->setGeometry(10, 20, 89, 22);
-    for (int i = 0; i < entries; ++i)
-        list->addEntry(QString::number(i * 1000), QString());
-    list->setCurrentIndex(entries / 2);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    list->showPopup();
-    QAbstractItemView *view = list->view();
-    QTRY_VERIFY(view->isVisible());
-    QCOMPARE(view->viewport()->height(), shown * 16);
-    QVERIFY(view->window()->geometry().top() >=
-            list->mapToGlobal(QPoint(0, list->height() - 1)).y());
-    list->hidePopup();
-}
-
-// --- The shapes the drawing is made of ------------------------------------------------
-
-void TestResistorPage::shapeFigures_data() {
-    QTest::addColumn<int>("figure");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QPoint>("at");
-    QTest::addColumn<QString>("expected"); // "pen", "brush" or "none"
-    const int rectangle = int(TShape::Shape::Rectangle);
-    const int circle = int(TShape::Shape::Circle);
-    QTest::newRow("rectangle corner") << rectangle << QSize(9, 41) << QPoint(0, 0) << "pen";
-    QTest::newRow("rectangle far corner") << rectangle << QSize(9, 41) << QPoint(8, 40) << "pen";
-    QTest::newRow("rectangle inside") << rectangle << QSize(9, 41) << QPoint(1, 1) << "brush";
-    QTest::newRow("rectangle far inside") << rectangle << QSize(9, 41) << QPoint(7, 39) << "brush";
-    QTest::newRow("circle top") << circle << QSize(21, 21) << QPoint(10, 0) << "pen";
-    QTest::newRow("circle right") << circle << QSize(21, 21) << QPoint(20, 10) << "pen";
-    QTest::newRow("circle bottom") << circle << QSize(21, 21) << QPoint(10, 20) << "pen";
-    QTest::newRow("circle centre") << circle << QSize(21, 21) << QPoint(10, 10) << "brush";
-    QTest::newRow("circle corner") << circle << QSize(21, 21) << QPoint(0, 0) << "none";
-    QTest::newRow("circle in a wide control, left of it")
-        << circle << QSize(41, 21) << QPoint(5, 10) << "none";
-    QTest::newRow("circle in a wide control, its left edge")
-        << circle << QSize(41, 21) << QPoint(10, 10) << "pen";
-}
-
-void TestResistorPage::shapeFigures() {
-    QFETCH(int, figure);
-    QFETCH(QSize, size);
-    QFETCH(QPoint, at);
-    QFETCH(QString, expected);
-    // On a yellow ground, which shows where the figure leaves off.
-    QWidget ground;
-    QPalette palette = ground.palette();
-    palette.setColor(QPalette::Window, Yellow);
-    ground.setPalette(palette);
-    ground.setAutoFillBackground(true);
-    ground.resize(size);
-    auto *shape = new TShape(&ground);
-    shape->setShape(TShape::Shape(figure));
-    shape->resize(size);
-    shape->setBrushColor(Orange);
-    shape->setPenColor(Blue);
-    const QColor pixel = ground.grab().toImage().pixelColor(at);
-    const QColor colour = expected == QLatin1String("pen")     ? Blue
-                          : expected == QLatin1String("brush") ? Orange
-                                                               : Yellow;
-    QCOMPARE(pixel, colour);
 }
 
 // --- A selection change repaints only what changed ----------------------------------

@@ -4,8 +4,8 @@
 
 #include "app/taboutbox.h"
 #include "common/modal.h"
+#include "common/mouse.h"
 #include "common/scratchwindow.h"
-#include "mouse.h"
 #include "toolbar/espeedbarerror.h"
 #include "toolbar/tdragframe.h"
 #include "toolbar/tspeedbar.h"

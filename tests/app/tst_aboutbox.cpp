@@ -3,8 +3,8 @@
 
 #include "app/taboutbox.h"
 #include "common/modal.h"
+#include "common/mouse.h"
 #include "common/scratchwindow.h"
-#include "mouse.h"
 #include "toolbar/tspeeditem.h"
 #include "toolkit/hints.h"
 #include "toolkit/tapplication.h"
