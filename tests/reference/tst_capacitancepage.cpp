@@ -5,8 +5,8 @@
 // same whatever the locale says about numbers. The whole test runs under a
 // German system locale.
 
+#include "common/layoutchecks.h"
 #include "common/scratchwindow.h"
-#include "layoutchecks.h"
 #include "toolkit/hints.h"
 #include "toolkit/resources.h"
 #include "toolkit/tapplication.h"

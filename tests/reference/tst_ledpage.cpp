@@ -2,8 +2,8 @@
 // tables laid out as a grid of supply voltages and LED rows, the hints in the
 // status bar and what assistive technology reads.
 
+#include "common/layoutchecks.h"
 #include "common/scratchwindow.h"
-#include "layoutchecks.h"
 #include "toolkit/hints.h"
 #include "toolkit/resources.h"
 #include "toolkit/tapplication.h"

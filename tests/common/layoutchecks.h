@@ -1,7 +1,6 @@
 #pragma once
-// What every fixed layout of the reference pages must hold, whatever its rows
-// say: labels as large as their text and no larger, inside their box, apart
-// from each other.
+// What every fixed layout must hold, whatever its rows say: labels as large as
+// their text and no larger, inside their box, apart from each other.
 
 #include "toolkit/tlabel.h"
 
