@@ -6,6 +6,7 @@
 #include "help/helpwindows.h"
 #include "help/thelpfacility.h"
 #include "platform/timeformat.h"
+#include "toolbar/tspeeditem.h"
 #include "toolkit/hints.h"
 #include "toolkit/tapplication.h"
 #include "toolkit/tcolourcombobox.h"
@@ -76,7 +77,6 @@ private slots:
     void hintHandlerCalledOnlyOnChange();
     void popupItemHints_data();
     void popupItemHints();
-    void popupMenuItems();
     void desktopKeysFromAColourList_data();
     void desktopKeysFromAColourList();
     void informationsTogglesTooltipsOnly();
@@ -190,22 +190,55 @@ void TestPrincipale::hintHandlerCalledOnlyOnChange() {
     QCOMPARE(calls, base + 1);
 }
 
+// An item with a toolbar twin has its caption, with an access key, and its hint;
+// the pages' hints are their tabs' captions. Highlighting an item shows its hint.
 void TestPrincipale::popupItemHints_data() {
     QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("twin"); // the toolbar item with the same role
+    QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("hint");
-    QTest::newRow("Résistance") << 0 << "Code des couleurs";
-    QTest::newRow("Led") << 1 << "Diode électroluminescente";
-    QTest::newRow("Capacité") << 2 << "Conversion capacité";
-    QTest::newRow("N1 separator") << 3 << "";
-    QTest::newRow("Informations") << 4 << "Option d'affichage des panneaux d'information";
-    QTest::newRow("N2 separator") << 5 << "";
-    QTest::newRow("Quitter") << 6 << "Quitter Chromohm";
+    QTest::newRow("Résistance") << 0 << "BarreResistance"
+                                << ""
+                                << "";
+    QTest::newRow("Led") << 1 << "BarreDiode"
+                         << ""
+                         << "";
+    QTest::newRow("Capacité") << 2 << "BarreCapacite"
+                              << ""
+                              << "";
+    QTest::newRow("N1 separator") << 3 << ""
+                                  << ""
+                                  << "";
+    QTest::newRow("Informations") << 4 << ""
+                                  << "Informations"
+                                  << "Option d'affichage des panneaux d'information";
+    QTest::newRow("N2 separator") << 5 << ""
+                                  << ""
+                                  << "";
+    QTest::newRow("Quitter") << 6 << "BarreQuitter"
+                             << ""
+                             << "";
 }
 
 void TestPrincipale::popupItemHints() {
     QFETCH(int, item);
+    QFETCH(QString, twin);
+    QFETCH(QString, caption);
     QFETCH(QString, hint);
     QMenu *menu = m_window->PopupMenu1;
+    QCOMPARE(menu->actions().size(), 7);
+    QAction *action = menu->actions().at(item);
+    QVERIFY(action->shortcut().isEmpty());
+    QCOMPARE(action->isSeparator(), twin.isEmpty() && caption.isEmpty());
+    if (auto *toolbar = m_window->findChild<TSpeedItem *>(twin)) {
+        QCOMPARE(QString(action->text()).remove(u'&'), toolbar->BtnCaption());
+        QVERIFY(action->text().startsWith(u'&'));
+        hint = toolbar->Hint();
+        if (item < 3)
+            QCOMPARE(hint, m_window->PageControl1->tabText(item));
+    } else if (!action->isSeparator()) {
+        QCOMPARE(action->text(), caption);
+    }
     QContextMenuEvent ev(QContextMenuEvent::Mouse, QPoint(200, 150),
                          m_window->mapToGlobal(QPoint(200, 150)));
     QApplication::sendEvent(m_window, &ev);
@@ -213,23 +246,9 @@ void TestPrincipale::popupItemHints() {
     QAction *quit = menu->actions().at(6);
     QTest::mouseMove(menu, menu->actionGeometry(quit).center());
     QCOMPARE(panel(1), QStringLiteral("Quitter Chromohm"));
-    QAction *action = menu->actions().at(item);
     QTest::mouseMove(menu, menu->actionGeometry(action).center());
     QCOMPARE(panel(1), hint);
     menu->hide();
-}
-
-void TestPrincipale::popupMenuItems() {
-    const QList<QAction *> items = m_window->PopupMenu1->actions();
-    QCOMPARE(items.size(), 7);
-    const char *captions[] = {"&Résistance",  "&Led", "&Capacité", "",
-                              "Informations", "",     "&Quitter"};
-    for (int i = 0; i < 7; ++i) {
-        QCOMPARE(items[i]->isSeparator(), QByteArray(captions[i]).isEmpty());
-        if (!items[i]->isSeparator())
-            QCOMPARE(items[i]->text(), QString::fromUtf8(captions[i]));
-        QVERIFY(items[i]->shortcut().isEmpty());
-    }
     QVERIFY(m_window->PopupInformations->isChecked());
 }
 
