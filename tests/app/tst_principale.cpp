@@ -1,9 +1,12 @@
 // The main window's frame, driven as a user would: clock, hints in the status
 // bar, tooltips, the popup menu, page switching, quitting and log-off.
 
-#include "app/tprincipale.h"
 #include "common/modal.h"
+#include "common/scratchwindow.h"
+#include "help/helpwindows.h"
+#include "help/thelpfacility.h"
 #include "platform/timeformat.h"
+#include "toolbar/tspeeditem.h"
 #include "toolkit/hints.h"
 #include "toolkit/tapplication.h"
 #include "toolkit/tcolourcombobox.h"
@@ -16,8 +19,10 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QToolTip>
 #include <QWindow>
 #include <functional>
@@ -50,6 +55,13 @@ QPushButton *buttonCaptioned(QWidget *dialog, const QString &caption) {
     return nullptr;
 }
 
+// Clicks through the window system, where a modal window can block input.
+void clickThroughWindow(QWidget *target) {
+    QWidget *top = target->window();
+    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {},
+                      target->mapTo(top, target->rect().center()));
+}
+
 } // namespace
 
 class TestPrincipale : public QObject {
@@ -60,14 +72,11 @@ private slots:
 
     void frameGeometry();
     void clockShownAtStart();
-    void longTimeFormat_data();
-    void longTimeFormat();
     void statusBarHint_data();
     void statusBarHint();
     void hintHandlerCalledOnlyOnChange();
     void popupItemHints_data();
     void popupItemHints();
-    void popupMenuItems();
     void desktopKeysFromAColourList_data();
     void desktopKeysFromAColourList();
     void informationsTogglesTooltipsOnly();
@@ -76,6 +85,8 @@ private slots:
     void quitQuestion_data();
     void quitQuestion();
     void quitHelpLeavesQuestionOpen();
+    void helpViewerFromTheQuitQuestion_data();
+    void helpViewerFromTheQuitQuestion();
     void enterPressesTheFocusedButton_data();
     void enterPressesTheFocusedButton();
     void logOff_data();
@@ -96,7 +107,7 @@ void TestPrincipale::init() {
     m_help.calls.clear();
     Application()->setHelpFacility(&m_help);
     Application()->setShowHint(true);
-    m_window = new TPrincipale;
+    m_window = new ScratchWindow;
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 
@@ -144,24 +155,6 @@ void TestPrincipale::clockShownAtStart() {
     QVERIFY(m_window->Timer1->isActive());
 }
 
-void TestPrincipale::longTimeFormat_data() {
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QTime>("time");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("french afternoon") << "fr_FR" << QTime(14, 5, 9) << "14:05:09";
-    QTest::newRow("french morning, leading zero") << "fr_FR" << QTime(7, 5, 9) << "07:05:09";
-    QTest::newRow("us afternoon") << "en_US" << QTime(14, 5, 9) << "2:05:09 PM";
-    QTest::newRow("us midnight") << "en_US" << QTime(0, 0, 1) << "12:00:01 AM";
-    QTest::newRow("finnish separator, no leading zero") << "fi_FI" << QTime(7, 5, 9) << "7.05.09";
-}
-
-void TestPrincipale::longTimeFormat() {
-    QFETCH(QString, locale);
-    QFETCH(QTime, time);
-    QFETCH(QString, text);
-    QCOMPARE(platform::LongTimeFormat::fromLocale(QLocale(locale)).format(time), text);
-}
-
 void TestPrincipale::statusBarHint_data() {
     QTest::addColumn<QString>("where");
     QTest::addColumn<QString>("hint");
@@ -197,22 +190,55 @@ void TestPrincipale::hintHandlerCalledOnlyOnChange() {
     QCOMPARE(calls, base + 1);
 }
 
+// An item with a toolbar twin has its caption, with an access key, and its hint;
+// the pages' hints are their tabs' captions. Highlighting an item shows its hint.
 void TestPrincipale::popupItemHints_data() {
     QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("twin"); // the toolbar item with the same role
+    QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("hint");
-    QTest::newRow("Résistance") << 0 << "Code des couleurs";
-    QTest::newRow("Led") << 1 << "Diode électroluminescente";
-    QTest::newRow("Capacité") << 2 << "Conversion capacité";
-    QTest::newRow("N1 separator") << 3 << "";
-    QTest::newRow("Informations") << 4 << "Option d'affichage des panneaux d'information";
-    QTest::newRow("N2 separator") << 5 << "";
-    QTest::newRow("Quitter") << 6 << "Quitter Chromohm";
+    QTest::newRow("Résistance") << 0 << "BarreResistance"
+                                << ""
+                                << "";
+    QTest::newRow("Led") << 1 << "BarreDiode"
+                         << ""
+                         << "";
+    QTest::newRow("Capacité") << 2 << "BarreCapacite"
+                              << ""
+                              << "";
+    QTest::newRow("N1 separator") << 3 << ""
+                                  << ""
+                                  << "";
+    QTest::newRow("Informations") << 4 << ""
+                                  << "Informations"
+                                  << "Option d'affichage des panneaux d'information";
+    QTest::newRow("N2 separator") << 5 << ""
+                                  << ""
+                                  << "";
+    QTest::newRow("Quitter") << 6 << "BarreQuitter"
+                             << ""
+                             << "";
 }
 
 void TestPrincipale::popupItemHints() {
     QFETCH(int, item);
+    QFETCH(QString, twin);
+    QFETCH(QString, caption);
     QFETCH(QString, hint);
     QMenu *menu = m_window->PopupMenu1;
+    QCOMPARE(menu->actions().size(), 7);
+    QAction *action = menu->actions().at(item);
+    QVERIFY(action->shortcut().isEmpty());
+    QCOMPARE(action->isSeparator(), twin.isEmpty() && caption.isEmpty());
+    if (auto *toolbar = m_window->findChild<TSpeedItem *>(twin)) {
+        QCOMPARE(QString(action->text()).remove(u'&'), toolbar->BtnCaption());
+        QVERIFY(action->text().startsWith(u'&'));
+        hint = toolbar->Hint();
+        if (item < 3)
+            QCOMPARE(hint, m_window->PageControl1->tabText(item));
+    } else if (!action->isSeparator()) {
+        QCOMPARE(action->text(), caption);
+    }
     QContextMenuEvent ev(QContextMenuEvent::Mouse, QPoint(200, 150),
                          m_window->mapToGlobal(QPoint(200, 150)));
     QApplication::sendEvent(m_window, &ev);
@@ -220,23 +246,9 @@ void TestPrincipale::popupItemHints() {
     QAction *quit = menu->actions().at(6);
     QTest::mouseMove(menu, menu->actionGeometry(quit).center());
     QCOMPARE(panel(1), QStringLiteral("Quitter Chromohm"));
-    QAction *action = menu->actions().at(item);
     QTest::mouseMove(menu, menu->actionGeometry(action).center());
     QCOMPARE(panel(1), hint);
     menu->hide();
-}
-
-void TestPrincipale::popupMenuItems() {
-    const QList<QAction *> items = m_window->PopupMenu1->actions();
-    QCOMPARE(items.size(), 7);
-    const char *captions[] = {"&Résistance",  "&Led", "&Capacité", "",
-                              "Informations", "",     "&Quitter"};
-    for (int i = 0; i < 7; ++i) {
-        QCOMPARE(items[i]->isSeparator(), QByteArray(captions[i]).isEmpty());
-        if (!items[i]->isSeparator())
-            QCOMPARE(items[i]->text(), QString::fromUtf8(captions[i]));
-        QVERIFY(items[i]->shortcut().isEmpty());
-    }
     QVERIFY(m_window->PopupInformations->isChecked());
 }
 
@@ -421,6 +433,63 @@ void TestPrincipale::quitHelpLeavesQuestionOpen() {
     QVERIFY(stillOpen);
     QVERIFY(m_help.sent(platform::HelpCommand::Context, 5));
     QVERIFY(m_window->isVisible());
+}
+
+// With the real help facility: the question is modal to the main window only,
+// so the viewer it opens answers clicks while the main window is blocked; "&Oui"
+// closes that viewer too, and the program's loop ends.
+void TestPrincipale::helpViewerFromTheQuitQuestion_data() {
+    QTest::addColumn<bool>("present");
+    QTest::newRow("book present") << true;
+    QTest::newRow("book absent") << false;
+}
+
+void TestPrincipale::helpViewerFromTheQuitQuestion() {
+    QFETCH(bool, present);
+    QTemporaryDir empty;
+    THelpFacility facility({present ? builtBookFolder() : empty.path()});
+    Application()->setHelpFacility(&facility);
+    ProblemBoxes boxes;
+    bool questionStayed = false, mainBlocked = false, viewerUsable = false;
+    QString topicPage;
+    whenModal([&](QWidget *modal) {
+        auto *question = qobject_cast<TMessageDialog *>(modal);
+        if (!question)
+            return;
+        clickThroughWindow(question->button(TMessageDialog::Button::Help));
+        questionStayed = question->isVisible();
+        QTabBar *tabs = m_window->PageControl1->tabBar();
+        QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {},
+                          tabs->mapTo(m_window, tabs->tabRect(1).center()));
+        mainBlocked = m_window->PageControl1->currentIndex() == 0;
+        if (THelpViewer *viewer = facility.viewer()) {
+            topicPage = pageName(viewer);
+            clickThroughWindow(viewer->findChild<QToolButton *>("HelpIndex"));
+            viewerUsable = pageName(viewer) == "index.html";
+        }
+        QTest::mouseClick(question->button(TMessageDialog::Button::No), Qt::LeftButton);
+    });
+    m_window->close();
+    QVERIFY(questionStayed);
+    QVERIFY(mainBlocked);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(boxes.texts.size(), present ? 0 : 1);
+    QCOMPARE(topicPage, present ? "quitter.html" : "");
+    QCOMPARE(viewerUsable, present);
+    QCOMPARE(visibleViewers().size(), present ? 1 : 0);
+
+    whenModal([](QWidget *modal) {
+        if (auto *question = qobject_cast<TMessageDialog *>(modal))
+            QTest::mouseClick(question->button(TMessageDialog::Button::Yes), Qt::LeftButton);
+    });
+    QTimer::singleShot(0, m_window, &QWidget::close);
+    QTimer giveUp; // only a loop that never ends meets it
+    connect(&giveUp, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
+    giveUp.start(60000);
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!m_window->isVisible());
+    QVERIFY(visibleViewers().isEmpty());
+    QVERIFY(!facility.viewer());
 }
 
 // What Qt's session manager tells the program: a request to commit (for a

@@ -4,8 +4,8 @@
 // lands where the 1x one does in layout pixels.
 
 #include "app/taboutbox.h"
-#include "app/tprincipale.h"
 #include "common/builtinpicture.h"
+#include "common/scratchwindow.h"
 #include "toolbar/tspeedbar.h"
 #include "toolbar/tspeedbarbutton.h"
 #include "toolbar/tspeeditem.h"
@@ -96,7 +96,7 @@ private:
 };
 
 void TestScaledWindow::initTestCase() {
-    m_window = new TPrincipale;
+    m_window = new ScratchWindow;
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }

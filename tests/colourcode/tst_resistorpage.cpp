@@ -1,9 +1,10 @@
 // The resistor page as a user meets it: clicks and keys on the colour lists and
 // the check box, then what shows on screen, in the status bar and to a screen reader.
 
-#include "app/tprincipale.h"
+#include "common/scratchwindow.h"
 #include "toolkit/hints.h"
 #include "toolkit/tapplication.h"
+#include "toolkit/tbevelpanel.h"
 #include "toolkit/tcolourcombobox.h"
 #include "toolkit/tlabel.h"
 #include "toolkit/tshape.h"
@@ -95,10 +96,6 @@ private slots:
     void accessibility_data();
     void accessibility();
     void valueLineReadsAsOnePhrase();
-    void dropDownCount_data();
-    void dropDownCount();
-    void shapeFigures_data();
-    void shapeFigures();
     void repaintsOnlyWhatChanged_data();
     void repaintsOnlyWhatChanged();
 
@@ -112,12 +109,15 @@ private:
     void pick(TColourComboBox *list, int entry);
     void clickCheckBox();
     QColor bandPixel(TShape *band) const;
+    // A point of the window where the pointer meets the control itself, not
+    // one of the controls over it.
+    QPoint spotOn(QWidget *control) const;
 
     std::unique_ptr<TPrincipale> m_window;
 };
 
 void TestResistorPage::init() {
-    m_window = std::make_unique<TPrincipale>();
+    m_window = std::make_unique<ScratchWindow>();
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
@@ -154,62 +154,88 @@ QColor TestResistorPage::bandPixel(TShape *band) const {
     return page.pixelColor(band->geometry().center());
 }
 
+QPoint TestResistorPage::spotOn(QWidget *target) const {
+    TPrincipale *w = m_window.get();
+    const QPoint centre = target->mapTo(w, target->rect().center());
+    if (w->childAt(centre) == target)
+        return centre;
+    for (int y = 0; y < target->height(); ++y)
+        for (int x = 0; x < target->width(); ++x)
+            if (const QPoint p = target->mapTo(w, QPoint(x, y)); w->childAt(p) == target)
+                return p;
+    qFatal("%s is covered", qPrintable(target->objectName()));
+}
+
 // --- Layout of the two modes ------------------------------------------------
 
+// The visible lists stand one under another in band order, 32 pixels apart in
+// the panel and each named by its place among them; the visible bands stand
+// left to right on the body in the same order, the digits at equal steps, the
+// tolerance band further off, each named after its list's colour. The rows say
+// where the moving controls go in each mode.
 void TestResistorPage::layout_data() {
     QTest::addColumn<int>("clicks");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QPoint>("position");
-    QTest::addColumn<bool>("shown");
-    QTest::addColumn<QString>("hint");
-    // Four bands at start; each click on the check box switches.
-    for (int clicks : {0, 2}) {
-        const QByteArray tag = clicks ? "four again: " : "start: ";
-        QTest::newRow(tag + "ComboBox1")
-            << clicks << "ComboBox1" << QPoint(48, 44) << true << "Couleur du 1er anneau";
-        QTest::newRow(tag + "ComboBox2")
-            << clicks << "ComboBox2" << QPoint(32, 68) << true << "Couleur du 2ème anneau";
-        QTest::newRow(tag + "ComboBox3")
-            << clicks << "ComboBox3" << QPoint(32, 100) << false << "Couleur du 3ème anneau";
-        QTest::newRow(tag + "ComboBox4")
-            << clicks << "ComboBox4" << QPoint(32, 100) << true << "Couleur du 3ème anneau";
-        QTest::newRow(tag + "ComboBox5")
-            << clicks << "ComboBox5" << QPoint(32, 132) << true << "Couleur du 4ème anneau";
-        QTest::newRow(tag + "Shape4")
-            << clicks << "Shape4" << QPoint(320, 152) << false << "Anneau noire";
-        QTest::newRow(tag + "Shape5")
-            << clicks << "Shape5" << QPoint(320, 152) << true << "Anneau orange";
-        QTest::newRow(tag + "Shape8")
-            << clicks << "Shape8" << QPoint(360, 152) << true << "Anneau doré";
-    }
-    for (int clicks : {1, 3}) {
-        const QByteArray tag = clicks == 1 ? "five: " : "five again: ";
-        QTest::newRow(tag + "ComboBox3")
-            << clicks << "ComboBox3" << QPoint(32, 100) << true << "Couleur du 3ème anneau";
-        QTest::newRow(tag + "ComboBox4")
-            << clicks << "ComboBox4" << QPoint(32, 132) << true << "Couleur du 4ème anneau";
-        QTest::newRow(tag + "ComboBox5")
-            << clicks << "ComboBox5" << QPoint(32, 164) << true << "Couleur du 5ème anneau";
-        QTest::newRow(tag + "Shape4")
-            << clicks << "Shape4" << QPoint(320, 152) << true << "Anneau noire";
-        QTest::newRow(tag + "Shape5")
-            << clicks << "Shape5" << QPoint(336, 152) << true << "Anneau orange";
-    }
+    QTest::addColumn<int>("multiplierTop"); // of its list, in the panel
+    QTest::addColumn<int>("toleranceTop");
+    QTest::addColumn<int>("multiplierLeft"); // of its band, on the page
+    QTest::newRow("start: four bands") << 0 << 100 << 132 << 320;
+    QTest::newRow("five bands") << 1 << 132 << 164 << 336;
+    QTest::newRow("four again") << 2 << 100 << 132 << 320;
+    QTest::newRow("five again") << 3 << 132 << 164 << 336;
 }
 
 void TestResistorPage::layout() {
     QFETCH(int, clicks);
-    QFETCH(QString, name);
-    QFETCH(QPoint, position);
-    QFETCH(bool, shown);
-    QFETCH(QString, hint);
+    QFETCH(int, multiplierTop);
+    QFETCH(int, toleranceTop);
+    QFETCH(int, multiplierLeft);
     for (int i = 0; i < clicks; ++i)
         clickCheckBox();
-    QCOMPARE(m_window->CheckBox1->isChecked(), clicks % 2 == 1);
-    auto *w = control<QWidget>(name);
-    QCOMPARE(w->pos(), position);
-    QCOMPARE(w->isVisible(), shown);
-    QCOMPARE(tk::hint(w), hint);
+    TPrincipale *w = m_window.get();
+    const bool five = clicks % 2 == 1;
+    QCOMPARE(w->CheckBox1->isChecked(), five);
+    QCOMPARE(w->ComboBox3->isVisible(), five);
+    QCOMPARE(w->Shape4->isVisible(), five);
+    QCOMPARE(w->ComboBox4->y(), multiplierTop);
+    QCOMPARE(w->ComboBox5->y(), toleranceTop);
+    QCOMPARE(w->Shape5->x(), multiplierLeft);
+    // The third list and band keep their places while hidden; the tolerance band never moves.
+    QCOMPARE(w->ComboBox3->y(), 100);
+    QCOMPARE(w->Shape4->x(), 320);
+    QCOMPARE(w->Shape8->x(), 360);
+
+    QList<TColourComboBox *> lists{w->ComboBox1, w->ComboBox2, w->ComboBox3, w->ComboBox4,
+                                   w->ComboBox5};
+    QList<TShape *> bands{w->Shape2, w->Shape3, w->Shape4, w->Shape5, w->Shape8};
+    if (!five) {
+        lists.removeAt(2);
+        bands.removeAt(2);
+    }
+    const QRect body = w->Shape1->geometry();
+    const int step = bands[1]->x() - bands[0]->x();
+    QRect above;
+    for (qsizetype i = 0; i < lists.size(); ++i) {
+        const QRect list(lists[i]->mapTo(w->TabSheet1, QPoint(0, 0)), lists[i]->size());
+        QCOMPARE(tk::hint(lists[i]), i == 0 ? QStringLiteral("Couleur du 1er anneau")
+                                            : QStringLiteral("Couleur du %1ème anneau").arg(i + 1));
+        QVERIFY(w->Panel1->geometry().contains(list));
+        if (i > 0) {
+            QCOMPARE(list.x(), above.x());
+            QVERIFY(list.top() > above.bottom());
+        }
+        if (i > 1)
+            QCOMPARE(lists[i]->y() - lists[i - 1]->y(), 32);
+        above = list;
+
+        TShape *band = bands[i];
+        QCOMPARE(tk::hint(band), lists[i]->entryAccessibleText(lists[i]->currentIndex()));
+        QCOMPARE(band->y(), body.y());
+        QCOMPARE(band->height(), body.height());
+        QVERIFY(band->x() > body.left() && band->geometry().right() < body.right());
+        if (i > 0 && i < bands.size() - 1)
+            QCOMPARE(band->x() - bands[i - 1]->x(), step);
+    }
+    QVERIFY(bands.last()->x() - bands[bands.size() - 2]->x() > step);
 }
 
 // --- Value line and bands for a mode --------------------------------------------
@@ -512,6 +538,9 @@ void TestResistorPage::valueLineGaps() {
     QVERIFY(value1->font().bold());
     QCOMPARE(value1->font().pixelSize(), 13);
     QCOMPARE(ohm->font(), value1->font());
+    // However long, the line stays inside its box, clear of the frame and caption.
+    for (TLabel *label : {value1, ohm, tolerance})
+        QVERIFY(m_window->GroupBox1->contentsRect().contains(label->geometry()));
 }
 
 // --- Swatches in the closed and the open list ----------------------------------------
@@ -559,30 +588,41 @@ void TestResistorPage::swatches() {
 // --- Hints -------------------------------------------------------------------------------
 
 void TestResistorPage::statusBarHint_data() {
-    QTest::addColumn<QPoint>("at"); // on the page
+    QTest::addColumn<QString>("name"); // the control pointed at, where it shows itself
     QTest::addColumn<QString>("hint");
-    QTest::newRow("first band") << QPoint(292, 170) << "Anneau marron";
-    QTest::newRow("second band") << QPoint(308, 160) << "Anneau rouge";
-    QTest::newRow("multiplier band at start") << QPoint(324, 180) << "Anneau orange";
-    QTest::newRow("tolerance band") << QPoint(364, 172) << "Anneau doré";
-    QTest::newRow("body") << QPoint(390, 172) << "";
-    QTest::newRow("lead") << QPoint(260, 173) << "";
-    QTest::newRow("value text") << QPoint(240, 60) << "Valeur et tolérance de la résistance";
-    QTest::newRow("group box") << QPoint(460, 100) << "Valeur et tolérance de la résistance";
-    QTest::newRow("first list") << QPoint(60, 55) << "Couleur du 1er anneau";
-    QTest::newRow("multiplier list") << QPoint(60, 118) << "Couleur du 3ème anneau";
-    QTest::newRow("check box") << QPoint(60, 24) << "Bascule quatre ou cinq anneaux";
-    QTest::newRow("panel") << QPoint(100, 200) << "";
+    const QString value = QStringLiteral("Valeur et tolérance de la résistance");
+    QTest::newRow("first band") << "Shape2"
+                                << "Anneau marron";
+    QTest::newRow("second band") << "Shape3"
+                                 << "Anneau rouge";
+    QTest::newRow("multiplier band at start") << "Shape5"
+                                              << "Anneau orange";
+    QTest::newRow("tolerance band") << "Shape8"
+                                    << "Anneau doré";
+    QTest::newRow("body") << "Shape1"
+                          << "";
+    QTest::newRow("lead") << "Shape6"
+                          << "";
+    QTest::newRow("value text") << "Label1" << value;
+    QTest::newRow("group box") << "GroupBox1" << value;
+    QTest::newRow("first list") << "ComboBox1"
+                                << "Couleur du 1er anneau";
+    QTest::newRow("multiplier list") << "ComboBox4"
+                                     << "Couleur du 3ème anneau";
+    QTest::newRow("check box") << "CheckBox1"
+                               << "Bascule quatre ou cinq anneaux";
+    QTest::newRow("panel") << "Panel1"
+                           << "";
 }
 
 void TestResistorPage::statusBarHint() {
-    QFETCH(QPoint, at);
+    QFETCH(QString, name);
     QFETCH(QString, hint);
     TPrincipale *w = m_window.get();
     // From somewhere with another hint, so that the text really changes.
-    QTest::mouseMove(w->windowHandle(), w->TabSheet1->mapTo(w, QPoint(60, 55)));
-    QTest::mouseMove(w->windowHandle(), w->TabSheet1->mapTo(w, QPoint(292, 170)));
-    QTest::mouseMove(w->windowHandle(), w->TabSheet1->mapTo(w, at));
+    QTest::mouseMove(w->windowHandle(), spotOn(w->ComboBox1));
+    QTest::mouseMove(w->windowHandle(), spotOn(w->Shape2));
+    QTest::mouseMove(w->windowHandle(), spotOn(control<QWidget>(name)));
     QCOMPARE(w->StatusBar->panelText(1), hint);
 }
 
@@ -602,7 +642,7 @@ void TestResistorPage::hintFollowsKeysUnderRestingPointer() {
     QFETCH(int, key);
     QFETCH(QString, hint);
     TPrincipale *w = m_window.get();
-    const QPoint band = w->TabSheet1->mapTo(w, QPoint(324, 180));
+    const QPoint band = spotOn(w->Shape5);
     // The platform's own pointer rests there too, for the events it makes up.
     QCursor::setPos(w->mapToGlobal(band));
     QTest::mouseMove(w->windowHandle(), band - QPoint(0, 20));
@@ -758,85 +798,6 @@ void TestResistorPage::valueLineReadsAsOnePhrase() {
         if (page->child(i)->role() == QAccessible::Graphic)
             QVERIFY2(!page->child(i)->text(QAccessible::Name).isEmpty(),
                      qPrintable(page->child(i)->object()->objectName()));
-}
-
-// --- A list drops down below itself, at most its drop-down count of entries ----------
-
-void TestResistorPage::dropDownCount_data() {
-    QTest::addColumn<int>("entries");
-    QTest::addColumn<int>("shown");
-    QTest::newRow("fewer than the count") << 7 << 7;
-    QTest::newRow("as many as the count") << 11 << 11;
-    QTest::newRow("more than the count") << 20 << 11;
-}
-
-void TestResistorPage::dropDownCount() {
-    QFETCH(int, entries);
-    QFETCH(int, shown);
-    QWidget window;
-    window.resize(200, 400);
-    auto *list = new TColourComboBox(&window);
-    list->setGeometry(10, 20, 89, 22);
-    for (int i = 0; i < entries; ++i)
-        list->addEntry(QString::number(i * 1000), QString());
-    list->setCurrentIndex(entries / 2);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    list->showPopup();
-    QAbstractItemView *view = list->view();
-    QTRY_VERIFY(view->isVisible());
-    QCOMPARE(view->viewport()->height(), shown * 16);
-    QVERIFY(view->window()->geometry().top() >=
-            list->mapToGlobal(QPoint(0, list->height() - 1)).y());
-    list->hidePopup();
-}
-
-// --- The shapes the drawing is made of ------------------------------------------------
-
-void TestResistorPage::shapeFigures_data() {
-    QTest::addColumn<int>("figure");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QPoint>("at");
-    QTest::addColumn<QString>("expected"); // "pen", "brush" or "none"
-    const int rectangle = int(TShape::Shape::Rectangle);
-    const int circle = int(TShape::Shape::Circle);
-    QTest::newRow("rectangle corner") << rectangle << QSize(9, 41) << QPoint(0, 0) << "pen";
-    QTest::newRow("rectangle far corner") << rectangle << QSize(9, 41) << QPoint(8, 40) << "pen";
-    QTest::newRow("rectangle inside") << rectangle << QSize(9, 41) << QPoint(1, 1) << "brush";
-    QTest::newRow("rectangle far inside") << rectangle << QSize(9, 41) << QPoint(7, 39) << "brush";
-    QTest::newRow("circle top") << circle << QSize(21, 21) << QPoint(10, 0) << "pen";
-    QTest::newRow("circle right") << circle << QSize(21, 21) << QPoint(20, 10) << "pen";
-    QTest::newRow("circle bottom") << circle << QSize(21, 21) << QPoint(10, 20) << "pen";
-    QTest::newRow("circle centre") << circle << QSize(21, 21) << QPoint(10, 10) << "brush";
-    QTest::newRow("circle corner") << circle << QSize(21, 21) << QPoint(0, 0) << "none";
-    QTest::newRow("circle in a wide control, left of it")
-        << circle << QSize(41, 21) << QPoint(5, 10) << "none";
-    QTest::newRow("circle in a wide control, its left edge")
-        << circle << QSize(41, 21) << QPoint(10, 10) << "pen";
-}
-
-void TestResistorPage::shapeFigures() {
-    QFETCH(int, figure);
-    QFETCH(QSize, size);
-    QFETCH(QPoint, at);
-    QFETCH(QString, expected);
-    // On a yellow ground, which shows where the figure leaves off.
-    QWidget ground;
-    QPalette palette = ground.palette();
-    palette.setColor(QPalette::Window, Yellow);
-    ground.setPalette(palette);
-    ground.setAutoFillBackground(true);
-    ground.resize(size);
-    auto *shape = new TShape(&ground);
-    shape->setShape(TShape::Shape(figure));
-    shape->resize(size);
-    shape->setBrushColor(Orange);
-    shape->setPenColor(Blue);
-    const QColor pixel = ground.grab().toImage().pixelColor(at);
-    const QColor colour = expected == QLatin1String("pen")     ? Blue
-                          : expected == QLatin1String("brush") ? Orange
-                                                               : Yellow;
-    QCOMPARE(pixel, colour);
 }
 
 // --- A selection change repaints only what changed ----------------------------------

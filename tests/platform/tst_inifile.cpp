@@ -5,7 +5,6 @@
 #include "platform/unprivileged.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -356,15 +355,12 @@ void TestIniFile::badContent() {
     QFETCH(int, x);
     store(path(), content);
     TIniFile ini(local(path()));
-    QElapsedTimer clock;
-    clock.start();
     QCOMPARE(ini.ReadInteger("Position", "x", -1), x);
     // A write keeps every byte it does not change.
     ini.WriteString("Chromohm", "version", "1.0");
     QCOMPARE(ini.ReadString("Chromohm", "version", ""), std::string("1.0"));
     const QByteArray after = bytesOf(path());
     QVERIFY(after.startsWith(content.left(content.indexOf("[Chromohm]"))));
-    QVERIFY2(clock.elapsed() < 20000, "bad content must not hang");
 }
 
 void TestIniFile::unusablePlace_data() {

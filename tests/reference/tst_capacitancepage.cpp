@@ -1,20 +1,22 @@
-// The capacitance guide as a user meets it: its texts where they stand, the box,
-// the column rules, the picture, the hints, what assistive technology reads, and
-// texts that stay put whatever the locale says about numbers. The whole test runs
-// under a German system locale.
+// The capacitance guide as a user meets it: three columns under their unit, one
+// row per value that reads the same capacitance in each unit, numbers written
+// with a decimal comma and grouped only from five digits, laid out clear of the
+// rules and of each other, read as they are seen, with the box's hint, and the
+// same whatever the locale says about numbers. The whole test runs under a
+// German system locale.
 
-#include "app/tprincipale.h"
+#include "common/layoutchecks.h"
+#include "common/scratchwindow.h"
 #include "toolkit/hints.h"
 #include "toolkit/resources.h"
 #include "toolkit/tapplication.h"
 #include "toolkit/tbevel.h"
+#include "toolkit/tgroupbox.h"
 #include "toolkit/timage.h"
-#include "toolkit/tlabel.h"
 #include "toolkit/tstatusbar.h"
 
-#include "toolkit/tgroupbox.h"
 #include <QAccessible>
-#include <QGroupBox>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 
@@ -24,40 +26,15 @@ namespace {
 
 const QString BoxHint = QStringLiteral("Exemples de valeurs de conversion");
 
-struct Header {
-    const char *text;
-    int left;
-};
-
-const Header Headers[] = {
-    {"Micro-Farad (µF)", 56}, {"Nano-Farad (nF)", 178}, {"Pico-Farad (pF)", 296}};
-
-struct Value {
-    const char *text;
-    int left;
-};
-
-// The guide as printed: one line per row, microfarads, nanofarads, picofarads.
-const Value Rows[7][3] = {
-    {{"0,001", 88}, {"1,0", 217}, {"1000", 328}},
-    {{"0,0022", 85}, {"2,2", 217}, {"2200", 328}},
-    {{"0,01", 92}, {"10", 218}, {"10 000", 325}},
-    {{"0,047", 88}, {"47", 218}, {"47 000", 325}},
-    {{"0,1", 94}, {"100", 216}, {"100 000", 323}},
-    {{"0,33", 90}, {"330", 216}, {"330 000", 323}},
-    {{"1,00", 90}, {"1000", 213}, {"1 000 000", 320}},
-};
-
-TLabel *labelAt(QWidget *box, const QString &text, QPoint pos) {
-    for (TLabel *label : box->findChildren<TLabel *>())
-        if (label->text() == text && label->pos() == pos)
-            return label;
-    return nullptr;
-}
-
 // Pixels only: a resource may be indexed, a pixmap never is.
 QImage pixels(const QImage &image) {
     return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+// A guide's number in picofarads per unit: "0,0022" µF is 2200 pF.
+qint64 picofarads(QString text, qint64 perUnit) {
+    text.remove(u' ').replace(u',', u'.');
+    return qRound64(text.toDouble() * double(perUnit));
 }
 
 } // namespace
@@ -67,34 +44,47 @@ class TestCapacitancePage : public QObject {
 private slots:
     void initTestCase();
     void box();
-    void texts_data();
-    void texts();
-    void columnRules_data();
+    void columns();
+    void rowsConvert();
+    void numbersAsWritten();
+    void labels();
     void columnRules();
     void picture();
-    void hints_data();
     void hints();
     void readAsSeen();
     void textsIgnoreLocale_data();
     void textsIgnoreLocale();
 
 private:
+    // The guide's labels column by column, left to right, each from its header
+    // down; the rules part the columns.
+    QList<QList<TLabel *>> columnsOf(const QWidget *box) const;
+
     std::unique_ptr<TPrincipale> w;
 };
 
 void TestCapacitancePage::initTestCase() {
     QCOMPARE(QLocale::system().name(), QStringLiteral("de_DE"));
-    w = std::make_unique<TPrincipale>();
+    w = std::make_unique<ScratchWindow>();
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     w->BarreCapaciteClick();
     QCOMPARE(w->PageControl1->currentWidget(), w->TabSheet3);
 }
 
+QList<QList<TLabel *>> TestCapacitancePage::columnsOf(const QWidget *box) const {
+    QList<QList<TLabel *>> columns(3);
+    for (TLabel *label : layout::labelsOf(box)) {
+        const int column = label->x() > w->Bevel2->x() ? 2 : label->x() > w->Bevel1->x() ? 1 : 0;
+        columns[column] << label;
+    }
+    return columns;
+}
+
 void TestCapacitancePage::box() {
     QGroupBox *box = w->GroupBox2;
     QCOMPARE(box->parentWidget(), w->TabSheet3);
-    QCOMPARE(box->geometry(), QRect(19, 16, 449, 193));
+    QVERIFY(w->TabSheet3->rect().contains(box->geometry()));
     QCOMPARE(box->title(), QStringLiteral(" Guide de conversion "));
     QCOMPARE(tk::hint(box), BoxHint);
     QVERIFY(tk::showsHint(box));
@@ -108,134 +98,142 @@ void TestCapacitancePage::box() {
     QCoreApplication::processEvents(); // the change reaches widgets through events
     const QImage shot = w->TabSheet3->grab().toImage();
     QApplication::setPalette(original);
-    QCOMPARE(shot.pixel(box->x() + 440, box->y() + 2), qRgb(0xD4, 0xD0, 0xC8));
+    QCOMPARE(shot.pixel(box->geometry().right() - 8, box->y() + 2), qRgb(0xD4, 0xD0, 0xC8));
     QCOMPARE(shot.pixel(box->x() - 5, box->y() + 100), qRgb(0xFF, 0xFF, 0xFF));
 }
 
-void TestCapacitancePage::texts_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QPoint>("pos");
-    QTest::addColumn<bool>("bold");
-
-    for (const Header &h : Headers)
-        QTest::newRow(h.text) << QString::fromUtf8(h.text) << QPoint(h.left, 32) << true;
-    for (int k = 0; k < 7; ++k)
-        for (const Value &v : Rows[k])
-            QTest::addRow("row %d: %s", k, v.text)
-                << QString::fromUtf8(v.text) << QPoint(v.left, 52 + 18 * k) << false;
+// Under each unit's header, in bold black, its seven values in regular text,
+// one under another, centred on one line; the rows stand at equal steps.
+void TestCapacitancePage::columns() {
+    const QList<QList<TLabel *>> columns = columnsOf(w->GroupBox2);
+    const char *units[] = {"(µF)", "(nF)", "(pF)"};
+    for (int c = 0; c < 3; ++c) {
+        const QList<TLabel *> &column = columns[c];
+        QCOMPARE(column.size(), 8);
+        TLabel *header = column.first();
+        QVERIFY2(header->text().endsWith(QString::fromUtf8(units[c])), qPrintable(header->text()));
+        QVERIFY(header->font().bold());
+        QCOMPARE(header->palette().color(QPalette::WindowText), QColor(Qt::black));
+        QCOMPARE(header->y(), columns[0].first()->y());
+        QVERIFY(header->geometry().bottom() < column[1]->y());
+        QList<int> centres;
+        for (int k = 1; k < column.size(); ++k) {
+            QVERIFY(!column[k]->font().bold());
+            QCOMPARE(column[k]->y(), columns[0][k]->y());
+            if (k > 1)
+                QCOMPARE(column[k]->y() - column[k - 1]->y(), column[2]->y() - column[1]->y());
+            QVERIFY(header->x() < column[k]->x() + column[k]->width() / 2 &&
+                    column[k]->x() + column[k]->width() / 2 < header->geometry().right());
+            centres << 2 * column[k]->x() + column[k]->width();
+        }
+        std::sort(centres.begin(), centres.end());
+        const int median = centres[3];
+        for (int centre : centres)
+            QVERIFY2(qAbs(centre - median) <= 6, qPrintable(header->text()));
+    }
 }
 
-void TestCapacitancePage::texts() {
-    QFETCH(QString, text);
-    QFETCH(QPoint, pos);
-    QFETCH(bool, bold);
-
-    TLabel *label = labelAt(w->GroupBox2, text, pos);
-    QVERIFY2(label, qPrintable(text));
-    QVERIFY(label->isVisible());
-    QCOMPARE(label->font().bold(), bold);
-    QCOMPARE(label->font().pixelSize(), 11);
-    if (bold)
-        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::black));
-    // Sized to its text, inside the box, clear of the column rules.
-    const QFontMetrics fm = label->fontMetrics();
-    QCOMPARE(label->size(), QSize(fm.horizontalAdvance(text), fm.height()));
-    QVERIFY(w->GroupBox2->rect().contains(label->geometry()));
-    for (TBevel *rule : {w->Bevel1, w->Bevel2})
-        QVERIFY(label->geometry().right() < rule->x() || label->x() > rule->x() + 1);
-    QVERIFY(tk::hint(label).isEmpty());
+// 1 µF = 1000 nF = 1 000 000 pF: each row is one capacitance three times, and
+// the rows grow downwards.
+void TestCapacitancePage::rowsConvert() {
+    const QList<QList<TLabel *>> columns = columnsOf(w->GroupBox2);
+    qint64 previous = 0;
+    for (int k = 1; k < 8; ++k) {
+        const qint64 pico = picofarads(columns[2][k]->text(), 1);
+        QCOMPARE(picofarads(columns[0][k]->text(), 1000000), pico);
+        QCOMPARE(picofarads(columns[1][k]->text(), 1000), pico);
+        QVERIFY(pico > previous);
+        previous = pico;
+    }
+    QCOMPARE(layout::textsOf(QList<TLabel *>{columns[0][7], columns[1][7], columns[2][7]}),
+             (QStringList{"1,00", "1000", "1 000 000"}));
 }
 
-void TestCapacitancePage::columnRules_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("geometry");
-    QTest::newRow("Bevel1") << "Bevel1" << QRect(165, 40, 12, 140);
-    QTest::newRow("Bevel2") << "Bevel2" << QRect(286, 40, 11, 140);
+void TestCapacitancePage::numbersAsWritten() {
+    // A decimal comma; blanks between groups of three only from five digits on.
+    static const QRegularExpression number(
+        QStringLiteral("^(\\d{1,4}|\\d{2,3}( \\d{3})+|\\d( \\d{3}){2,})(,\\d+)?$"));
+    const QList<QList<TLabel *>> columns = columnsOf(w->GroupBox2);
+    for (const QList<TLabel *> &column : columns)
+        for (const TLabel *value : column.mid(1))
+            QVERIFY2(number.match(value->text()).hasMatch(), qPrintable(value->text()));
+}
+
+void TestCapacitancePage::labels() {
+    QList<QWidget *> controls{w->Image2};
+    for (TLabel *label : layout::labelsOf(w->GroupBox2)) {
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->font().pixelSize(), 11);
+        QVERIFY2(layout::holdsItsText(label), qPrintable(label->text()));
+        QVERIFY(tk::hint(label).isEmpty());
+        // The rules are drawn along their left edge, two pixels wide.
+        for (TBevel *rule : {w->Bevel1, w->Bevel2})
+            QVERIFY2(label->geometry().right() < rule->x() || label->x() > rule->x() + 1,
+                     qPrintable(label->text()));
+        controls << label;
+    }
+    layout::expectApart(controls);
 }
 
 void TestCapacitancePage::columnRules() {
-    QFETCH(QString, name);
-    QFETCH(QRect, geometry);
-
-    auto *rule = w->GroupBox2->findChild<TBevel *>(name);
-    QVERIFY(rule);
-    QCOMPARE(rule->geometry(), geometry);
-    // A raised line along the left edge: light, then dark, then the face again,
-    // from the rule's top to its bottom and nowhere above or below.
+    const QList<QList<TLabel *>> columns = columnsOf(w->GroupBox2);
     const QImage shot = w->GroupBox2->grab().toImage();
     const QRgb light = w->GroupBox2->palette().color(QPalette::Light).rgb();
     const QRgb dark = w->GroupBox2->palette().color(QPalette::Dark).rgb();
-    const int x = geometry.left();
-    const QRgb face = shot.pixel(x + 6, geometry.center().y());
-    QVERIFY(light != dark && dark != face && light != face);
-    for (int y = geometry.top(); y <= geometry.bottom(); y += 7) {
-        QCOMPARE(shot.pixel(x, y), light);
-        QCOMPARE(shot.pixel(x + 1, y), dark);
-        QCOMPARE(shot.pixel(x + 2, y), face);
+    for (TBevel *rule : {w->Bevel1, w->Bevel2}) {
+        const QRect geometry = rule->geometry();
+        // From above the first row to below the last.
+        QVERIFY(geometry.top() < columns[0][1]->y());
+        QVERIFY(geometry.bottom() > columns[0].last()->geometry().bottom());
+        // A raised line along the left edge: light, then dark, then the face
+        // again, from the rule's top to its bottom and nowhere above or below.
+        const int x = geometry.left();
+        const QRgb face = shot.pixel(x + 6, geometry.center().y());
+        QVERIFY(light != dark && dark != face && light != face);
+        for (int y = geometry.top(); y <= geometry.bottom(); y += 7) {
+            QCOMPARE(shot.pixel(x, y), light);
+            QCOMPARE(shot.pixel(x + 1, y), dark);
+            QCOMPARE(shot.pixel(x + 2, y), face);
+        }
+        QCOMPARE(shot.pixel(x + 1, geometry.bottom()), dark);
+        QCOMPARE(shot.pixel(x + 1, geometry.bottom() + 1), face);
+        QCOMPARE(shot.pixel(x + 1, geometry.top() - 1), face);
     }
-    QCOMPARE(shot.pixel(x + 1, geometry.bottom()), dark);
-    QCOMPARE(shot.pixel(x + 1, geometry.bottom() + 1), face);
-    QCOMPARE(shot.pixel(x + 1, geometry.top() - 1), face);
 }
 
 void TestCapacitancePage::picture() {
     const QImage expected = tk::loadImage(QStringLiteral("CAPACITOR"));
-    QCOMPARE(expected.size(), QSize(25, 25));
     QCOMPARE(w->Image2->parentWidget(), w->GroupBox2);
-    QCOMPARE(w->Image2->geometry(), QRect(410, 16, 25, 25));
+    QCOMPARE(w->Image2->size(), expected.size());
     QCOMPARE(pixels(w->Image2->picture().toImage()), pixels(expected));
     const QImage shot = w->Image2->grab().toImage();
     QCOMPARE(shot.pixel(12, 12), pixels(expected).pixel(12, 12));
     QVERIFY(!QAccessible::queryAccessibleInterface(w->Image2)->text(QAccessible::Name).isEmpty());
 }
 
-void TestCapacitancePage::hints_data() {
-    QTest::addColumn<QString>("what"); // a label's text, a control's name, or empty
-    QTest::addColumn<QPoint>("at");    // where on the page, when not over a control
-    QTest::addColumn<QString>("hint");
-
-    QTest::newRow("header") << "Nano-Farad (nF)" << QPoint() << BoxHint;
-    QTest::newRow("decimal") << "0,0022" << QPoint() << BoxHint;
-    QTest::newRow("grouped") << "1 000 000" << QPoint() << BoxHint;
-    QTest::newRow("picture") << "Image2" << QPoint() << BoxHint;
-    QTest::newRow("rule") << "Bevel1" << QPoint() << BoxHint;
-    QTest::newRow("inside the box") << "" << QPoint(19 + 420, 16 + 170) << BoxHint;
-    QTest::newRow("page below the box") << "" << QPoint(200, 216) << "";
-    QTest::newRow("page left of the box") << "" << QPoint(8, 100) << "";
-}
-
+// Every text, the picture, a rule and the box's bare surface show the box's
+// hint; the page around it shows none.
 void TestCapacitancePage::hints() {
-    QFETCH(QString, what);
-    QFETCH(QPoint, at);
-    QFETCH(QString, hint);
-
-    QPoint inWindow;
-    if (what.isEmpty()) {
-        QVERIFY(w->TabSheet3->rect().contains(at));
-        inWindow = w->TabSheet3->mapTo(w.get(), at);
-    } else {
-        QWidget *target = w->GroupBox2->findChild<QWidget *>(what);
-        for (TLabel *label : w->GroupBox2->findChildren<TLabel *>())
-            if (label->text() == what)
-                target = label;
-        QVERIFY(target);
-        inWindow = target->mapTo(w.get(), target->rect().center());
+    QList<std::pair<QPoint, QString>> places; // in the window
+    QList<QWidget *> inBox{w->Image2, w->Bevel1};
+    for (TLabel *label : layout::labelsOf(w->GroupBox2))
+        inBox << label;
+    for (QWidget *target : inBox)
+        places.append({target->mapTo(w.get(), target->rect().center()), BoxHint});
+    const QRect box = w->GroupBox2->geometry();
+    places.append({w->TabSheet3->mapTo(w.get(), box.bottomRight() - QPoint(10, 10)), BoxHint});
+    places.append({w->TabSheet3->mapTo(w.get(), box.bottomLeft() + QPoint(0, 4)), QString()});
+    places.append({w->TabSheet3->mapTo(w.get(), box.topLeft() + QPoint(-4, 50)), QString()});
+    for (const auto &[at, hint] : places) {
+        // From elsewhere, the panel cleared, so that a stale text cannot pass.
+        QTest::mouseMove(w->windowHandle(), w->StatusBar->geometry().center());
+        Application()->setHint(QStringLiteral("?"));
+        QTest::mouseMove(w->windowHandle(), at);
+        QCOMPARE(w->StatusBar->panelText(1), hint);
     }
-    // Come from elsewhere and clear the panel's text, so that a stale text cannot pass.
-    QTest::mouseMove(w->windowHandle(), w->StatusBar->geometry().center());
-    Application()->setHint(QStringLiteral("?"));
-    QTest::mouseMove(w->windowHandle(), inWindow);
-    QCOMPARE(w->StatusBar->panelText(1), hint);
 }
 
 void TestCapacitancePage::readAsSeen() {
-    QStringList expected;
-    for (const Header &h : Headers)
-        expected << QString::fromUtf8(h.text);
-    for (const auto &row : Rows)
-        for (const Value &v : row)
-            expected << QString::fromUtf8(v.text);
-
     QAccessibleInterface *box = QAccessible::queryAccessibleInterface(w->GroupBox2);
     QCOMPARE(box->text(QAccessible::Name), QStringLiteral("Guide de conversion"));
     QCOMPARE(box->text(QAccessible::Description), BoxHint);
@@ -247,7 +245,7 @@ void TestCapacitancePage::readAsSeen() {
         else if (child->object() != w->Image2)
             QCOMPARE(child->role(), QAccessible::Separator);
     }
-    QCOMPARE(heard, expected);
+    QCOMPARE(heard, layout::textsOf(layout::labelsOf(w->GroupBox2)));
 }
 
 void TestCapacitancePage::textsIgnoreLocale_data() {
@@ -259,6 +257,15 @@ void TestCapacitancePage::textsIgnoreLocale_data() {
 
 void TestCapacitancePage::textsIgnoreLocale() {
     QFETCH(QLocale, locale);
+    auto shown = [](const QWidget *box) {
+        QStringList texts;
+        for (const TLabel *label : layout::labelsOf(box))
+            texts
+                << QStringLiteral("%1 at %2,%3").arg(label->text()).arg(label->x()).arg(label->y());
+        return texts;
+    };
+    const QStringList guide = shown(w->GroupBox2);
+    const QStringList direct = shown(w->GroupBox3);
     const QLocale previous;
     QLocale::setDefault(locale);
     // The locale really writes these numbers otherwise.
@@ -267,14 +274,9 @@ void TestCapacitancePage::textsIgnoreLocale() {
     QVERIFY(QLocale().toString(1000) != QLatin1String("1000") ||
             QLocale().toString(0.0022, 'f', 4) != QLatin1String("0,0022"));
     {
-        TPrincipale window;
-        for (int k = 0; k < 7; ++k)
-            for (const Value &v : Rows[k])
-                QVERIFY2(labelAt(window.GroupBox2, QString::fromUtf8(v.text),
-                                 QPoint(v.left, 52 + 18 * k)),
-                         v.text);
-        QVERIFY(labelAt(window.GroupBox3, QStringLiteral("1000"), QPoint(175, 42)));
-        QVERIFY(labelAt(window.GroupBox4, QStringLiteral("5600"), QPoint(283, 42)));
+        ScratchWindow window;
+        QCOMPARE(shown(window.GroupBox2), guide);
+        QCOMPARE(shown(window.GroupBox3), direct);
     }
     QLocale::setDefault(previous);
 }

@@ -1,18 +1,23 @@
 // The LED page as a user meets it: the start state, the supply toggle, the two
-// tables, the hints in the status bar and what assistive technology reads.
+// tables laid out as a grid of supply voltages and LED rows, the hints in the
+// status bar and what assistive technology reads.
 
-#include "app/tprincipale.h"
+#include "common/layoutchecks.h"
+#include "common/scratchwindow.h"
 #include "toolkit/hints.h"
 #include "toolkit/resources.h"
 #include "toolkit/tapplication.h"
+#include "toolkit/tbevel.h"
 #include "toolkit/tglyphbutton.h"
 #include "toolkit/timage.h"
 #include "toolkit/tlabel.h"
+#include "toolkit/tshape.h"
 #include "toolkit/tstatusbar.h"
 
 #include "toolkit/tgroupbox.h"
 #include <QAccessible>
 #include <QGroupBox>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 
@@ -24,33 +29,7 @@ const QString Direct = QStringLiteral("Alim. Continu");
 const QString Alternating = QStringLiteral("Alim. Alternatif");
 const QString TableHint = QStringLiteral("Les valeurs en brun correspondent à une valeur en ohms");
 const QString ButtonHint = QStringLiteral("Bascule Alimentation continu/alternatif");
-const QString Wrapped = QStringLiteral("Led verte, jaune/ambre");
 const QColor Maroon(0x80, 0x00, 0x00);
-
-enum class Look { Bold, Regular, Maroon };
-
-// One mode's table as printed on the reference card.
-struct Card {
-    const char *box;
-    const char *volts[4];
-    const char *currents[2];
-    const char *values[2][4];
-    int valueLefts[4];
-};
-
-const Card Cards[] = {
-    {"GroupBox3",
-     {"5 V=", "12 V=", "15 V=", "24 V="},
-     {"10 mA", "20 mA"},
-     {{"270", "1000", "1200", "2200"}, {"120", "470", "560", "1000"}},
-     {122, 175, 227, 280}},
-    {"GroupBox4",
-     {"6 V~", "12 V~", "24 V~", "115 V~"},
-     {"20 mA", "40 mA"},
-     {{"180", "470", "1000", "5600"}, {"100", "270", "560", "3300"}},
-     {122, 175, 225, 283}},
-};
-const int HeaderLefts[] = {122, 175, 227, 280};
 
 // What the page shows that the toggle changes.
 struct PageState {
@@ -72,13 +51,6 @@ QImage normalImage(const QString &resource) {
     return image;
 }
 
-TLabel *labelAt(QWidget *box, const QString &text, QPoint pos) {
-    for (TLabel *label : box->findChildren<TLabel *>())
-        if (label->text() == text && label->pos() == pos)
-            return label;
-    return nullptr;
-}
-
 // The darkest pixel of the grabbed widget: the core of its text's strokes.
 QColor ink(QWidget *widget) {
     const QImage image = widget->grab().toImage();
@@ -95,6 +67,60 @@ bool reddish(const QColor &c) {
     return c.red() > c.green() + 40 && qAbs(c.green() - c.blue()) < 16;
 }
 
+// One supply's table as the eye parses it: the headers along the top, then two
+// rows, each a mark, the LED's name, its current below the name and one value
+// per header; a line parts the rows.
+struct Table {
+    struct Row {
+        TShape *mark = nullptr;
+        TLabel *name = nullptr;
+        TLabel *current = nullptr;
+        QList<TLabel *> values;
+    };
+    QList<TLabel *> headers;
+    Row rows[2];
+    TBevel *separator = nullptr;
+};
+
+Table tableOf(QGroupBox *box) {
+    Table table;
+    table.separator = box->findChild<TBevel *>();
+    const QList<TLabel *> labels = layout::labelsOf(box);
+    for (TLabel *label : labels) {
+        if (label->y() == labels.first()->y()) {
+            table.headers << label;
+            continue;
+        }
+        Table::Row &row = table.rows[label->y() > table.separator->y() ? 1 : 0];
+        if (label->palette().color(QPalette::WindowText) == Maroon)
+            row.values << label;
+        else if (label->font().bold())
+            row.name = label;
+        else
+            row.current = label;
+    }
+    QList<TShape *> marks = box->findChildren<TShape *>();
+    std::sort(marks.begin(), marks.end(), [](TShape *a, TShape *b) { return a->y() < b->y(); });
+    for (int r = 0; r < 2 && r < marks.size(); ++r)
+        table.rows[r].mark = marks[r];
+    return table;
+}
+
+// "12 V=" and "115 V~": the voltage, and the supply by its sign.
+int volts(const QString &header, QChar sign) {
+    static const QRegularExpression pattern(QStringLiteral("^(\\d+) V(.)$"));
+    const QRegularExpressionMatch m = pattern.match(header);
+    return m.hasMatch() && m.captured(2) == sign ? m.captured(1).toInt() : -1;
+}
+
+// Series resistors are sold in the E12 series: 1.0, 1.2, 1.5 ... 8.2 times a power of ten.
+bool isE12(int ohms) {
+    static const int mantissas[] = {10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82};
+    while (ohms >= 100 && ohms % 10 == 0)
+        ohms /= 10;
+    return std::find(std::begin(mantissas), std::end(mantissas), ohms) != std::end(mantissas);
+}
+
 // Pixels only: a resource may be indexed, a pixmap never is.
 QImage pixels(const QImage &image) {
     return image.convertToFormat(QImage::Format_ARGB32);
@@ -108,27 +134,27 @@ private slots:
     void initTestCase();
     void init();
     void startState();
-    void pageControls_data();
-    void pageControls();
-    void tableTexts_data();
-    void tableTexts();
-    void wrappedRowLabel_data();
-    void wrappedRowLabel();
+    void pageLayout_data();
+    void pageLayout();
+    void grid_data();
+    void grid();
+    void looks_data();
+    void looks();
     void marksAndSeparator_data();
     void marksAndSeparator();
     void twoClicksRestoreStart();
     void tablesShareOnePlace();
     void glyphSwapInPixels();
-    void hintChain_data();
-    void hintChain();
-    void sentencesFitThePage();
+    void hints_data();
+    void hints();
     void tablesReadAsSeen_data();
     void tablesReadAsSeen();
 
 private:
     PageState state() const;
     void setMode(const QString &caption);
-    QGroupBox *box(const char *name) const;
+    QGroupBox *shownTable() const;
+    void addModeColumn();
 
     std::unique_ptr<TPrincipale> w;
     PageState m_start;
@@ -136,7 +162,7 @@ private:
 };
 
 void TestLedPage::initTestCase() {
-    w = std::make_unique<TPrincipale>();
+    w = std::make_unique<ScratchWindow>();
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     w->BarreDiodeClick();
@@ -160,8 +186,14 @@ void TestLedPage::setMode(const QString &caption) {
     QCOMPARE(w->AlimLed->text(), caption);
 }
 
-QGroupBox *TestLedPage::box(const char *name) const {
-    return w->TabSheet2->findChild<QGroupBox *>(QString::fromLatin1(name));
+QGroupBox *TestLedPage::shownTable() const {
+    return w->AlimLed->text() == Direct ? w->GroupBox3 : w->GroupBox4;
+}
+
+void TestLedPage::addModeColumn() {
+    QTest::addColumn<QString>("mode");
+    QTest::newRow("direct") << Direct;
+    QTest::newRow("alternating") << Alternating;
 }
 
 void TestLedPage::startState() {
@@ -178,160 +210,174 @@ void TestLedPage::startState() {
     QVERIFY(!w->Image1->picture().isNull());
     QCOMPARE(pixels(w->Image1->picture().toImage()),
              pixels(tk::loadImage(QStringLiteral("IMAGE"))));
-    QCOMPARE(w->Image1->pictureRect(), QRect(0, 0, 80, 120));
+    QCOMPARE(w->Image1->pictureRect(), QRect(QPoint(0, 0), w->Image1->picture().size()));
 }
 
-void TestLedPage::pageControls_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("geometry"); // width -1: sized to its text
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("hint");
-
-    QTest::newRow("Label42") << "Label42" << QRect(28, 190, -1, 13)
-                             << "Le chiffre en brun correspond à la valeur de résistance qu'il "
-                                "faut ajouter en série à la Led(+)."
-                             << "";
-    QTest::newRow("Label61")
-        << "Label61" << QRect(69, 205, -1, 13)
-        << "En courant alternatif, une diode 1N4148 doit être couplée en antiparallèle."
-        << "";
-    QTest::newRow("Image1") << "Image1" << QRect(16, 56, 80, 120) << ""
-                            << "";
-    QTest::newRow("GroupBox3") << "GroupBox3" << QRect(120, 45, 345, 137)
-                               << " Valeur de résistance (en ohms) " << TableHint;
-    QTest::newRow("GroupBox4") << "GroupBox4" << QRect(120, 45, 345, 137)
-                               << " Valeur de résistance (en ohms) " << TableHint;
-    QTest::newRow("AlimLed") << "AlimLed" << QRect(8, 8, 100, 25) << Direct << ButtonHint;
+// The button, the picture, the table and the sentences below it lie on the page
+// apart from each other; the sentences hold their text, the diode note under the
+// other one.
+void TestLedPage::pageLayout_data() {
+    addModeColumn();
 }
 
-void TestLedPage::pageControls() {
-    QFETCH(QString, name);
-    QFETCH(QRect, geometry);
-    QFETCH(QString, text);
-    QFETCH(QString, hint);
-
-    QWidget *control = w->TabSheet2->findChild<QWidget *>(name);
-    QVERIFY(control);
-    QCOMPARE(control->parentWidget(), w->TabSheet2);
-    QCOMPARE(control->pos(), geometry.topLeft());
-    if (geometry.width() >= 0) {
-        QCOMPARE(control->size(), geometry.size());
-    } else {
-        // Sized to its text: as high as a line of the window's font.
-        QCOMPARE(control->height(), control->fontMetrics().height());
-        QVERIFY(control->height() <= geometry.height());
+void TestLedPage::pageLayout() {
+    QFETCH(QString, mode);
+    setMode(mode);
+    QList<QWidget *> shown{w->AlimLed, w->Image1, shownTable(), w->Label42};
+    if (mode == Alternating)
+        shown << w->Label61;
+    layout::expectApart(shown);
+    for (QWidget *control : shown)
+        QCOMPARE(control->parentWidget(), w->TabSheet2);
+    for (TLabel *sentence : {w->Label42, w->Label61}) {
+        QVERIFY(layout::holdsItsText(sentence));
+        QVERIFY(tk::hintFor(sentence).isEmpty());
     }
-    if (auto *label = qobject_cast<QLabel *>(control)) {
-        QCOMPARE(label->text(), text);
-        QCOMPARE(label->width(), label->fontMetrics().horizontalAdvance(text));
-    } else if (auto *box = qobject_cast<QGroupBox *>(control)) {
-        QCOMPARE(box->title(), text);
-    } else if (auto *button = qobject_cast<QPushButton *>(control)) {
-        QCOMPARE(button->text(), text);
+    QVERIFY(w->Label61->y() > w->Label42->geometry().bottom());
+    QVERIFY(w->Label42->y() > shownTable()->geometry().bottom());
+    QCOMPARE(w->Image1->size(), w->Image1->picture().size());
+    for (QGroupBox *box : {w->GroupBox3, w->GroupBox4}) {
+        QCOMPARE(box->title(), QStringLiteral(" Valeur de résistance (en ohms) "));
+        QCOMPARE(tk::hint(box), TableHint);
+        QVERIFY(tk::showsHint(box));
     }
-    QCOMPARE(tk::hint(control), hint);
+    QCOMPARE(tk::hint(w->AlimLed), ButtonHint);
+    QVERIFY(tk::showsHint(w->AlimLed));
 }
 
-void TestLedPage::tableTexts_data() {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QPoint>("pos");
-    QTest::addColumn<int>("look");
+// Supply voltages rising left to right, named by "=" or "~" after the volts;
+// in each row the mark, the name on the mark's line, the current under the
+// name, and one value of the E12 series under each header, rising with the
+// voltage; the row drawing more current takes less resistance.
+void TestLedPage::grid_data() {
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("sign");
+    QTest::newRow("direct") << Direct << "=";
+    QTest::newRow("alternating") << Alternating << "~";
+}
 
-    for (const Card &card : Cards) {
-        const QString b = QString::fromLatin1(card.box);
-        auto row = [&](const char *text, QPoint pos, Look look) {
-            QTest::addRow("%s %s at %d,%d", card.box, text, pos.x(), pos.y())
-                << b << QString::fromUtf8(text) << pos << int(look);
-        };
-        for (int c = 0; c < 4; ++c)
-            row(card.volts[c], QPoint(HeaderLefts[c], 20), Look::Bold);
-        row("Led rouge", QPoint(33, 42), Look::Bold);
-        row("Led verte, jaune/ambre", QPoint(33, 84), Look::Bold);
-        row(card.currents[0], QPoint(40, 56), Look::Regular);
-        row(card.currents[1], QPoint(40, 112), Look::Regular);
+void TestLedPage::grid() {
+    QFETCH(QString, mode);
+    QFETCH(QString, sign);
+    setMode(mode);
+    const Table table = tableOf(shownTable());
+    QCOMPARE(table.headers.size(), 4);
+    QList<int> supply;
+    for (TLabel *header : table.headers) {
+        supply << volts(header->text(), sign.front());
+        QVERIFY2(supply.last() > (supply.size() > 1 ? supply[supply.size() - 2] : 0),
+                 qPrintable(header->text()));
+    }
+    QList<int> milliamps;
+    for (const Table::Row &row : table.rows) {
+        QVERIFY(row.mark && row.name && row.current);
+        QCOMPARE(row.values.size(), 4);
+        QVERIFY(row.mark->geometry().right() < row.name->x());
+        QVERIFY(qAbs(row.name->geometry().center().y() - row.mark->geometry().center().y()) <= 1);
+        QVERIFY(row.current->y() > row.name->geometry().bottom());
+        QVERIFY(row.current->x() > row.name->x());
+        QVERIFY(row.current->geometry().right() < table.headers.first()->x());
+        QVERIFY2(row.current->text().endsWith(QStringLiteral(" mA")),
+                 qPrintable(row.current->text()));
+        milliamps << row.current->text().chopped(3).toInt();
+        int previous = 0;
         for (int c = 0; c < 4; ++c) {
-            row(card.values[0][c], QPoint(card.valueLefts[c], 42), Look::Maroon);
-            row(card.values[1][c], QPoint(card.valueLefts[c], 90), Look::Maroon);
+            TLabel *value = row.values[c];
+            QCOMPARE(value->y(), row.mark->y());
+            QVERIFY2(qAbs(value->x() - table.headers[c]->x()) <= 3, qPrintable(value->text()));
+            bool number = false;
+            const int ohms = value->text().toInt(&number);
+            QVERIFY2(number && isE12(ohms) && ohms > previous, qPrintable(value->text()));
+            previous = ohms;
+            // With direct supply the resistor leaves the LED its forward voltage.
+            if (sign == u"=") {
+                const double led = supply[c] - ohms * milliamps.last() / 1000.0;
+                QVERIFY2(led >= 1.5 && led <= 4.5, qPrintable(value->text()));
+            }
         }
     }
+    QVERIFY(milliamps[0] != milliamps[1]);
+    const int more = milliamps[1] > milliamps[0] ? 1 : 0;
+    for (int c = 0; c < 4; ++c)
+        QVERIFY(table.rows[more].values[c]->text().toInt() <
+                table.rows[1 - more].values[c]->text().toInt());
+    // The line parts the rows across the value columns.
+    const QRect line = table.separator->geometry();
+    QVERIFY(line.top() > table.rows[0].current->geometry().bottom());
+    QVERIFY(line.bottom() < table.rows[1].name->y());
+    QVERIFY(line.left() <= table.headers.first()->x());
+    QVERIFY(line.right() >= table.headers.last()->geometry().right());
 }
 
-void TestLedPage::tableTexts() {
-    QFETCH(QString, box);
-    QFETCH(QString, text);
-    QFETCH(QPoint, pos);
-    QFETCH(int, look);
-
-    setMode(box == QLatin1String("GroupBox3") ? Direct : Alternating);
-    QGroupBox *group = box == QLatin1String("GroupBox3") ? w->GroupBox3 : w->GroupBox4;
-    TLabel *label = labelAt(group, text, pos);
-    QVERIFY2(label, qPrintable(text));
-    QVERIFY(label->isVisible());
-    QCOMPARE(label->font().bold(), Look(look) == Look::Bold);
-    QCOMPARE(label->font().pixelSize(), 11);
-    const QColor expected = Look(look) == Look::Bold     ? QColor(Qt::black)
-                            : Look(look) == Look::Maroon ? Maroon
-                                                         : w->palette().color(QPalette::WindowText);
-    QCOMPARE(label->palette().color(QPalette::WindowText), expected);
-    const QColor drawn = ink(label);
-    QVERIFY2(reddish(drawn) == (Look(look) == Look::Maroon), qPrintable(drawn.name()));
-    // Nothing is cut: the label holds its text and the box holds the label.
-    if (!label->wordWrap())
-        QCOMPARE(label->width(), label->fontMetrics().horizontalAdvance(text));
-    QVERIFY(group->rect().contains(label->geometry()));
-    // The label has no hint of its own; the box's applies.
-    QVERIFY(tk::hint(label).isEmpty());
-    QCOMPARE(tk::hintFor(label), TableHint);
+// Headers and names in bold black, values in maroon, currents as the window
+// writes; each holds its text, has no hint of its own, and stands apart.
+void TestLedPage::looks_data() {
+    addModeColumn();
 }
 
-void TestLedPage::wrappedRowLabel_data() {
-    QTest::addColumn<QString>("box");
-    QTest::newRow("direct") << "GroupBox3";
-    QTest::newRow("alternating") << "GroupBox4";
-}
-
-void TestLedPage::wrappedRowLabel() {
-    QFETCH(QString, box);
-    TLabel *label = labelAt(box == QLatin1String("GroupBox3") ? w->GroupBox3 : w->GroupBox4,
-                            Wrapped, QPoint(33, 84));
-    QVERIFY(label);
-    QCOMPARE(label->size(), QSize(72, 26));
-    QVERIFY(label->wordWrap());
-    // Two lines that both fit the box: wider than one line, not taller than two.
-    const QFontMetrics fm = label->fontMetrics();
-    QVERIFY(fm.horizontalAdvance(Wrapped) > 72);
-    const QRect needed = fm.boundingRect(QRect(0, 0, 72, 1000), Qt::TextWordWrap, Wrapped);
-    QVERIFY(needed.height() > fm.lineSpacing());
-    QVERIFY(needed.width() <= 72);
-    QVERIFY(needed.height() <= 26);
+void TestLedPage::looks() {
+    QFETCH(QString, mode);
+    setMode(mode);
+    QGroupBox *group = shownTable();
+    const Table table = tableOf(group);
+    QList<QWidget *> controls{table.separator};
+    for (TLabel *label : layout::labelsOf(group)) {
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->font().pixelSize(), 11);
+        const QColor colour = label->palette().color(QPalette::WindowText);
+        const bool maroon = colour == Maroon;
+        bool number = false;
+        label->text().toInt(&number);
+        // The brown the page's hint speaks of is the ohms, and only they.
+        QCOMPARE(maroon, number);
+        QVERIFY(!(maroon && label->font().bold()));
+        if (label->font().bold())
+            QCOMPARE(colour, QColor(Qt::black));
+        else if (!maroon)
+            QCOMPARE(colour, w->palette().color(QPalette::WindowText));
+        const QColor drawn = ink(label);
+        QVERIFY2(reddish(drawn) == maroon, qPrintable(drawn.name()));
+        QVERIFY2(layout::holdsItsText(label), qPrintable(label->text()));
+        QVERIFY(tk::hint(label).isEmpty());
+        QCOMPARE(tk::hintFor(label), TableHint);
+        controls << label;
+    }
+    for (const Table::Row &row : table.rows)
+        controls << row.mark;
+    layout::expectApart(controls);
+    // The second row's name takes two lines.
+    const TLabel *wrapped = table.rows[1].name;
+    QVERIFY(wrapped->wordWrap());
+    QVERIFY(wrapped->fontMetrics().horizontalAdvance(wrapped->text()) > wrapped->width());
 }
 
 void TestLedPage::marksAndSeparator_data() {
-    QTest::addColumn<QString>("mode");
-    QTest::newRow("direct") << Direct;
-    QTest::newRow("alternating") << Alternating;
+    addModeColumn();
 }
 
 void TestLedPage::marksAndSeparator() {
     QFETCH(QString, mode);
     setMode(mode);
-    QGroupBox *group = mode == Direct ? w->GroupBox3 : w->GroupBox4;
+    QGroupBox *group = shownTable();
+    const Table table = tableOf(group);
     const QImage image = group->grab().toImage();
-    // The circles are filled with their brush at their centres, outlined at the edge.
-    QCOMPARE(image.pixel(16 + 6, 42 + 6), qRgb(0xFF, 0x00, 0x00));
-    QCOMPARE(image.pixel(16 + 6, 90 + 6), qRgb(0x00, 0xFF, 0x00));
-    QCOMPARE(image.pixel(16 + 6, 42), qRgb(0, 0, 0));
-    // The separator is one line along the top of its 209 × 9 box.
+    // Red for the red LED, lime for the other, filled at the centre and outlined.
+    const QRect red = table.rows[0].mark->geometry(), lime = table.rows[1].mark->geometry();
+    QCOMPARE(image.pixel(red.center()), qRgb(0xFF, 0x00, 0x00));
+    QCOMPARE(image.pixel(lime.center()), qRgb(0x00, 0xFF, 0x00));
+    QCOMPARE(image.pixel(red.center().x(), red.top()), qRgb(0, 0, 0));
+    QVERIFY(table.rows[0].name->text().contains(QStringLiteral("rouge")));
+    // The separator is one line along the top of its box.
+    const QRect box = table.separator->geometry();
     const QRgb line = group->palette().color(QPalette::Dark).rgb();
-    const QRgb face = image.pixel(200, 76);
+    const QRgb face = image.pixel(box.center().x(), box.top() + 4);
     QVERIFY(line != face);
-    for (int x = 112; x < 112 + 209; x += 13) {
-        QCOMPARE(image.pixel(x, 72), line);
-        QCOMPARE(image.pixel(x, 73), face);
+    for (int x = box.left(); x <= box.right(); x += 13) {
+        QCOMPARE(image.pixel(x, box.top()), line);
+        QCOMPARE(image.pixel(x, box.top() + 1), face);
     }
-    QCOMPARE(image.pixel(111, 72), face);
-    QCOMPARE(image.pixel(112 + 209, 72), face);
+    QCOMPARE(image.pixel(box.left() - 1, box.top()), face);
+    QCOMPARE(image.pixel(box.right() + 1, box.top()), face);
 }
 
 void TestLedPage::twoClicksRestoreStart() {
@@ -358,9 +404,8 @@ void TestLedPage::twoClicksRestoreStart() {
 void TestLedPage::tablesShareOnePlace() {
     for (const QString &mode : {Direct, Alternating, Direct}) {
         setMode(mode);
-        QGroupBox *shown = mode == Direct ? w->GroupBox3 : w->GroupBox4;
-        QVERIFY(shown->isVisible());
-        QCOMPARE(shown->geometry(), QRect(120, 45, 345, 137));
+        QVERIFY(shownTable()->isVisible());
+        QCOMPARE(w->GroupBox3->geometry(), w->GroupBox4->geometry());
         QCOMPARE(w->GroupBox3->pos(), QPoint(120, 45));
         QCOMPARE(w->GroupBox4->pos(), QPoint(120, 45));
     }
@@ -394,120 +439,59 @@ void TestLedPage::glyphSwapInPixels() {
     }
 }
 
-void TestLedPage::hintChain_data() {
-    QTest::addColumn<QString>("mode");
-    QTest::addColumn<QString>("box");  // empty: the control is on the page
-    QTest::addColumn<QString>("what"); // a label's text or a control's name
-    QTest::addColumn<QString>("hint");
-
-    QTest::newRow("header") << Direct << "GroupBox3"
-                            << "5 V=" << TableHint;
-    QTest::newRow("row label") << Direct << "GroupBox3"
-                               << "Led rouge" << TableHint;
-    QTest::newRow("wrapped row label") << Direct << "GroupBox3" << Wrapped << TableHint;
-    QTest::newRow("current") << Direct << "GroupBox3"
-                             << "20 mA" << TableHint;
-    QTest::newRow("value") << Direct << "GroupBox3"
-                           << "2200" << TableHint;
-    QTest::newRow("mark") << Direct << "GroupBox3"
-                          << "GroupBox3RedMark" << TableHint;
-    QTest::newRow("alternating header") << Alternating << "GroupBox4"
-                                        << "115 V~" << TableHint;
-    QTest::newRow("alternating value") << Alternating << "GroupBox4"
-                                       << "5600" << TableHint;
-    QTest::newRow("alternating current") << Alternating << "GroupBox4"
-                                         << "40 mA" << TableHint;
-    QTest::newRow("picture") << Direct << ""
-                             << "Image1"
-                             << "";
-    QTest::newRow("sentence") << Direct << ""
-                              << "Label42"
-                              << "";
-    QTest::newRow("diode note") << Alternating << ""
-                                << "Label61"
-                                << "";
-    QTest::newRow("button") << Direct << ""
-                            << "AlimLed" << ButtonHint;
-    QTest::newRow("alternating button") << Alternating << ""
-                                        << "AlimLed" << ButtonHint;
+// Every text and mark of the table shows the table's hint; the picture and the
+// sentences empty the panel; the button shows its own.
+void TestLedPage::hints_data() {
+    addModeColumn();
 }
 
-void TestLedPage::hintChain() {
+void TestLedPage::hints() {
     QFETCH(QString, mode);
-    QFETCH(QString, box);
-    QFETCH(QString, what);
-    QFETCH(QString, hint);
-
     setMode(mode);
-    QWidget *target = nullptr;
-    if (box.isEmpty()) {
-        target = w->TabSheet2->findChild<QWidget *>(what);
-    } else {
-        QGroupBox *group = box == QLatin1String("GroupBox3") ? w->GroupBox3 : w->GroupBox4;
-        target = group->findChild<QWidget *>(what);
-        for (TLabel *label : group->findChildren<TLabel *>())
-            if (label->text() == what)
-                target = label;
+    QList<std::pair<QWidget *, QString>> targets{
+        {w->Image1, QString()}, {w->Label42, QString()}, {w->AlimLed, ButtonHint}};
+    if (mode == Alternating)
+        targets.append({w->Label61, QString()});
+    for (QWidget *child : shownTable()->findChildren<QWidget *>())
+        if (!qobject_cast<TBevel *>(child))
+            targets.append({child, TableHint});
+    for (const auto &[target, hint] : targets) {
+        QVERIFY(target->isVisible());
+        // Come from elsewhere (a pointer that does not move reports nothing), and
+        // put something else in the panel, so that a stale text cannot pass.
+        QTest::mouseMove(w->windowHandle(), w->StatusBar->geometry().center());
+        Application()->setHint(QStringLiteral("?"));
+        QCOMPARE(w->StatusBar->panelText(1), QStringLiteral("?"));
+        QTest::mouseMove(w->windowHandle(), target->mapTo(w.get(), target->rect().center()));
+        QVERIFY2(w->StatusBar->panelText(1) == hint, qPrintable(target->objectName()));
     }
-    QVERIFY(target);
-    QVERIFY(target->isVisible());
-
-    // Come from elsewhere (a pointer that does not move reports nothing), and put
-    // something else in the panel, so that a stale text cannot pass.
-    QTest::mouseMove(w->windowHandle(), w->StatusBar->geometry().center());
-    Application()->setHint(QStringLiteral("?"));
-    QCOMPARE(w->StatusBar->panelText(1), QStringLiteral("?"));
-    const QPoint at = target->mapTo(w.get(), target->rect().center());
-    QTest::mouseMove(w->windowHandle(), at);
-    QCOMPARE(w->StatusBar->panelText(1), hint);
 }
 
-void TestLedPage::sentencesFitThePage() {
-    setMode(Alternating);
-    for (TLabel *sentence : {w->Label42, w->Label61}) {
-        QVERIFY(w->TabSheet2->rect().contains(sentence->geometry()));
-        QCOMPARE(sentence->width(), sentence->fontMetrics().horizontalAdvance(sentence->text()));
-    }
-    // The group box's bottom edge stays clear of the first sentence.
-    QVERIFY(w->GroupBox4->geometry().bottom() < w->Label42->y());
-}
-
+// Headers first, then each row left to right: mark, name, current, values.
 void TestLedPage::tablesReadAsSeen_data() {
-    QTest::addColumn<QString>("mode");
-    QTest::addColumn<QStringList>("reading");
-
-    for (const Card &card : Cards) {
-        QStringList reading;
-        for (const char *volts : card.volts)
-            reading << QString::fromUtf8(volts);
-        reading << "Pastille rouge"
-                << "Led rouge" << QString::fromUtf8(card.currents[0]);
-        for (const char *value : card.values[0])
-            reading << QString::fromUtf8(value);
-        reading << "Pastille verte" << Wrapped << QString::fromUtf8(card.currents[1]);
-        for (const char *value : card.values[1])
-            reading << QString::fromUtf8(value);
-        QTest::newRow(card.box) << (card.box == QByteArray("GroupBox3") ? Direct : Alternating)
-                                << reading;
-    }
+    addModeColumn();
 }
 
 void TestLedPage::tablesReadAsSeen() {
     QFETCH(QString, mode);
-    QFETCH(QStringList, reading);
-
     setMode(mode);
-    QGroupBox *group = mode == Direct ? w->GroupBox3 : w->GroupBox4;
-    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(group);
-    QVERIFY(table);
-    QVERIFY(table->text(QAccessible::Name).contains(QStringLiteral("Valeur de résistance")));
-    QCOMPARE(table->text(QAccessible::Description), TableHint);
+    const Table table = tableOf(shownTable());
+    QStringList reading = layout::textsOf(table.headers);
+    for (const Table::Row &row : table.rows)
+        reading << row.mark->accessibleName() << row.name->text() << row.current->text()
+                << layout::textsOf(row.values);
+    QVERIFY(table.rows[0].mark->accessibleName().contains(QStringLiteral("rouge")));
+    QVERIFY(table.rows[1].mark->accessibleName().contains(QStringLiteral("verte")));
+
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(shownTable());
+    QVERIFY(accessible);
+    QVERIFY(accessible->text(QAccessible::Name).contains(QStringLiteral("Valeur de résistance")));
+    QCOMPARE(accessible->text(QAccessible::Description), TableHint);
     QStringList heard;
-    for (int i = 0; i < table->childCount(); ++i) {
-        QAccessibleInterface *child = table->child(i);
-        if (child->role() == QAccessible::Separator)
-            continue;
-        heard << child->text(QAccessible::Name);
+    for (int i = 0; i < accessible->childCount(); ++i) {
+        QAccessibleInterface *child = accessible->child(i);
+        if (child->role() != QAccessible::Separator)
+            heard << child->text(QAccessible::Name);
     }
     QCOMPARE(heard, reading);
 

@@ -2,41 +2,24 @@
 // caption, transparency, hover and press frames, click semantics, repaint economy,
 // and what assistive tools see.
 
+#include "common/glyphs.h"
+#include "common/mouse.h"
 #include "common/paintcounter.h"
-#include "mouse.h"
 #include "toolbar/espeedbarerror.h"
 #include "toolbar/tspeedbar.h"
 #include "toolbar/tspeedbarbutton.h"
 #include "toolbar/tspeedbarsection.h"
 #include "toolbar/tspeeditem.h"
 #include "toolkit/tapplication.h"
-#include "toolkit/tglyphstrip.h"
 
 #include <QAccessible>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace glyphs;
+
 namespace {
-
-const QColor Olive(0x80, 0x80, 0x00);
-const QColor Purple(0x80, 0x00, 0x80);
-const QColor NearlyOlive(0x80, 0x80, 0x01);
-
-// A two-image glyph on a background colour, with a red block, black and white
-// dots, and one pixel just off the background colour.
-QImage makeGlyph(int side, const QColor &background) {
-    QImage strip(2 * side, side, QImage::Format_RGB32);
-    strip.fill(background);
-    QPainter p(&strip);
-    p.fillRect(4, 4, side - 8, side - 8, Qt::red);
-    p.fillRect(side + 4, 4, side - 8, side - 8, Qt::gray);
-    p.end();
-    strip.setPixelColor(1, 1, NearlyOlive);
-    strip.setPixelColor(2, 1, Qt::black);
-    strip.setPixelColor(3, 1, Qt::white);
-    return strip;
-}
 
 QPixmap makeWallpaper() {
     QImage image(640, 125, QImage::Format_RGB32);
@@ -58,9 +41,6 @@ private slots:
     void init();
     void cleanup();
 
-    void glyphStrip_data();
-    void glyphStrip();
-    void glyphStripAt2x();
     void layout_data();
     void layout();
     void transparency_data();
@@ -134,74 +114,6 @@ void TestSpeedbarButton::cleanup() {
 bool TestSpeedbarButton::activate() {
     m_window->activateWindow();
     return QTest::qWaitForWindowActive(m_window);
-}
-
-void TestSpeedbarButton::glyphStrip_data() {
-    QTest::addColumn<QImage>("strip");
-    QTest::addColumn<int>("numGlyphs");
-    QTest::addColumn<QColor>("transparent");
-    QTest::newRow("two 16x16, olive") << makeGlyph(16, Olive) << 2 << Olive;
-    QTest::newRow("two 18x18, purple") << makeGlyph(18, Purple) << 2 << Purple;
-    QImage five(80, 16, QImage::Format_RGB32);
-    five.fill(Qt::blue);
-    QTest::newRow("five images") << five << 5 << QColor(Qt::blue);
-    QImage six(96, 16, QImage::Format_RGB32);
-    six.fill(Qt::green);
-    QTest::newRow("six is too many: one") << six << 1 << QColor(Qt::green);
-    QImage mono(16, 16, QImage::Format_Mono);
-    mono.fill(0);
-    QTest::newRow("monochrome keeps white") << mono << 1 << QColor(Qt::white);
-}
-
-void TestSpeedbarButton::glyphStrip() {
-    QFETCH(QImage, strip);
-    QFETCH(int, numGlyphs);
-    QFETCH(QColor, transparent);
-    TGlyphStrip glyph;
-    glyph.setGlyph(strip);
-    QCOMPARE(glyph.NumGlyphs(), numGlyphs);
-    QCOMPARE(glyph.transparentColor().rgb(), transparent.rgb());
-    QPalette palette;
-    const QImage up = glyph.image(TGlyphStrip::Up, palette);
-    QCOMPARE(up.size(), glyph.glyphSize());
-    // Made once: the second request gets the very same image, a new glyph a new one.
-    QCOMPARE(glyph.image(TGlyphStrip::Up, palette).cacheKey(), up.cacheKey());
-    glyph.setGlyph(strip);
-    QVERIFY(glyph.image(TGlyphStrip::Up, palette).cacheKey() != up.cacheKey());
-}
-
-void TestSpeedbarButton::glyphStripAt2x() {
-    // A strip drawn at twice the pixels a side: counted, sized and cut in layout
-    // pixels, its images at the strip's ratio.
-    QImage strip = makeGlyph(32, Olive);
-    strip.setDevicePixelRatio(2);
-    TGlyphStrip glyph;
-    glyph.setGlyph(strip);
-    QCOMPARE(glyph.NumGlyphs(), 2);
-    QCOMPARE(glyph.transparentColor().rgb(), Olive.rgb());
-    QCOMPARE(glyph.glyphSize(), QSize(16, 16));
-    QPalette palette;
-    const QImage &up = glyph.image(TGlyphStrip::Up, palette);
-    QCOMPARE(up.size(), QSize(32, 32));
-    QCOMPARE(up.devicePixelRatio(), 2.0);
-    QCOMPARE(up.pixel(16, 16), QColor(Qt::red).rgb());
-    QCOMPARE(qAlpha(up.pixel(0, 31)), 0);
-    QCOMPARE(glyph.image(TGlyphStrip::Disabled, palette).pixel(16, 16), QColor(Qt::gray).rgb());
-
-    // A single image: the embossed look, its highlight one layout pixel, two
-    // pixels, right of and below the shadow.
-    QImage single(32, 32, QImage::Format_RGB32);
-    single.fill(Olive);
-    QPainter(&single).fillRect(8, 8, 16, 16, Qt::red);
-    single.setDevicePixelRatio(2);
-    glyph.setGlyph(single);
-    QCOMPARE(glyph.NumGlyphs(), 1);
-    QCOMPARE(glyph.glyphSize(), QSize(16, 16));
-    const QImage &embossed = glyph.image(TGlyphStrip::Disabled, palette);
-    QCOMPARE(embossed.devicePixelRatio(), 2.0);
-    QCOMPARE(embossed.pixel(23, 16), palette.color(QPalette::Dark).rgb());
-    QCOMPARE(embossed.pixel(25, 16), palette.color(QPalette::Light).rgb());
-    QCOMPARE(qAlpha(embossed.pixel(26, 16)), 0);
 }
 
 void TestSpeedbarButton::layout_data() {

@@ -3,9 +3,9 @@
 // cursors and hints, and the alignments the bar refuses.
 
 #include "app/taboutbox.h"
-#include "app/tprincipale.h"
 #include "common/modal.h"
-#include "mouse.h"
+#include "common/mouse.h"
+#include "common/scratchwindow.h"
 #include "toolbar/espeedbarerror.h"
 #include "toolbar/tdragframe.h"
 #include "toolbar/tspeedbar.h"
@@ -32,13 +32,9 @@ public:
     QList<QPair<platform::HelpCommand, long>> commands;
 };
 
-const int ItemLefts[] = {4, 67, 130, 292, 355, 427};
-
-QRect horizontalButton(int i) {
-    return QRect(ItemLefts[i], 4, 63, 54);
-}
-QRect verticalButton(int i) {
-    return QRect(4, ItemLefts[i], 54, 63);
+// A vertical bar holds its buttons turned across: x and y, width and height swapped.
+QRect transposed(const QRect &r) {
+    return QRect(r.y(), r.x(), r.height(), r.width());
 }
 
 // Where the bar's free surface is: between "Capacité" and "Aide".
@@ -97,16 +93,18 @@ private:
 
     TPrincipale *m_window = nullptr;
     RecordingHelp m_help;
+    QList<QRect> m_horizontal; // the buttons as the bar came up
 };
 
 void TestToolbarDocking::init() {
     m_help.commands.clear();
     Application()->setHelpFacility(&m_help);
-    m_window = new TPrincipale;
+    m_window = new ScratchWindow;
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
+    m_horizontal = buttonGeometries();
 }
 
 void TestToolbarDocking::cleanup() {
@@ -133,13 +131,27 @@ QList<QRect> TestToolbarDocking::buttonGeometries() const {
     return result;
 }
 
+// Six buttons of the bar's button size in item order along the top, with bare
+// bar between "Capacité" (ending at 193) and "Aide" to drag it by, and 9
+// pixels before "Quitter".
 void TestToolbarDocking::initialLayout() {
     TSpeedBar *bar = m_window->SpeedBar1;
     QCOMPARE(bar->geometry(), QRect(0, 0, 495, 62));
     QCOMPARE(bar->Align(), tk::Align::Top);
     QVERIFY(!bar->isVertical());
-    for (int i = 0; i < 6; ++i)
-        QCOMPARE(buttonGeometries().at(i), horizontalButton(i));
+    for (int i = 0; i < 6; ++i) {
+        const QRect button = m_horizontal[i];
+        QCOMPARE(button.size(), QSize(bar->BtnWidth(), bar->BtnHeight()));
+        QCOMPARE(button.top(), bar->BtnOffsetVert());
+        QVERIFY(bar->innerRect().contains(button));
+        // Side by side but for the two gaps the layout has.
+        const int gap = i == 3 ? 292 - 193 : i == 5 ? 9 : 0;
+        if (i > 0)
+            QCOMPARE(button.left() - m_horizontal[i - 1].right() - 1, gap);
+    }
+    QCOMPARE(m_horizontal[0].left(), bar->BtnOffsetHorz());
+    QCOMPARE(m_horizontal[3].left(), 292);
+    QCOMPARE(m_window->childAt(freeSurface(bar)), bar);
     QCOMPARE(m_window->SpeedbarSection1->Caption(), QStringLiteral("Principale"));
     QCOMPARE(m_window->SpeedbarSection1->ItemCount(), 6);
     QVERIFY(!bar->Wallpaper().isNull());
@@ -277,7 +289,7 @@ void TestToolbarDocking::dragThreshold() {
     QVERIFY(!bar->isDragging());
     QCOMPARE(dropped.count(), drags ? 1 : 0);
     QCOMPARE(bar->geometry(), QRect(0, 0, 495, 62));
-    QCOMPARE(buttonGeometries().at(3), horizontalButton(3));
+    QCOMPARE(buttonGeometries().at(3), m_horizontal[3]);
 }
 
 void TestToolbarDocking::edgeByDiagonals_data() {
@@ -354,7 +366,8 @@ void TestToolbarDocking::drop() {
     const bool vertical = edge == int(tk::Align::Left) || edge == int(tk::Align::Right);
     QCOMPARE(speedBar->isVertical(), vertical);
     for (int i = 0; i < 6; ++i)
-        QCOMPARE(buttonGeometries().at(i), vertical ? verticalButton(i) : horizontalButton(i));
+        QCOMPARE(buttonGeometries().at(i),
+                 vertical ? transposed(m_horizontal[i]) : m_horizontal[i]);
     QVERIFY(!speedBar->isDragging());
     QVERIFY(!QGuiApplication::overrideCursor());
 }
@@ -372,7 +385,7 @@ void TestToolbarDocking::verticalEdgeCutsTheButtons() {
     QVERIFY(m_window->SpeedBar1->isVertical());
     // "Aide" shows only down to the bar's bevel; the last two are off the bar.
     const QRect aide = m_window->BarreAide->button()->visibleRegion().boundingRect();
-    QCOMPARE(aide, QRect(0, 0, 54, 313 - 292));
+    QCOMPARE(aide, QRect(0, 0, 54, 313 - m_horizontal[3].left()));
     QVERIFY(m_window->BarreApropos->button()->visibleRegion().isEmpty());
     QVERIFY(m_window->BarreQuitter->button()->visibleRegion().isEmpty());
     // What is left of "Aide" still works.
@@ -571,7 +584,7 @@ void TestToolbarDocking::refusedAlignments() {
     }
     QCOMPARE(bar->Align(), tk::Align::Top);
     QCOMPARE(bar->geometry(), QRect(0, 0, 495, 62));
-    QCOMPARE(buttonGeometries().at(5), horizontalButton(5));
+    QCOMPARE(buttonGeometries().at(5), m_horizontal[5]);
     QCOMPARE(m_window->PageControl1->geometry(), QRect(0, 62, 495, 251));
 }
 

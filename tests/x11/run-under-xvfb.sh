@@ -14,4 +14,7 @@ export DISPLAY=":$display"
 export QT_QPA_PLATFORM=xcb
 export LC_ALL=C.UTF-8
 unset WAYLAND_DISPLAY
+# No session bus: none is autolaunched for the private server to outlive the
+# test, and the desktop's own is not the test's business.
+export DBUS_SESSION_BUS_ADDRESS=disabled:
 "$@"

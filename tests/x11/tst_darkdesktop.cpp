@@ -2,14 +2,13 @@
 // theme) every text keeps a contrast of at least 4.5:1 against what lies behind
 // it: the value line, a resistor value of the LED table, a toolbar caption.
 
-#include "app/tprincipale.h"
+#include "common/scratchwindow.h"
 #include "toolbar/tspeedbarbutton.h"
 #include "toolbar/tspeeditem.h"
 #include "toolkit/tapplication.h"
 #include "toolkit/tlabel.h"
 
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 #include <map>
@@ -61,9 +60,7 @@ private slots:
 
 void TestDarkDesktop::textsStayReadable() {
     QVERIFY2(desktopIsDark, "the desktop palette is not dark: is qt6-gtk-platformtheme installed?");
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    TPrincipale w(SettingsFile{dir.filePath(QStringLiteral("chromohm.INI")).toStdString()});
+    ScratchWindow w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
 

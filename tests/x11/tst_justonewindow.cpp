@@ -1,6 +1,6 @@
 // The guard inside a real main window on X11, in this process.
 
-#include "app/tprincipale.h"
+#include "common/scratchwindow.h"
 #include "platform/windowsystemlock.h"
 #include "platform/x11windowsystem.h"
 #include "toolkit/tapplication.h"
@@ -48,7 +48,7 @@ bool TestJustOneWindow::lockIsFree() {
 void TestJustOneWindow::windowReadyBeforeTheCheck() {
     // What another copy compares: the class name and the title, there before
     // the window is ever shown.
-    TPrincipale window;
+    ScratchWindow window;
     QVERIFY(!window.isVisible());
     QVERIFY(window.testAttribute(Qt::WA_WState_Created));
     const auto id = platform::WindowId(window.winId());
@@ -64,7 +64,7 @@ void TestJustOneWindow::windowReadyBeforeTheCheck() {
 void TestJustOneWindow::lockHeldUntilTheWindowIsShown() {
     QVERIFY(lockIsFree());
     {
-        TPrincipale window;
+        ScratchWindow window;
         QVERIFY2(!lockIsFree(), "a copy starting now would not wait for this one");
         QTest::qWait(50);
         QVERIFY(!lockIsFree());
@@ -73,14 +73,14 @@ void TestJustOneWindow::lockHeldUntilTheWindowIsShown() {
         QTRY_VERIFY(lockIsFree());
     }
     // A window closed before it was ever shown lets go as well.
-    { TPrincipale window; }
+    { ScratchWindow window; }
     QVERIFY(lockIsFree());
 }
 
 void TestJustOneWindow::errorBoxBeforeTheWindowReleasesTheLock() {
     // An error while the window is being prepared shows a box before the
     // window itself; that box is on the screen, so later starts need not wait.
-    TPrincipale window;
+    ScratchWindow window;
     QVERIFY(!lockIsFree());
     QWidget box;
     box.setWindowTitle(QStringLiteral("Chromohm 1.0"));
@@ -93,10 +93,10 @@ void TestJustOneWindow::errorBoxBeforeTheWindowReleasesTheLock() {
 void TestJustOneWindow::secondMainWindowOfThisProcessStays() {
     // This process's windows are one application; only another process counts
     // as another copy.
-    TPrincipale first;
+    ScratchWindow first;
     first.show();
     QVERIFY(QTest::qWaitForWindowExposed(&first));
-    TPrincipale second;
+    ScratchWindow second;
     second.show();
     QVERIFY(QTest::qWaitForWindowExposed(&second));
     QVERIFY(first.isVisible());

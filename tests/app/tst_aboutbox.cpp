@@ -2,9 +2,10 @@
 // labels, the ways to close it, and a fresh box for every showing.
 
 #include "app/taboutbox.h"
-#include "app/tprincipale.h"
+#include "common/layoutchecks.h"
 #include "common/modal.h"
-#include "mouse.h"
+#include "common/mouse.h"
+#include "common/scratchwindow.h"
 #include "toolbar/tspeeditem.h"
 #include "toolkit/hints.h"
 #include "toolkit/tapplication.h"
@@ -24,7 +25,6 @@ namespace {
 struct Seen {
     QPointer<TAboutBox> box;
     QString title;
-    QSize size;
     QRect frame;
     bool modal = false;
     QWidget *parent = nullptr;
@@ -39,7 +39,6 @@ void whenAboutBoxShows(Seen *seen, std::function<void(TAboutBox *)> close) {
             return;
         seen->box = box;
         seen->title = box->windowTitle();
-        seen->size = box->size();
         seen->frame = box->frameGeometry();
         seen->modal = box->isModal();
         seen->parent = box->parentWidget();
@@ -77,7 +76,7 @@ private:
 };
 
 void TestAboutBox::init() {
-    m_window = new TPrincipale;
+    m_window = new ScratchWindow;
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     m_window->activateWindow();
@@ -89,26 +88,36 @@ void TestAboutBox::cleanup() {
     m_window = nullptr;
 }
 
+// A fixed dialog: the icon, name and version on the bevelled panel, apart
+// and inside it, the name and version as large as their text; the OK button
+// under the panel.
 void TestAboutBox::layout() {
     TAboutBox box(m_window);
     QCOMPARE(box.windowTitle(), QStringLiteral("A propos de ..."));
-    QCOMPARE(box.size(), QSize(332, 213));
     QCOMPARE(box.minimumSize(), box.maximumSize());
     QVERIFY(!(box.windowFlags() & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(box.windowFlags() & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(box.Panel1->geometry(), QRect(9, 8, 313, 161));
+    layout::expectApart({box.Panel1, box.OKButton});
+    layout::expectApart({box.ProgramIcon, box.ProductLabel});
+    layout::expectApart({box.ProgramIcon, box.VersionLabel});
     QCOMPARE(box.Panel1->bevelOuter(), TBevelPanel::Bevel::Lowered);
     QCOMPARE(box.Panel1->bevelInner(), TBevelPanel::Bevel::Raised);
-    QCOMPARE(box.ProgramIcon->geometry(), QRect(16, 16, 50, 50));
+    QCOMPARE(box.ProgramIcon->parentWidget(), box.Panel1);
     QVERIFY(!box.ProgramIcon->picture().isNull());
-    QCOMPARE(box.ProgramIcon->pictureRect(), QRect(0, 0, 50, 50));
-    QCOMPARE(box.ProductLabel->pos(), QPoint(80, 16));
+    QCOMPARE(box.ProgramIcon->pictureRect(), box.ProgramIcon->rect());
+    // The version stands under the name, below its baseline ("Chromohm" has no
+    // descenders), starting within its width.
+    const QRect name = box.ProductLabel->geometry(), version = box.VersionLabel->geometry();
+    QVERIFY(version.top() >= name.top() + box.ProductLabel->fontMetrics().ascent());
+    QVERIFY(version.left() > name.left() && version.left() < name.right());
     QCOMPARE(box.ProductLabel->caption(), QStringLiteral("Chromohm"));
     QCOMPARE(box.ProductLabel->font().pixelSize(), 32);
     QVERIFY(box.ProductLabel->font().bold() && box.ProductLabel->font().italic());
-    QCOMPARE(box.VersionLabel->pos(), QPoint(216, 48));
     QCOMPARE(box.VersionLabel->caption(), QStringLiteral("version 1.0"));
-    QCOMPARE(box.OKButton->geometry(), QRect(84, 180, 75, 25));
+    const QFontMetrics fm(box.VersionLabel->font());
+    QCOMPARE(version.size(),
+             QSize(fm.horizontalAdvance(box.VersionLabel->caption()) + 1, fm.height() + 1));
+    QVERIFY(box.OKButton->y() > box.Panel1->geometry().bottom());
     QCOMPARE(box.OKButton->text(), QStringLiteral("OK"));
     QVERIFY(box.OKButton->isDefault());
     QCOMPARE(tk::hint(box.OKButton), QStringLiteral("Referme cet écran"));
@@ -174,7 +183,6 @@ void TestAboutBox::closes() {
     });
     clickAPropos();
     QCOMPARE(seen.title, QStringLiteral("A propos de ..."));
-    QCOMPARE(seen.size, QSize(332, 213));
     QVERIFY(seen.modal);
     QCOMPARE(seen.parent, m_window);
     const QRect screen = m_window->screen()->geometry();

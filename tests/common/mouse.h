@@ -1,5 +1,5 @@
 #pragma once
-// Real mouse events for the toolbar tests: sent to the top-level window through
+// Real mouse events for the widget tests: sent to the top-level window through
 // the window system, so Qt routes them (and keeps the implicit grab) as for a user.
 
 #include <QTest>

@@ -1,0 +1,56 @@
+#pragma once
+// The help viewer as a test sees it: the book the build puts beside the program,
+// the viewers on the screen, the page shown, and the viewer's problem boxes
+// answered as a user would.
+
+#include "help/thelpviewer.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// The book as the build puts it beside the program.
+inline QString builtBookFolder() {
+    return QFileInfo(QStringLiteral(CHROMOHM_BINARY)).absolutePath();
+}
+
+inline QString pageName(const THelpViewer *viewer) {
+    return QFileInfo(viewer->currentPage().toLocalFile()).fileName();
+}
+
+inline QList<THelpViewer *> visibleViewers() {
+    QList<THelpViewer *> result;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *v = qobject_cast<THelpViewer *>(w); v && v->isVisible())
+            result.append(v);
+    return result;
+}
+
+// Answers the viewer's message boxes as a user would, keeping what they said.
+class ProblemBoxes : public QObject {
+public:
+    ProblemBoxes() {
+        m_timer.setInterval(10);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                auto *box = qobject_cast<QMessageBox *>(w);
+                if (box && box->isVisible() && box->objectName() == u"HelpProblem") {
+                    texts.append(box->text());
+                    QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+                }
+            }
+        });
+        m_timer.start();
+    }
+    QStringList texts;
+
+private:
+    QTimer m_timer;
+};
+
+} // namespace

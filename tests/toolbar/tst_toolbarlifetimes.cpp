@@ -1,0 +1,189 @@
+// Who outlives whom on the toolbar: the bar owns its sections, not the items or
+// their buttons. Deleting the bar first leaves the items and their buttons alive
+// and parentless; removing an item or a section takes its buttons off the bar;
+// deleting an item on the bar takes it off cleanly. Run under the sanitizers,
+// a double or missing deletion shows here.
+
+#include "common/mouse.h"
+#include "toolbar/tspeedbar.h"
+#include "toolbar/tspeedbarsection.h"
+#include "toolbar/tspeeditem.h"
+#include "toolkit/tapplication.h"
+
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+class TestToolbarLifetimes : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void barDeletedBeforeItsItems_data();
+    void barDeletedBeforeItsItems();
+    void removeItem();
+    void removeSection();
+    void itemDeletedOnTheBar();
+
+private:
+    TSpeedItem *addItem(const QString &section, int left);
+    QPoint centreOf(TSpeedItem *item) const { return item->button()->geometry().center(); }
+    // A click on the bar where the item's button stands (or stood).
+    int clicksAt(TSpeedItem *item, QPoint where);
+
+    std::unique_ptr<QWidget> m_window;
+    QPointer<TSpeedBar> m_bar;
+    // The items' owner, as the main window is in the program.
+    std::unique_ptr<QObject> m_owner;
+    QList<QPointer<TSpeedItem>> m_items;
+};
+
+TSpeedItem *TestToolbarLifetimes::addItem(const QString &section, int left) {
+    auto *item = new TSpeedItem(m_owner.get());
+    item->setObjectName(QStringLiteral("Barre%1").arg(m_items.size()));
+    item->setBtnCaption(item->objectName());
+    item->setLeft(left);
+    item->setTop(4);
+    item->setVisible(true);
+    m_bar->AddItem(section, item);
+    m_items.append(item);
+    return item;
+}
+
+void TestToolbarLifetimes::init() {
+    m_window = std::make_unique<QWidget>();
+    m_window->resize(400, 100);
+    m_owner = std::make_unique<QObject>();
+    m_items.clear();
+    m_bar = new TSpeedBar(m_window.get());
+    m_bar->setGeometry(0, 0, 400, 62);
+    m_bar->setBtnWidth(63);
+    m_bar->setBtnHeight(54);
+    m_bar->AddSection(QStringLiteral("Principale"));
+    m_bar->AddSection(QStringLiteral("Autre"));
+    addItem(QStringLiteral("Principale"), 4);
+    addItem(QStringLiteral("Principale"), 67);
+    addItem(QStringLiteral("Autre"), 200);
+    m_bar->Loaded();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void TestToolbarLifetimes::cleanup() {
+    // Whatever is left goes in the program's order: window and bar, then items.
+    m_window.reset();
+    m_owner.reset();
+    for (const QPointer<TSpeedItem> &item : std::as_const(m_items))
+        QVERIFY(item.isNull());
+}
+
+int TestToolbarLifetimes::clicksAt(TSpeedItem *item, QPoint where) {
+    QSignalSpy spy(item, &TSpeedItem::Click);
+    mouse::click(m_bar, where);
+    return int(spy.count());
+}
+
+void TestToolbarLifetimes::barDeletedBeforeItsItems_data() {
+    QTest::addColumn<bool>("withItsWindow");
+    QTest::newRow("the bar alone") << false;
+    QTest::newRow("the bar with its window") << true;
+}
+
+void TestToolbarLifetimes::barDeletedBeforeItsItems() {
+    QFETCH(bool, withItsWindow);
+    QList<QPointer<TSpeedbarButton>> buttons;
+    QList<QPointer<TSpeedbarSection>> sections{m_bar->Section(0), m_bar->Section(1)};
+    for (TSpeedItem *item : m_items)
+        buttons.append(item->button());
+    if (withItsWindow)
+        m_window.reset();
+    else
+        delete m_bar;
+    QVERIFY(m_bar.isNull());
+    for (const QPointer<TSpeedbarSection> &section : sections)
+        QVERIFY(section.isNull());
+    for (qsizetype i = 0; i < m_items.size(); ++i) {
+        QVERIFY(m_items[i]);
+        QVERIFY(!m_items[i]->SpeedBar());
+        QVERIFY(!m_items[i]->Section());
+        QCOMPARE(m_items[i]->SectionIndex(), -1);
+        QCOMPARE(m_items[i]->button(), buttons[i].data());
+        QVERIFY(buttons[i]);
+        QVERIFY(!buttons[i]->parent());
+        QVERIFY(!buttons[i]->isVisible());
+    }
+    // The items go with their owner, and their buttons with them.
+    m_owner.reset();
+    for (const QPointer<TSpeedbarButton> &button : buttons)
+        QVERIFY(button.isNull());
+}
+
+void TestToolbarLifetimes::removeItem() {
+    TSpeedItem *first = m_items[0], *second = m_items[1];
+    const QPoint where = centreOf(first);
+    QCOMPARE(clicksAt(first, where), 1);
+    m_bar->RemoveItem(first);
+    QCOMPARE(m_bar->ItemsCount(), 2);
+    QVERIFY(!m_bar->FindItem(first->objectName()));
+    QCOMPARE(m_bar->Section(0)->items(), QList<TSpeedItem *>{second});
+    QVERIFY(!first->Section());
+    QVERIFY(!first->button()->parent());
+    QVERIFY(!first->button()->isVisible());
+    // Its place is bare bar now; the others still answer.
+    QCOMPARE(clicksAt(first, where), 0);
+    QCOMPARE(clicksAt(second, centreOf(second)), 1);
+    // Removing it again, or an item this bar never had, changes nothing.
+    m_bar->RemoveItem(first);
+    TSpeedItem stranger;
+    m_bar->RemoveItem(&stranger);
+    QCOMPARE(m_bar->ItemsCount(), 2);
+    // Back on the bar, at its place, it works again.
+    m_bar->AddItem(0, first);
+    QCOMPARE(first->button()->parentWidget(), m_bar.data());
+    QVERIFY(first->button()->isVisible());
+    QCOMPARE(clicksAt(first, where), 1);
+}
+
+void TestToolbarLifetimes::removeSection() {
+    QPointer<TSpeedbarSection> principale = m_bar->Section(0);
+    TSpeedbarSection *autre = m_bar->Section(1);
+    TSpeedItem *third = m_items[2];
+    m_bar->RemoveSection(5); // no such section
+    QCOMPARE(m_bar->SectionCount(), 2);
+    m_bar->RemoveSection(0);
+    QVERIFY(principale.isNull());
+    QCOMPARE(m_bar->SectionCount(), 1);
+    QCOMPARE(autre->Index(), 0);
+    QCOMPARE(m_bar->ItemsCount(), 1);
+    for (TSpeedItem *item : {m_items[0].data(), m_items[1].data()}) {
+        QVERIFY(!item->Section());
+        QVERIFY(!item->SpeedBar());
+        QVERIFY(!item->button()->parent());
+        QCOMPARE(clicksAt(item, QPoint(item->Left() + 30, 30)), 0);
+    }
+    QCOMPARE(third->SectionIndex(), 0);
+    QCOMPARE(clicksAt(third, centreOf(third)), 1);
+}
+
+void TestToolbarLifetimes::itemDeletedOnTheBar() {
+    QPointer<TSpeedbarButton> button = m_items[1]->button();
+    const QPoint where = centreOf(m_items[1]);
+    delete m_items[1];
+    QVERIFY(button.isNull());
+    QCOMPARE(m_bar->ItemsCount(), 2);
+    QCOMPARE(m_bar->Section(0)->items(), QList<TSpeedItem *>{m_items[0].data()});
+    QVERIFY(!m_bar->childAt(where));
+    // The bar paints and answers as before.
+    QVERIFY(!m_bar->grab().isNull());
+    QCOMPARE(clicksAt(m_items[0], centreOf(m_items[0])), 1);
+    QCOMPARE(clicksAt(m_items[2], centreOf(m_items[2])), 1);
+}
+
+int main(int argc, char **argv) {
+    TApplication app(argc, argv);
+    TestToolbarLifetimes t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_toolbarlifetimes.moc"
