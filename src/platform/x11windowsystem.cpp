@@ -164,48 +164,51 @@ struct X11WindowSystem::Private {
     }
 
     // A window manager puts each client into a frame of its own; the client is
-    // the one carrying WM_STATE. The tree is read a level at a time, every
-    // window of a level at once, so that each level costs one round trip.
+    // the one carrying WM_STATE. Without a window manager, before mapping, or
+    // while one is taking the window into its frame, nobody has set WM_STATE
+    // yet: then the windows with a class under the top-level one (itself
+    // included) stand for it. The tree is read a level at a time, every window
+    // of a level at once, so that each level costs one round trip.
     std::vector<xcb_window_t> topLevelClients() {
         const std::vector<xcb_window_t> tops = takeChildren(xcb_query_tree(c, root));
-        std::vector<std::vector<xcb_window_t>> found(tops.size());
+        std::vector<std::vector<xcb_window_t>> clients(tops.size());
+        std::vector<std::vector<xcb_window_t>> classed(tops.size());
         // The windows still to look at, each with the top-level window it is under.
         std::vector<std::pair<std::size_t, xcb_window_t>> frontier;
         for (std::size_t i = 0; i < tops.size(); ++i)
             frontier.emplace_back(i, tops[i]);
         for (int level = 1; !frontier.empty(); ++level) {
-            std::vector<xcb_get_property_cookie_t> states;
-            std::vector<xcb_query_tree_cookie_t> trees;
-            for (const auto &[top, w] : frontier) {
-                states.push_back(askProperty(w, wmState, XCB_ATOM_ANY, 0));
-                trees.push_back(xcb_query_tree(c, w));
-            }
+            struct Asked {
+                xcb_get_property_cookie_t state, wmClass;
+                xcb_query_tree_cookie_t tree;
+            };
+            std::vector<Asked> asked;
+            asked.reserve(frontier.size());
+            for (const auto &[top, w] : frontier)
+                asked.push_back({askProperty(w, wmState, XCB_ATOM_ANY, 0),
+                                 askProperty(w, wmClass, XCB_ATOM_ANY, 0), xcb_query_tree(c, w)});
             std::vector<std::pair<std::size_t, xcb_window_t>> next;
             for (std::size_t k = 0; k < frontier.size(); ++k) {
                 const auto [top, w] = frontier[k];
-                const bool client = takeProperty(states[k]).present();
-                const std::vector<xcb_window_t> children = takeChildren(trees[k]);
-                if (client)
-                    found[top].push_back(w);
-                else if (level <= MaxTreeDepth)
+                const bool client = takeProperty(asked[k].state).present();
+                const bool hasClass = takeProperty(asked[k].wmClass).present();
+                const std::vector<xcb_window_t> children = takeChildren(asked[k].tree);
+                if (client) {
+                    clients[top].push_back(w);
+                    continue;
+                }
+                if (hasClass)
+                    classed[top].push_back(w);
+                if (level <= MaxTreeDepth)
                     for (xcb_window_t child : children)
                         next.emplace_back(top, child);
             }
             frontier = std::move(next);
         }
-        // Without a window manager, or not yet mapped: nobody has set WM_STATE;
-        // a top-level window with a class counts itself.
-        std::vector<xcb_get_property_cookie_t> classes;
-        for (std::size_t i = 0; i < tops.size(); ++i)
-            if (found[i].empty())
-                classes.push_back(askProperty(tops[i], wmClass, XCB_ATOM_ANY, 0));
         std::vector<xcb_window_t> out;
-        std::size_t asked = 0;
         for (std::size_t i = 0; i < tops.size(); ++i) {
-            if (!found[i].empty())
-                out.insert(out.end(), found[i].begin(), found[i].end());
-            else if (takeProperty(classes[asked++]).present())
-                out.push_back(tops[i]);
+            const auto &found = clients[i].empty() ? classed[i] : clients[i];
+            out.insert(out.end(), found.begin(), found.end());
         }
         return out;
     }
@@ -467,6 +470,9 @@ void X11WindowSystem::ungrab() {
 }
 
 bool X11WindowSystem::isShown(WindowId window) {
+    // Polled while waiting for another copy's window, and what follows the
+    // wait acts on that window: from here on everything is read afresh.
+    d->infos.clear();
     return d->isOpen(xcb_window_t(window));
 }
 

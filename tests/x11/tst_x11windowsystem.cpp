@@ -43,6 +43,7 @@ private slots:
     void popup();
     void minimised_data();
     void minimised();
+    void shownOnceTheManagerSaysSo();
     void activateMapsAndFocuses();
     void thisProcess_data();
     void thisProcess();
@@ -191,6 +192,11 @@ void TestX11WindowSystem::listsClientsFramedOrNot() {
     XMapWindow(m_x->dpy, client);
     XMapWindow(m_x->dpy, inner);
     XMapWindow(m_x->dpy, frame);
+    // Taken into its frame, WM_STATE not set yet: the window manager is busy
+    // with it, and it must not drop out of the list meanwhile.
+    const Window taking = makeWindow();
+    const Window arriving = makeWindow(taking);
+    m_x->setBytes(arriving, XA_WM_CLASS, XA_STRING, bytes("a\0A", 3));
     // A helper window with nothing of a program's about it.
     const Window helper = makeWindow();
 
@@ -198,6 +204,8 @@ void TestX11WindowSystem::listsClientsFramedOrNot() {
     auto has = [&](Window w) { return std::count(windows.begin(), windows.end(), w) == 1; };
     QVERIFY(has(hidden));
     QVERIFY(has(client));
+    QVERIFY(has(arriving));
+    QVERIFY(!has(taking));
     QVERIFY(!has(frame));
     QVERIFY(!has(inner));
     QVERIFY(!has(helper));
@@ -273,6 +281,20 @@ void TestX11WindowSystem::minimised() {
     if (state >= 0)
         setWmState(w, state);
     QCOMPARE(m_system->isMinimised(w), minimised);
+}
+
+void TestX11WindowSystem::shownOnceTheManagerSaysSo() {
+    const Window w = makeWindow();
+    m_x->setBytes(w, XA_WM_CLASS, XA_STRING, bytes("s\0S", 3));
+    XSync(m_x->dpy, False);
+    const auto windows = listed();
+    QVERIFY(std::count(windows.begin(), windows.end(), w) == 1);
+    QVERIFY(!m_system->isShown(w));
+    QVERIFY(!m_system->isMinimised(w));
+    // A copy polls for this while another one starts: each look is a new one.
+    setWmState(w, IconicState);
+    QVERIFY(m_system->isShown(w));
+    QVERIFY(m_system->isMinimised(w));
 }
 
 void TestX11WindowSystem::activateMapsAndFocuses() {
