@@ -9,6 +9,7 @@
 #include "toolkit/texactsizeiconengine.h"
 #include "toolkit/tmessagedialog.h"
 #include "toolkit/tstatusbar.h"
+#include "toolkit/ttabsheet.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -72,8 +73,11 @@ TPrincipale::TPrincipale(SettingsFile settings)
     JustOne1 = new TJustOne(this);
     buildToolbar();
     buildResistorPage();
-    buildLedPage();
-    buildCapacitancePage();
+    TabSheet2->buildLater([this] {
+        buildLedPage();
+        ledPagePrepare();
+    });
+    TabSheet3->buildLater([this] { buildCapacitancePage(); });
     Application()->runHandler([this] { FormCreate(); });
 }
 
@@ -114,8 +118,8 @@ void TPrincipale::buildFrame() {
     connect(qApp, &QGuiApplication::commitDataRequest, this, &TPrincipale::commitSession);
 }
 
-QWidget *TPrincipale::addPage(const QString &name, const QString &caption) {
-    auto *page = new QWidget;
+TTabSheet *TPrincipale::addPage(const QString &name, const QString &caption) {
+    auto *page = new TTabSheet;
     page->setObjectName(name);
     page->setAccessibleName(caption);
     // Pages show the button face, as the controls laid on them expect.
@@ -169,6 +173,20 @@ void TPrincipale::buildPopupMenu() {
             [](QAction *action) { Application()->setHint(action->statusTip()); });
 }
 
+bool TPrincipale::event(QEvent *event) {
+    if (event->type() == QEvent::Paint && !m_painted) {
+        // The pages not shown are built once the first frame is on screen.
+        m_painted = true;
+        QTimer::singleShot(0, this, [this] {
+            Application()->runHandler([this] {
+                TabSheet2->buildNow();
+                TabSheet3->buildNow();
+            });
+        });
+    }
+    return QWidget::event(event);
+}
+
 void TPrincipale::contextMenuEvent(QContextMenuEvent *event) {
     PopupMenu1->popup(event->globalPos());
 }
@@ -181,7 +199,7 @@ void TPrincipale::FormCreate() {
     connect(Application(), &TApplication::hintChanged, this,
             TApplication::handler(this, &TPrincipale::showhint));
     setToolbarCursors();
-    ledPagePrepare();
+    // The LED page's preparation comes with the page (see the constructor).
     settingsLoad();
 }
 

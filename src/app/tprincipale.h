@@ -17,6 +17,7 @@
 
 #include "app/settings.h"
 #include "colourcode/colourcode.h"
+#include "toolkit/ttabsheet.h"
 
 #include <QWidget>
 
@@ -59,9 +60,11 @@ public:
     TSpeedItem *BarreQuitter = nullptr;
 
     QTabWidget *PageControl1 = nullptr;
-    QWidget *TabSheet1 = nullptr;
-    QWidget *TabSheet2 = nullptr;
-    QWidget *TabSheet3 = nullptr;
+    // The LED and capacitance pages are built once the first frame is up, or
+    // when one is chosen before that.
+    TTabSheet *TabSheet1 = nullptr;
+    TTabSheet *TabSheet2 = nullptr;
+    TTabSheet *TabSheet3 = nullptr;
     TStatusBar *StatusBar = nullptr;
     QTimer *Timer1 = nullptr;
 
@@ -150,13 +153,14 @@ public:
     void settingsSave();
 
 protected:
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void buildFrame();
     void buildPopupMenu();
-    QWidget *addPage(const QString &name, const QString &caption);
+    TTabSheet *addPage(const QString &name, const QString &caption);
     void buildShortcuts();
     // The popup menu opened from the keyboard, at the focused control.
     void popupAtFocus();
@@ -178,4 +182,5 @@ private:
     SettingsFile m_settings;
 
     bool m_endSessionConsent = false;
+    bool m_painted = false;
 };

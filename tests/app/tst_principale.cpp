@@ -10,6 +10,10 @@
 #include "toolkit/hints.h"
 #include "toolkit/tapplication.h"
 #include "toolkit/tcolourcombobox.h"
+#include "toolkit/tglyphbutton.h"
+#include "toolkit/tgroupbox.h"
+#include "toolkit/timage.h"
+#include "toolkit/tlabel.h"
 #include "toolkit/tmessagedialog.h"
 #include "toolkit/tstatusbar.h"
 
@@ -82,6 +86,8 @@ private slots:
     void informationsTogglesTooltipsOnly();
     void pageHandlersAndTabs_data();
     void pageHandlersAndTabs();
+    void laterPagesBuiltAfterTheFirstFrame();
+    void laterPageChosenBeforeItsBuild();
     void quitQuestion_data();
     void quitQuestion();
     void quitHelpLeavesQuestionOpen();
@@ -349,6 +355,37 @@ void TestPrincipale::pageHandlersAndTabs() {
     QTabBar *bar = tabs->tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page).center());
     QCOMPARE(tabs->currentWidget(), sheets[page]);
+}
+
+void TestPrincipale::laterPagesBuiltAfterTheFirstFrame() {
+    {
+        ScratchWindow unshown;
+        QVERIFY(!unshown.TabSheet2->isBuilt());
+        QVERIFY(!unshown.TabSheet3->isBuilt());
+    }
+    QTRY_VERIFY(m_window->TabSheet2->isBuilt() && m_window->TabSheet3->isBuilt());
+    QCOMPARE(m_window->PageControl1->currentWidget(), m_window->TabSheet1);
+    QCOMPARE(m_window->AlimLed->parentWidget(), m_window->TabSheet2);
+    QCOMPARE(m_window->GroupBox2->parentWidget(), m_window->TabSheet3);
+    // With the LED page's preparation: both tables in one place, the circuit drawn.
+    QCOMPARE(m_window->GroupBox4->pos(), m_window->GroupBox3->pos());
+    QVERIFY(!m_window->Image1->picture().isNull());
+}
+
+void TestPrincipale::laterPageChosenBeforeItsBuild() {
+    ScratchWindow window;
+    window.show();
+    window.ComboBox1->setFocus();
+    QVERIFY(!window.TabSheet2->isBuilt());
+    window.BarreDiodeClick();
+    // Its controls show with it, the ones kept for the other supply excepted,
+    // and the focus went from the left page to its first control.
+    const QList<QWidget *> shown{window.AlimLed, window.Image1, window.GroupBox3, window.Label42};
+    for (QWidget *control : shown)
+        QVERIFY2(control->isVisible(), qPrintable(control->objectName()));
+    QVERIFY(!window.GroupBox4->isVisible());
+    QVERIFY(!window.Label61->isVisible());
+    QCOMPARE(window.focusWidget(), window.AlimLed);
 }
 
 void TestPrincipale::quitQuestion_data() {

@@ -99,6 +99,7 @@ void TestScaledWindow::initTestCase() {
     m_window = new ScratchWindow;
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QTRY_VERIFY(m_window->TabSheet2->isBuilt() && m_window->TabSheet3->isBuilt());
 }
 
 void TestScaledWindow::cleanupTestCase() {

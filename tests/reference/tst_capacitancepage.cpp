@@ -275,6 +275,8 @@ void TestCapacitancePage::textsIgnoreLocale() {
             QLocale().toString(0.0022, 'f', 4) != QLatin1String("0,0022"));
     {
         ScratchWindow window;
+        window.TabSheet2->buildNow();
+        window.TabSheet3->buildNow();
         QCOMPARE(shown(window.GroupBox2), guide);
         QCOMPARE(shown(window.GroupBox3), direct);
     }
