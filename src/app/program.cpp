@@ -2,6 +2,7 @@
 
 #include "app/tprincipale.h"
 #include "help/thelpfacility.h"
+#include "platform/fontpreload.h"
 #include "toolkit/tapplication.h"
 
 #ifndef CHROMOHM_APP_ID
@@ -19,7 +20,8 @@ int ChromohmMain(int argc, char **argv, const std::function<void(TPrincipale &)>
     // X11 instance name, so that docks and task bars match the window to its entry.
     qputenv("RESOURCE_NAME", CHROMOHM_APP_ID);
     TApplication::preferX11();
-    TApplication app(qtArgc, qtArgv);
+    platform::FontPreload fonts;
+    TApplication app(qtArgc, qtArgv, &fonts);
     app.setDesktopFileName(QStringLiteral(CHROMOHM_APP_ID));
     app.setTitle(QStringLiteral("Chromohm 1.0"));
     app.setHelpFile(QStringLiteral("Chromohm.hlp"));

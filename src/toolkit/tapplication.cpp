@@ -1,5 +1,6 @@
 #include "toolkit/tapplication.h"
 
+#include "platform/fontpreload.h"
 #include "toolkit/accessibility.h"
 #include "toolkit/hints.h"
 #include "toolkit/tclassicstyle.h"
@@ -13,7 +14,8 @@
 #include <QToolTip>
 #include <QWindow>
 
-TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {
+TApplication::TApplication(int &argc, char **argv, platform::FontPreload *fonts)
+    : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Chromohm"));
     setApplicationVersion(QStringLiteral("1.0"));
     // One style everywhere, so that the fixed layout has the same metrics on
@@ -22,6 +24,8 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {
     // Its palette wins over the desktop's, tooltips included.
     setPalette(style()->standardPalette());
     QToolTip::setPalette(palette());
+    if (fonts)
+        fonts->wait();
     mapFonts();
     QFont font(installedFace(QStringLiteral("MS Sans Serif")));
     font.setPixelSize(11);

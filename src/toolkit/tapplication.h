@@ -14,12 +14,17 @@
 #include <exception>
 #include <functional>
 
+namespace platform {
+class FontPreload;
+}
 class QMenu;
 
 class TApplication : public QApplication {
     Q_OBJECT
 public:
-    TApplication(int &argc, char **argv);
+    // With fonts, the font configuration being read meanwhile is waited for
+    // when the first font is needed.
+    TApplication(int &argc, char **argv, platform::FontPreload *fonts = nullptr);
     ~TApplication() override;
 
     static TApplication *instance();
