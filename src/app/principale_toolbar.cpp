@@ -80,7 +80,10 @@ void TPrincipale::buildToolbar() {
 }
 
 void TPrincipale::loadToolbarWallpaper() {
-    SpeedBar1->setWallpaper(tk::loadBitmap(QStringLiteral("BACKGROUND")));
+    // Kept in its own 256 colours, a quarter of a true-colour copy's memory; the
+    // bar's painting reads them as it draws.
+    SpeedBar1->setWallpaper(
+        QPixmap::fromImage(tk::loadImage(QStringLiteral("BACKGROUND")), Qt::NoFormatConversion));
 }
 
 void TPrincipale::setToolbarCursors() {
