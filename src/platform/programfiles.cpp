@@ -1,9 +1,8 @@
 #include "platform/programfiles.h"
 
 #include <cerrno>
-#include <filesystem>
 #include <sys/stat.h>
-#include <system_error>
+#include <unistd.h>
 
 // Where the build installs, relative to the install prefix (GNUInstallDirs).
 #ifndef CHROMOHM_INSTALL_BINDIR
@@ -44,10 +43,18 @@ std::string folderOf(const std::string &path) {
 }
 
 std::string executablePath() {
-    std::error_code error;
-    std::string exe = std::filesystem::read_symlink("/proc/self/exe", error).string();
-    if (error)
-        return {};
+    std::string exe(256, '\0');
+    for (;;) {
+        const ssize_t length = ::readlink("/proc/self/exe", exe.data(), exe.size());
+        if (length < 0)
+            return {};
+        if (std::size_t(length) < exe.size()) {
+            exe.resize(std::size_t(length));
+            break;
+        }
+        // Cut short: the path may be longer.
+        exe.resize(exe.size() * 2);
+    }
     // An executable replaced while running is still the same program.
     constexpr std::string_view Deleted = " (deleted)";
     if (exe.size() > Deleted.size() && exe.ends_with(Deleted))
