@@ -75,6 +75,25 @@ struct X11WindowSystem::Private {
     xcb_atom_t wmState = 0, wmClass = 0, wmName = 0, wmClientMachine = 0, wmTransientFor = 0;
     xcb_atom_t netWmName = 0, utf8String = 0, netActiveWindow = 0, netSupported = 0;
     xcb_atom_t netSupportingWmCheck = 0, netWmPid = 0, claim = 0;
+    struct AtomRow {
+        const char *name;
+        xcb_atom_t Private::*atom;
+    };
+    static constexpr AtomRow AtomRows[] = {
+        {"WM_STATE", &Private::wmState},
+        {"WM_CLASS", &Private::wmClass},
+        {"WM_NAME", &Private::wmName},
+        {"WM_CLIENT_MACHINE", &Private::wmClientMachine},
+        {"WM_TRANSIENT_FOR", &Private::wmTransientFor},
+        {"_NET_WM_NAME", &Private::netWmName},
+        {"UTF8_STRING", &Private::utf8String},
+        {"_NET_ACTIVE_WINDOW", &Private::netActiveWindow},
+        {"_NET_SUPPORTED", &Private::netSupported},
+        {"_NET_SUPPORTING_WM_CHECK", &Private::netSupportingWmCheck},
+        {"_NET_WM_PID", &Private::netWmPid},
+        {"_CHROMOHM_CLAIM", &Private::claim}};
+    xcb_intern_atom_cookie_t atomCookies[std::size(AtomRows)] = {};
+    bool atomsAsked = false;
     std::string hostName;
 
     // What the check reads of each window, asked for all windows at once; kept
@@ -86,34 +105,32 @@ struct X11WindowSystem::Private {
     std::map<xcb_window_t, Info> infos;
 
     ~Private() {
+        // Replies never asked for would wait on the toolkit's connection forever.
+        if (atomsAsked)
+            for (const xcb_intern_atom_cookie_t &cookie : atomCookies)
+                xcb_discard_reply(c, cookie.sequence);
         if (ownsConnection)
             xcb_disconnect(c);
     }
 
-    void internAtoms() {
-        struct Row {
-            const char *name;
-            xcb_atom_t Private::*atom;
-        };
-        const Row rows[] = {{"WM_STATE", &Private::wmState},
-                            {"WM_CLASS", &Private::wmClass},
-                            {"WM_NAME", &Private::wmName},
-                            {"WM_CLIENT_MACHINE", &Private::wmClientMachine},
-                            {"WM_TRANSIENT_FOR", &Private::wmTransientFor},
-                            {"_NET_WM_NAME", &Private::netWmName},
-                            {"UTF8_STRING", &Private::utf8String},
-                            {"_NET_ACTIVE_WINDOW", &Private::netActiveWindow},
-                            {"_NET_SUPPORTED", &Private::netSupported},
-                            {"_NET_SUPPORTING_WM_CHECK", &Private::netSupportingWmCheck},
-                            {"_NET_WM_PID", &Private::netWmPid},
-                            {"_CHROMOHM_CLAIM", &Private::claim}};
-        xcb_intern_atom_cookie_t cookies[std::size(rows)];
-        for (std::size_t i = 0; i < std::size(rows); ++i)
-            cookies[i] =
-                xcb_intern_atom(c, 0, std::uint16_t(std::strlen(rows[i].name)), rows[i].name);
-        for (std::size_t i = 0; i < std::size(rows); ++i) {
-            Reply reply(xcb_intern_atom_reply(c, cookies[i], nullptr));
-            this->*rows[i].atom = reply ? reply->atom : XCB_NONE;
+    // The atoms are asked for at once and their names waited for only when first
+    // needed: meanwhile the toolkit makes its window.
+    void askAtoms() {
+        for (std::size_t i = 0; i < std::size(AtomRows); ++i) {
+            const char *name = AtomRows[i].name;
+            atomCookies[i] = xcb_intern_atom(c, 0, std::uint16_t(std::strlen(name)), name);
+        }
+        atomsAsked = true;
+        xcb_flush(c);
+    }
+
+    void takeAtoms() {
+        if (!atomsAsked)
+            return;
+        atomsAsked = false;
+        for (std::size_t i = 0; i < std::size(AtomRows); ++i) {
+            Reply reply(xcb_intern_atom_reply(c, atomCookies[i], nullptr));
+            this->*AtomRows[i].atom = reply ? reply->atom : XCB_NONE;
         }
     }
 
@@ -338,7 +355,7 @@ std::unique_ptr<X11WindowSystem> X11WindowSystem::open(xcb_connection_t *appConn
     for (int i = 0; i < screen && screens.rem; ++i)
         xcb_screen_next(&screens);
     d->root = screens.data->root;
-    d->internAtoms();
+    d->askAtoms();
     char host[256] = {};
     if (gethostname(host, sizeof host - 1) == 0)
         d->hostName = host;
@@ -349,6 +366,11 @@ X11WindowSystem::X11WindowSystem(std::unique_ptr<Private> p) : d(std::move(p)) {
 
 X11WindowSystem::~X11WindowSystem() = default;
 
+X11WindowSystem::Private &X11WindowSystem::x() {
+    d->takeAtoms();
+    return *d;
+}
+
 std::string X11WindowSystem::displayName() const {
     return d->displayName;
 }
@@ -356,9 +378,9 @@ std::string X11WindowSystem::displayName() const {
 void X11WindowSystem::enumerateTopLevel(const std::function<bool(WindowId)> &visit) {
     // What the toolkit has just sent (our own window, its title) is in place
     // before the requests that follow on the same connection.
-    const std::vector<xcb_window_t> clients = d->topLevelClients();
-    d->infos.clear();
-    d->readInfos(clients);
+    const std::vector<xcb_window_t> clients = x().topLevelClients();
+    x().infos.clear();
+    x().readInfos(clients);
     for (xcb_window_t w : clients) {
         if (!visit(w))
             break;
@@ -367,7 +389,7 @@ void X11WindowSystem::enumerateTopLevel(const std::function<bool(WindowId)> &vis
 
 int X11WindowSystem::className(WindowId window, char *buffer, int size) {
     copyText({}, buffer, size);
-    const Property &wmClass = d->info(xcb_window_t(window)).wmClass;
+    const Property &wmClass = x().info(xcb_window_t(window)).wmClass;
     if (!wmClass.readable)
         return -1;
     // WM_CLASS holds the instance name, a NUL, the class name.
@@ -379,7 +401,7 @@ int X11WindowSystem::className(WindowId window, char *buffer, int size) {
 
 int X11WindowSystem::windowText(WindowId window, char *buffer, int size) {
     copyText({}, buffer, size);
-    const Private::Info &info = d->info(xcb_window_t(window));
+    const Private::Info &info = x().info(xcb_window_t(window));
     // Without a UTF-8 title, the legacy one.
     const Property &title =
         info.netWmName.present() && info.netWmName.format == 8 && !info.netWmName.bytes.empty()
@@ -393,27 +415,27 @@ int X11WindowSystem::windowText(WindowId window, char *buffer, int size) {
 }
 
 bool X11WindowSystem::belongsToThisProcess(WindowId window) {
-    const Private::Info &info = d->info(xcb_window_t(window));
+    const Private::Info &info = x().info(xcb_window_t(window));
     const auto pid = info.pid.longs();
     if (pid.empty() || pid[0] != static_cast<std::uint32_t>(getpid()))
         return false;
     const std::string machine = info.machine.format == 8 ? info.machine.bytes : std::string();
-    return !d->hostName.empty() && std::string(machine.c_str()) == d->hostName;
+    return !x().hostName.empty() && std::string(machine.c_str()) == x().hostName;
 }
 
 WindowId X11WindowSystem::lastActivePopup(WindowId window) {
-    const std::vector<xcb_window_t> clients = d->topLevelClients();
+    const std::vector<xcb_window_t> clients = x().topLevelClients();
     std::vector<xcb_get_property_cookie_t> cookies;
     for (xcb_window_t client : clients)
-        cookies.push_back(d->askProperty(client, d->wmTransientFor, XCB_ATOM_WINDOW, 4));
+        cookies.push_back(x().askProperty(client, x().wmTransientFor, XCB_ATOM_WINDOW, 4));
     std::map<xcb_window_t, xcb_window_t> ownerOf;
     for (std::size_t i = 0; i < clients.size(); ++i) {
-        const auto owner = d->takeProperty(cookies[i]).longs();
+        const auto owner = x().takeProperty(cookies[i]).longs();
         if (!owner.empty())
             ownerOf[clients[i]] = owner[0];
     }
-    d->infos.clear();
-    d->readInfos(clients);
+    x().infos.clear();
+    x().readInfos(clients);
     xcb_window_t current = xcb_window_t(window);
     // A dialog may itself have one open; follow the chain to the end.
     for (int depth = 0; depth < MaxTreeDepth; ++depth) {
@@ -421,7 +443,7 @@ WindowId X11WindowSystem::lastActivePopup(WindowId window) {
         for (xcb_window_t client : clients) {
             const auto owner = ownerOf.find(client);
             if (client != current && owner != ownerOf.end() && owner->second == current &&
-                d->isOpen(client)) {
+                x().isOpen(client)) {
                 next = client;
                 break;
             }
@@ -435,56 +457,56 @@ WindowId X11WindowSystem::lastActivePopup(WindowId window) {
 
 void X11WindowSystem::bringToTop(WindowId window) {
     const std::uint32_t above = XCB_STACK_MODE_ABOVE;
-    d->send(xcb_configure_window_checked(d->c, xcb_window_t(window), XCB_CONFIG_WINDOW_STACK_MODE,
-                                         &above));
-    xcb_flush(d->c);
+    x().send(xcb_configure_window_checked(x().c, xcb_window_t(window), XCB_CONFIG_WINDOW_STACK_MODE,
+                                          &above));
+    xcb_flush(x().c);
 }
 
 bool X11WindowSystem::isMinimised(WindowId window) {
-    return d->wmStateOf(xcb_window_t(window)) == IconicState;
+    return x().wmStateOf(xcb_window_t(window)) == IconicState;
 }
 
 void X11WindowSystem::restore(WindowId window) {
     // The window manager restores a minimised window it is asked to activate,
     // and mapping it again does the same without one.
-    d->activate(xcb_window_t(window));
+    x().activate(xcb_window_t(window));
 }
 
 void X11WindowSystem::activate(WindowId window) {
-    d->activate(xcb_window_t(window));
+    x().activate(xcb_window_t(window));
 }
 
 // On the toolkit's own connection, what it sent goes out before our requests
 // and is dealt with before them; nothing needs waiting for.
 void X11WindowSystem::flush() {
-    xcb_flush(d->c);
+    xcb_flush(x().c);
 }
 
 void X11WindowSystem::grab() {
-    d->send(xcb_grab_server_checked(d->c));
+    x().send(xcb_grab_server_checked(x().c));
 }
 
 void X11WindowSystem::ungrab() {
-    d->send(xcb_ungrab_server_checked(d->c));
-    xcb_flush(d->c);
+    x().send(xcb_ungrab_server_checked(x().c));
+    xcb_flush(x().c);
 }
 
 bool X11WindowSystem::isShown(WindowId window) {
     // Polled while waiting for another copy's window, and what follows the
     // wait acts on that window: from here on everything is read afresh.
-    d->infos.clear();
-    return d->isOpen(xcb_window_t(window));
+    x().infos.clear();
+    return x().isOpen(xcb_window_t(window));
 }
 
 void X11WindowSystem::claim(WindowId window) {
     const std::uint32_t pid = static_cast<std::uint32_t>(getpid());
-    d->send(xcb_change_property_checked(d->c, XCB_PROP_MODE_REPLACE, xcb_window_t(window), d->claim,
-                                        XCB_ATOM_CARDINAL, 32, 1, &pid));
-    d->infos.erase(xcb_window_t(window));
+    x().send(xcb_change_property_checked(x().c, XCB_PROP_MODE_REPLACE, xcb_window_t(window),
+                                         x().claim, XCB_ATOM_CARDINAL, 32, 1, &pid));
+    x().infos.erase(xcb_window_t(window));
 }
 
 bool X11WindowSystem::isClaimed(WindowId window) {
-    return d->info(xcb_window_t(window)).claim.present();
+    return x().info(xcb_window_t(window)).claim.present();
 }
 
 } // namespace platform

@@ -49,6 +49,8 @@ public:
 private:
     struct Private;
     explicit X11WindowSystem(std::unique_ptr<Private> d);
+    // The connection's state, its atoms known.
+    Private &x();
     std::unique_ptr<Private> d;
 };
 
