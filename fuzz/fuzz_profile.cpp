@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary bytes to the INI reader, writer and section eraser and to the
 // integer reading, and checks what must hold whatever the text: a written value
 // reads back, a second identical write changes nothing, and other sections read

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: Chromohm developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package, made from a configured build with:  cpack -G DEB
 # (in the build folder). It installs into /usr; the binary is stripped and the
 # dependencies come from the shared libraries plus what the program needs at

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: Chromohm developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fails on an include that runs up the layers: platform <- toolkit <- toolbar,
 # help and the pages <- app (the picture packer of the build uses the toolkit). The colour-code core stands alone; a page file
 # may include the main window's class, whose methods it defines.

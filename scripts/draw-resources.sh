@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: Chromohm developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Rebuilds the picture generator and redraws every picture into resources/res.
 # With --sheet, also writes docs/pictures-sheet.png (all pictures at 8x).
 set -eu

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: Chromohm developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the INI fuzz target with clang and runs it on the kept corpus.
 #   scripts/fuzz.sh [seconds]   (default 300)
 # New inputs go to a scratch folder; the kept corpus is then re-minimised into

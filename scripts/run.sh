@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: Chromohm developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets up, builds the program alone (not the tests) and starts it.
 set -eu
 cd "$(dirname "$0")/.."

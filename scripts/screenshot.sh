@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: Chromohm developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Renders the main window (each page) to PNG files in docs/screenshots, headless;
 # the pages and the about box also at scale 1.5 and 2 (NAME-1.5x.png, NAME-2x.png).
 set -eu

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: Chromohm developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what building, running and testing Chromohm needs on Debian 12, then
 # configures the tree in ./build. Safe to run again.
 set -eu

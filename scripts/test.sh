@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: Chromohm developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets up, builds everything and runs every test headless: widget tests
 # offscreen, the X11 tests each inside an Xvfb of their own.
 set -eu

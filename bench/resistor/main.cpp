@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cost of one selection change on the resistor page: the list's change handler,
 // then the repaint of what changed, as the event loop would do it next.
 //   QT_QPA_PLATFORM=offscreen chromohm-bench-resistor [iterations]

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the toolbar costs on screen: one button repaint (a hover or press), one
 // full bar repaint, and one drag move (old frame erased, new frame drawn), each
 // timed from the request to the pixels in the window's buffer.

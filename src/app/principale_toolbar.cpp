@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The toolbar side of TPrincipale: the bar, its items and their handlers.
 
 #include "app/taboutbox.h"

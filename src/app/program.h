@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program entry, shared by the executable and the start-up benchmark.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Settings load and save of TPrincipale.
 
 #include "app/settings.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Where the settings file lives. A copy run from its own folder keeps it beside
 // the executable, named after it with the extension ".INI" ("chromohm" keeps its

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The about box: the program's icon, name and version on a bevelled panel, and
 // an OK button. Made for one showing and destroyed when it closes.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // TJustOne, the single-instance guard of the main window: constructing it looks
 // for another copy of the program on the same display; if there is one, that

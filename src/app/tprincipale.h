@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // TPrincipale, the main window: toolbar at the top, the page control with the
 // three pages in the middle, the status bar (clock, hints) at the bottom, and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The constant colour tables of the resistor colour code: band colours, tolerance
 // colours and the multiplier rows that say how the value text is written.

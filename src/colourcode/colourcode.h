@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The state of the resistor page and the composition of its value text. The value
 // is never computed as a number: the text is assembled from digit characters, the

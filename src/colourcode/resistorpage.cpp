@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The resistor page of TPrincipale: colour lists, band drawing and value line.
 
 #include "app/tprincipale.h"

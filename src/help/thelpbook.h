@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The help book: a small text file (the help file, "Chromohm.hlp") that names the
 // index page and maps topic numbers to HTML pages kept beside it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The help facility the application object sends its help commands to: it finds
 // the help book by the help file's name (beside the executable first, then, for

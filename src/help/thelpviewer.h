@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program's own help viewer: a non-modal top-level window that shows the
 // pages of the help book, with back, forward, index and a search across the book.

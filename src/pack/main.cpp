@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Packs a picture for the program's resources: chromohm-pack-picture IN.png OUT
 // (see toolkit/packedpicture.h). Runs at build time.
 

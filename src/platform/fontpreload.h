@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The system's font configuration read on a thread of its own: the toolkit
 // needs it for its first font, and reading it takes longer than connecting to

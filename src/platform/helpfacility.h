@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the program asks of a help viewer: the three commands of the old help
 // engine, for a help file named without a folder.

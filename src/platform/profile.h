@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The private-profile (INI) text form, as the old platform's profile functions
 // read and write it: "[section]" header lines, "key=value" lines, ";" comments.

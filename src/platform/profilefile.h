@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Reading a profile file whole and replacing it atomically: the new content goes
 // in full to a new file in the same folder, which is then renamed over the old

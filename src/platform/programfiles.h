@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Where the program's own files are, found from its executable's path, so that
 // a copy works wherever it was built, copied or installed. A copy run from its

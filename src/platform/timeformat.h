@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The user's long time format, reduced to what the clock shows: the hour with or
 // without a leading zero, minutes, seconds, the separator and, on a 12-hour

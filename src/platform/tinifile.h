@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // TIniFile, the settings-file access: holds only the file's path; every read and
 // write goes to the file at once, so a file changed by another program between

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the single-instance check asks of the window system: the top-level
 // windows, their class names and titles, and bringing another program's window

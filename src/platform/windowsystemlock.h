@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // An exclusive lock shared by this user's programs on one display, named after
 // the display and a window class. Copies started together take it in turn

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The window system on X11, through xcb. Top-level windows are the client
 // windows, whether or not a window manager has put them into frames, hidden ones

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The capacitance page of TPrincipale: a fixed guide between microfarads,
 // nanofarads and picofarads. The texts are written out, never formatted, so the
 // system's decimal separator and digit grouping cannot touch them.

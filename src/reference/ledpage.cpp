@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The LED page of TPrincipale: the circuit picture, the supply toggle and the two
 // tables of series resistors (direct and alternating supply) that share one place.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The fixed contents of the reference pages, one row per control (name, parent,
 // position, size, text, look), so a page is built from a table a reader can check.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The toolbar's own error: raised when a property of the bar is given a value it
 // cannot take (an alignment the bar cannot dock to, a duplicate section caption).

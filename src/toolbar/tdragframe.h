@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The frame shown while the toolbar is dragged: three nested dotted rectangles
 // that invert the pixels of the window beneath them. It lies on a see-through

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The image-button toolbar: a raised panel with a tiled wallpaper that holds the
 // buttons of its items at their stored places, grouped in sections. The user can

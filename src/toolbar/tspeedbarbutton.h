@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The image button that shows one toolbar item: glyph above caption, painted into
 // its own pixmap over the bar's background and copied in one go; flat (a frame only under the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // How assistive tools see the toolbar: each button as a push button named by its
 // caption, described by its hint and pressable; the bar as a tool bar.

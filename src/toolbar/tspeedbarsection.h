@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A named group of toolbar items. Sections only group the items for the
 // customisation list; nothing of them is drawn.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One item of the toolbar: a name for the customisation list, the section it
 // belongs to, and the button that shows it, to which it forwards what the button

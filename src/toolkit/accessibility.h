@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What screen readers are told about the program's own controls, in one place:
 // the roles, names and values of the toolkit's classes, and which controls

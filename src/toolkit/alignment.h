@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Edge alignment of a window's children, as the old toolkit did it: controls
 // aligned to the top are placed first, then bottom, left, right, and last the one

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One-pixel lines on whole device pixels. At a fractional scale (1.5) a line one
 // layout pixel wide falls across two device pixels: drawn as it is, it comes out

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Hint texts on controls: one hint per control, shown in the status bar for the
 // control under the pointer (or its nearest ancestor with a hint), and as a

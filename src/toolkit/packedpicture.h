@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The form the program's pictures are built into it: the pixels as they are,
 // with their palette, so that loading one is a copy rather than a decode. Qt

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Creating the controls of a fixed layout: one call per control, with its given
 // name and its place in its parent, in the parent's pixels.

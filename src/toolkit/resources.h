@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Bitmaps and cursors of the program's own resources, loaded by name ("BACKGROUND",
 // "HANDPNT"), as the old toolkit loaded them from the executable. Every picture

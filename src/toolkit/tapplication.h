@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The application object: title, help file, the current hint and its handler, the
 // hint-display flag (tooltips), the error box for an error raised in a handler,

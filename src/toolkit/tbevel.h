@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A bevel: a decorative line along one edge of its rectangle (a separator or a
 // column rule), in the palette's light and dark shades.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A panel with an outer and an inner bevel (raised, lowered or none), each one
 // pixel wide, in the palette's light and dark shades, filled with its colour.

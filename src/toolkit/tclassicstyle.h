@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program's style: Fusion, but with group boxes drawn the classic way, the
 // caption set into an etched frame line, as the fixed layouts expect (their

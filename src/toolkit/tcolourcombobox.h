@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // An owner-drawn drop-down list without an edit field: every entry, in the open
 // list and as the closed list's current entry, is drawn by a callback in a

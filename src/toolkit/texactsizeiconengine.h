@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // An icon that hands out each of its pictures at its own pixel size, whatever
 // the screen's scale: the window manager takes window icons by pixel size, and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A push button with a caption and a glyph: a strip of equal images side by side
 // (normal, then disabled), whose bottom-left pixel colour is transparent. The glyph

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The glyph of an image button: a strip of up to five images side by side (up,
 // disabled, down, exclusive, inactive), the colour that stays transparent, and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A group box as the layout has them: a caption set into an etched frame (the
 // classic style draws it). For screen readers it is a grouping named by its

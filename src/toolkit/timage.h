@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A picture control: shows a bitmap unscaled, centred, or stretched to its size;
 // with auto-size it takes the size of its picture.

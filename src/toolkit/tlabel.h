@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A label that, when auto-sizing, takes the size of its caption the moment the
 // caption (or its font) is set, so that code placing other controls after it

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The modal message dialog: a type (icon), a title, a message and a set of buttons
 // with access keys, a default and a cancel button, and a help context that the

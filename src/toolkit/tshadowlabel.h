@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A label drawn twice: first its shadow in the button-highlight colour at the text
 // origin, then the text in its font colour one pixel right and down. It takes the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A shape control: a rectangle or a circle filled with a brush colour and drawn
 // with a one-pixel outline in the pen colour, pixel-exact (no antialiasing).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A status bar with panels: each panel has a width and an alignment, the last one
 // reaches the right end of the bar; no size grip. Panels are labels, so assistive

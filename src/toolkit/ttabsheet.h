@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A page of a page control whose controls can wait: the build given to
 // buildLater(), before the page first shows, runs when it is about to show or

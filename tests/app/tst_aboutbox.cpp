@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The about box, opened from the toolbar with the mouse: its layout, the shadowed
 // labels, the ways to close it, and a fresh box for every showing.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/tjustone.h"
 #include "platform/windowsystem.h"
 #include "platform/windowsystemlock.h"

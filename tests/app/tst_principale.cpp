@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's frame, driven as a user would: clock, hints in the status
 // bar, tooltips, the popup menu, page switching, quitting and log-off.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window on a screen of two device pixels a layout pixel
 // (QT_SCALE_FACTOR=2, set before the application starts): every picture is
 // drawn from its 2x drawing, not from the 1x one with its pixels doubled, and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The resistor page as a user meets it: clicks and keys on the colour lists and
 // the check box, then what shows on screen, in the status bar and to a screen reader.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A picture built into the program, named as its source file is
 // (":/res/GLYPH_LED.png", ":/res/cursors/SB_DRAG@2x.png"), read the way the

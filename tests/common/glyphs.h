@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A test glyph strip: two images on a background colour, a red block on the
 // first and a grey one on the second, with black and white dots and one pixel

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What every fixed layout must hold, whatever its rows say: labels as large as
 // their text and no larger, inside their box, apart from each other.

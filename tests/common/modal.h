@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Acting on a modal dialog from a test: the dialog runs its own loop, so the
 // test waits for it with a timer and acts once it is up.

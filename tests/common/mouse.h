@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Real mouse events for the widget tests: sent to the top-level window through
 // the window system, so Qt routes them (and keeps the implicit grab) as for a user.

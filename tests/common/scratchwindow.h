@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window with a settings file in a temporary folder of its own, removed
 // with the window: no test reads what another test or an earlier run left beside

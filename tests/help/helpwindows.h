@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The help viewer as a test sees it: the book the build puts beside the program,
 // the viewers on the screen, the page shown, and the viewer's problem boxes

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help facility and its viewer: the three commands with the book present and
 // absent, the book's folders and limits, the search and the navigation.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Counts the renames onto a file as the kernel reports them: how a test sees
 // that a save replaced the file once, whatever it did in between.

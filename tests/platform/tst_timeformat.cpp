@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The clock's long time format read from a locale: leading zero, separator and
 // the 12-hour designators.
 

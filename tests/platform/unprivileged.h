@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Root writes to read-only files and folders regardless of their modes; tests of
 // those cases drop to the unprivileged "nobody" before anything else runs.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The capacitance guide as a user meets it: three columns under their unit, one
 // row per value that reads the same capacitance in each unit, numbers written
 // with a decimal comma and grouped only from five digits, laid out clear of the

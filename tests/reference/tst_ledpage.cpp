@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The LED page as a user meets it: the start state, the supply toggle, the two
 // tables laid out as a grid of supply voltages and LED rows, the hints in the
 // status bar and what assistive technology reads.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The toolbar's buttons on a bar set up as the main window's: layout of glyph and
 // caption, transparency, hover and press frames, click semantics, repaint economy,
 // and what assistive tools see.

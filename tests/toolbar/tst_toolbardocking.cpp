@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's toolbar driven with the mouse: the six items and their
 // handlers, docking at each edge by dragging, the drag threshold and frame, the
 // cursors and hints, and the alignments the bar refuses.

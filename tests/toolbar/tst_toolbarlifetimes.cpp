@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Who outlives whom on the toolbar: the bar owns its sections, not the items or
 // their buttons. Deleting the bar first leaves the items and their buttons alive
 // and parentless; removing an item or a section takes its buttons off the bar;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Edge alignment of a window's children: placing order, outermost first,
 // re-placing on show, hide and resize, suspension.
 

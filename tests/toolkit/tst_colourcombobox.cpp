@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The owner-drawn colour list drops down below itself, showing at most its
 // drop-down count of entries.
 

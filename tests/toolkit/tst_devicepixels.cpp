@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One-pixel lines at fractional scales: a bevel's two lines side by side each
 // keep device pixels of their own, wherever the control stands.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The glyph strip of an image button: how many images it holds, its transparent
 // colour, the per-state images made once, and a strip drawn at twice the pixels.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Hints as the pointer meets them: the hint of the control under the pointer or
 // of its nearest ancestor that has one, and tooltips only where the control, or
 // the nearest ancestor that says, asks for them, and only while the hint display

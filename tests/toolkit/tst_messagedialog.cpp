@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The message dialog as a user answers it: its buttons in the order asked for,
 // Enter on the default button, Escape on the cancel button, the help button that
 // sends its context and leaves the dialog open, and the close box.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's pictures as the toolkit loads them, at 1x and at 2x: sizes,
 // colour depths, the transparent colour of the glyphs, the cursors' hot spots,
 // the wallpaper's tiling, which drawing the loader takes for a device pixel

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The shapes a drawing is made of: where the outline, the fill and the ground
 // show for a rectangle and a circle.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The status bar's panels: each keeps its width, the last one reaches the bar's
 // right end whatever the bar's width, texts go to their own panel and stand
 // where their alignment puts them.

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: Chromohm developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs one test inside a private Xvfb; -displayfd picks a free display so that
 # parallel runs never collide.
 set -eu

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program takes no arguments: Qt's own options given on its command line
 // must not act either, or a changed title would defeat the single-instance rule.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Under a dark desktop palette (GTK's Adwaita dark, through Qt's gtk3 platform
 // theme) every text keeps a contrast of at least 4.5:1 against what lies behind
 // it: the value line, a resistor value of the LED table, a toolbar caption.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The guard inside a real main window on X11, in this process.
 
 #include "common/scratchwindow.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's place on a real X server: the stored position is the frame's
 // corner at start, and the close stores it back unchanged, start after start,
 // with a window manager framing the window and without one.

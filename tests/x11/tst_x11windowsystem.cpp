@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The X11 window system against windows made by hand on a private X server
 // without a window manager: what it reads, what it lists, what it activates.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the X11 tests need to look at and drive windows from the outside: a
 // connection of their own, window properties, a window manager to start and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Small pixel-drawing helpers for the resource generator: the classic 16-colour
 // palette, char grids (one palette letter per pixel), a tiny pixel font, the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two cursors: white hands with a black outline, transparent around.
 
 #include "pictures.h"

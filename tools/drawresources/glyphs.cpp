@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The toolbar glyphs and the supply glyphs of the LED page, one palette letter
 // per pixel. '.' is the glyph's background: the transparent colour for the
 // toolbar (olive, purple for the globe) or the button face for the push button.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's icon, drawn on a 32-unit grid and scaled: a resistor with its
 // colour bands, and over it a magnifying glass that shows the bands enlarged.
 

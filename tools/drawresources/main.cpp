@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws every picture of the program and writes it where the resource file
 // expects it: drawresources OUTDIR [SHEET.png [ZOOMDIR]]
 // With a second argument, also writes a contact sheet of all pictures at 8x;

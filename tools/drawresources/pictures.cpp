@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The LED circuit, the capacitor of the capacitance page and the toolbar's
 // wallpaper.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the main window to PNG files, one per page (and per state worth
 // seeing), headless: QT_QPA_PLATFORM=offscreen chromohm-screenshot OUTDIR
 // With a SUFFIX (chromohm-screenshot OUTDIR 2x, run with QT_SCALE_FACTOR=2),
