@@ -93,6 +93,8 @@ private slots:
 private:
     void drag(QPoint from, const QList<QPoint> &path);
     QList<QRect> buttonGeometries() const;
+    QImage shotWithoutClock() const;
+    QImage startDragToTheLeft();
 
     TPrincipale *m_window = nullptr;
     RecordingHelp m_help;
@@ -449,23 +451,31 @@ void TestToolbarDocking::vetoedEdge() {
     QCOMPARE(asked.count(tk::Align::Left), 2);
 }
 
-void TestToolbarDocking::dragFrameInvertsAndRestores() {
-    TSpeedBar *bar = m_window->SpeedBar1;
-    // The clock ticks in the status bar; compare the rest of the window.
-    const QRect compared(0, 0, 495, 313);
-    auto shot = [&] {
-        return m_window->grab(compared).toImage().convertToFormat(QImage::Format_RGB32);
-    };
+// The window but the clock, which ticks in the status bar.
+QImage TestToolbarDocking::shotWithoutClock() const {
+    return m_window->grab(QRect(0, 0, 495, 313)).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Presses on the bar's free surface and drags over the left edge; returns the
+// window as it was before the press.
+QImage TestToolbarDocking::startDragToTheLeft() {
     QWindow *window = m_window->windowHandle();
-    const QPoint from = freeSurface(bar);
+    const QPoint from = freeSurface(m_window->SpeedBar1);
     QTest::mouseMove(window, from);
-    const QImage before = shot();
+    const QImage before = shotWithoutClock();
     QTest::mousePress(window, Qt::LeftButton, {}, from);
     QTest::mouseMove(window, from + QPoint(0, 5));
     QTest::mouseMove(window, QPoint(40, 166));
+    return before;
+}
+
+void TestToolbarDocking::dragFrameInvertsAndRestores() {
+    TSpeedBar *bar = m_window->SpeedBar1;
+    QWindow *window = m_window->windowHandle();
+    const QImage before = startDragToTheLeft();
     const QRect frame(0, 0, 62, 313);
     QCOMPARE(bar->dragFrame(), QRect(m_window->mapToGlobal(frame.topLeft()), frame.size()));
-    const QImage during = shot();
+    const QImage during = shotWithoutClock();
     const QList<QPoint> points = TDragFrame::framePoints(frame);
     QVERIFY(!points.isEmpty());
     QImage expected = before;
@@ -474,13 +484,13 @@ void TestToolbarDocking::dragFrameInvertsAndRestores() {
     QCOMPARE(during, expected);
     // Back over the top: the left frame is erased, the bar's own shown.
     QTest::mouseMove(window, QPoint(247, 40));
-    const QImage back = shot();
+    const QImage back = shotWithoutClock();
     expected = before;
     for (const QPoint &p : TDragFrame::framePoints(QRect(0, 0, 495, 62)))
         expected.setPixel(p, ~before.pixel(p) | 0xFF000000);
     QCOMPARE(back, expected);
     QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(247, 40));
-    QCOMPARE(shot(), before);
+    QCOMPARE(shotWithoutClock(), before);
 }
 
 void TestToolbarDocking::dragEndsWhenTheMouseIsTaken_data() {
@@ -494,17 +504,8 @@ void TestToolbarDocking::dragEndsWhenTheMouseIsTaken() {
     QFETCH(QString, taker);
     TSpeedBar *bar = m_window->SpeedBar1;
     QSignalSpy dropped(bar, &TSpeedBar::PosChanged);
-    const QRect compared(0, 0, 495, 313); // not the ticking clock
-    auto shot = [&] {
-        return m_window->grab(compared).toImage().convertToFormat(QImage::Format_RGB32);
-    };
     QWindow *window = m_window->windowHandle();
-    const QPoint from = freeSurface(bar);
-    QTest::mouseMove(window, from);
-    const QImage before = shot();
-    QTest::mousePress(window, Qt::LeftButton, {}, from);
-    QTest::mouseMove(window, from + QPoint(0, 5));
-    QTest::mouseMove(window, QPoint(40, 166));
+    const QImage before = startDragToTheLeft();
     QVERIFY(bar->isDragging());
 
     QWidget other;
@@ -524,7 +525,7 @@ void TestToolbarDocking::dragEndsWhenTheMouseIsTaken() {
     QVERIFY(!bar->isDragging());
     QVERIFY(bar->dragFrame().isNull());
     QVERIFY(!QGuiApplication::overrideCursor());
-    QCOMPARE(shot(), before);
+    QCOMPARE(shotWithoutClock(), before);
 
     // The release, if it comes at all, finds no drag to end; nor does a move.
     m_window->PopupMenu1->hide();
