@@ -143,6 +143,7 @@ void TestAboutBox::shadowedLabels() {
     TShadowLabel upright;
     QFont plain(QStringLiteral("MS Sans Serif"));
     plain.setPixelSize(40);
+    plain.setStyleStrategy(QFont::NoAntialias); // whole pixels: edges found exactly
     upright.setFont(plain);
     upright.setFontColor(Qt::black);
     upright.setCaption(QStringLiteral("H"));

@@ -171,41 +171,39 @@ QPoint TestResistorPage::spotOn(QWidget *target) const {
 
 // --- Layout of the two modes ------------------------------------------------
 
-// The visible lists stand one under another in band order, 32 pixels apart in
+// The visible lists stand one under another in band order, at equal steps in
 // the panel and each named by its place among them; the visible bands stand
 // left to right on the body in the same order, the digits at equal steps, the
-// tolerance band further off, each named after its list's colour. The rows say
-// where the moving controls go in each mode.
+// tolerance band further off, each named after its list's colour. In four-band
+// mode the multiplier's list and band take the hidden third's places.
 void TestResistorPage::layout_data() {
     QTest::addColumn<int>("clicks");
-    QTest::addColumn<int>("multiplierTop"); // of its list, in the panel
-    QTest::addColumn<int>("toleranceTop");
-    QTest::addColumn<int>("multiplierLeft"); // of its band, on the page
-    QTest::newRow("start: four bands") << 0 << 100 << 132 << 320;
-    QTest::newRow("five bands") << 1 << 132 << 164 << 336;
-    QTest::newRow("four again") << 2 << 100 << 132 << 320;
-    QTest::newRow("five again") << 3 << 132 << 164 << 336;
+    QTest::newRow("start: four bands") << 0;
+    QTest::newRow("five bands") << 1;
+    QTest::newRow("four again") << 2;
+    QTest::newRow("five again") << 3;
 }
 
 void TestResistorPage::layout() {
     QFETCH(int, clicks);
-    QFETCH(int, multiplierTop);
-    QFETCH(int, toleranceTop);
-    QFETCH(int, multiplierLeft);
+    TPrincipale *w = m_window.get();
+    const int thirdTop = w->ComboBox3->y();
+    const int thirdLeft = w->Shape4->x();
+    const int toleranceLeft = w->Shape8->x();
     for (int i = 0; i < clicks; ++i)
         clickCheckBox();
-    TPrincipale *w = m_window.get();
     const bool five = clicks % 2 == 1;
     QCOMPARE(w->CheckBox1->isChecked(), five);
     QCOMPARE(w->ComboBox3->isVisible(), five);
     QCOMPARE(w->Shape4->isVisible(), five);
-    QCOMPARE(w->ComboBox4->y(), multiplierTop);
-    QCOMPARE(w->ComboBox5->y(), toleranceTop);
-    QCOMPARE(w->Shape5->x(), multiplierLeft);
     // The third list and band keep their places while hidden; the tolerance band never moves.
-    QCOMPARE(w->ComboBox3->y(), 100);
-    QCOMPARE(w->Shape4->x(), 320);
-    QCOMPARE(w->Shape8->x(), 360);
+    QCOMPARE(w->ComboBox3->y(), thirdTop);
+    QCOMPARE(w->Shape4->x(), thirdLeft);
+    QCOMPARE(w->Shape8->x(), toleranceLeft);
+    if (!five) {
+        QCOMPARE(w->ComboBox4->y(), thirdTop);
+        QCOMPARE(w->Shape5->x(), thirdLeft);
+    }
 
     QList<TColourComboBox *> lists{w->ComboBox1, w->ComboBox2, w->ComboBox3, w->ComboBox4,
                                    w->ComboBox5};
@@ -226,8 +224,8 @@ void TestResistorPage::layout() {
             QCOMPARE(list.x(), above.x());
             QVERIFY(list.top() > above.bottom());
         }
-        if (i > 1)
-            QCOMPARE(lists[i]->y() - lists[i - 1]->y(), 32);
+        if (i > 2)
+            QCOMPARE(lists[i]->y() - lists[i - 1]->y(), lists[2]->y() - lists[1]->y());
         above = list;
 
         TShape *band = bands[i];

@@ -69,10 +69,8 @@ void TestStatusBar::panels() {
         }
         QCOMPARE(bar.panelRect(0).left(), 0);
         QCOMPARE(bar.panelRect(last).right(), width - 1);
-        for (int i = 0; i <= last; ++i) {
+        for (int i = 0; i <= last; ++i)
             QVERIFY(bar.rect().contains(bar.panelRect(i)));
-            QCOMPARE(bar.panel(i)->geometry(), bar.panelRect(i));
-        }
     }
     QVERIFY(bar.panelRect(int(widths.size())).isNull());
 }
@@ -87,7 +85,6 @@ void TestStatusBar::texts() {
     bar.setPanelText(2, QStringLiteral("nulle part")); // no such panel: nothing happens
     QCOMPARE(bar.panelText(0), QStringLiteral("14:05:09"));
     QCOMPARE(bar.panelText(1), QStringLiteral("Anneau doré"));
-    QCOMPARE(bar.panel(1)->text(), QStringLiteral("Anneau doré"));
     QCOMPARE(bar.panelText(2), QString());
     bar.setPanelText(1, QString());
     QCOMPARE(bar.panelText(1), QString());
