@@ -12,7 +12,6 @@
 #include "toolkit/texactsizeiconengine.h"
 #include "toolkit/tmessagedialog.h"
 #include "toolkit/tstatusbar.h"
-#include "toolkit/ttabsheet.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>

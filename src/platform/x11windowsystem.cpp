@@ -267,6 +267,12 @@ struct X11WindowSystem::Private {
         }
     }
 
+    // A new look at the windows: what was read before may have changed.
+    void readAfresh(const std::vector<xcb_window_t> &windows) {
+        infos.clear();
+        readInfos(windows);
+    }
+
     const Info &info(xcb_window_t w) {
         if (!infos.count(w))
             readInfos({w});
@@ -316,6 +322,11 @@ struct X11WindowSystem::Private {
         xcb_flush(c);
     }
 
+    void raise(xcb_window_t w) {
+        const std::uint32_t above = XCB_STACK_MODE_ABOVE;
+        send(xcb_configure_window_checked(c, w, XCB_CONFIG_WINDOW_STACK_MODE, &above));
+    }
+
     void activate(xcb_window_t w) {
         if (managerActivates())
             requestActivation(w);
@@ -326,8 +337,7 @@ struct X11WindowSystem::Private {
     void raiseAndFocus(xcb_window_t w) {
         // Maps a minimised window again and raises it, shown or not.
         send(xcb_map_window_checked(c, w));
-        const std::uint32_t above = XCB_STACK_MODE_ABOVE;
-        send(xcb_configure_window_checked(c, w, XCB_CONFIG_WINDOW_STACK_MODE, &above));
+        raise(w);
         xcb_generic_error_t *error = nullptr;
         Reply attributes(
             xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, w), &error));
@@ -381,9 +391,9 @@ std::string X11WindowSystem::displayName() const {
 void X11WindowSystem::enumerateTopLevel(const std::function<bool(WindowId)> &visit) {
     // What the toolkit has just sent (our own window, its title) is in place
     // before the requests that follow on the same connection.
-    const std::vector<xcb_window_t> clients = x().topLevelClients();
-    x().infos.clear();
-    x().readInfos(clients);
+    Private &p = x();
+    const std::vector<xcb_window_t> clients = p.topLevelClients();
+    p.readAfresh(clients);
     for (xcb_window_t w : clients) {
         if (!visit(w))
             break;
@@ -423,22 +433,22 @@ bool X11WindowSystem::belongsToThisProcess(WindowId window) {
     if (pid.empty() || pid[0] != static_cast<std::uint32_t>(getpid()))
         return false;
     const std::string machine = info.machine.format == 8 ? info.machine.bytes : std::string();
-    return !x().hostName.empty() && std::string(machine.c_str()) == x().hostName;
+    return !d->hostName.empty() && std::string(machine.c_str()) == d->hostName;
 }
 
 WindowId X11WindowSystem::lastActivePopup(WindowId window) {
-    const std::vector<xcb_window_t> clients = x().topLevelClients();
+    Private &p = x();
+    const std::vector<xcb_window_t> clients = p.topLevelClients();
     std::vector<xcb_get_property_cookie_t> cookies;
     for (xcb_window_t client : clients)
-        cookies.push_back(x().askProperty(client, x().wmTransientFor, XCB_ATOM_WINDOW, 4));
+        cookies.push_back(p.askProperty(client, p.wmTransientFor, XCB_ATOM_WINDOW, 4));
     std::map<xcb_window_t, xcb_window_t> ownerOf;
     for (std::size_t i = 0; i < clients.size(); ++i) {
-        const auto owner = x().takeProperty(cookies[i]).longs();
+        const auto owner = p.takeProperty(cookies[i]).longs();
         if (!owner.empty())
             ownerOf[clients[i]] = owner[0];
     }
-    x().infos.clear();
-    x().readInfos(clients);
+    p.readAfresh(clients);
     xcb_window_t current = xcb_window_t(window);
     // A dialog may itself have one open; follow the chain to the end.
     for (int depth = 0; depth < MaxTreeDepth; ++depth) {
@@ -446,7 +456,7 @@ WindowId X11WindowSystem::lastActivePopup(WindowId window) {
         for (xcb_window_t client : clients) {
             const auto owner = ownerOf.find(client);
             if (client != current && owner != ownerOf.end() && owner->second == current &&
-                x().isOpen(client)) {
+                p.isOpen(client)) {
                 next = client;
                 break;
             }
@@ -459,10 +469,9 @@ WindowId X11WindowSystem::lastActivePopup(WindowId window) {
 }
 
 void X11WindowSystem::bringToTop(WindowId window) {
-    const std::uint32_t above = XCB_STACK_MODE_ABOVE;
-    x().send(xcb_configure_window_checked(x().c, xcb_window_t(window), XCB_CONFIG_WINDOW_STACK_MODE,
-                                          &above));
-    xcb_flush(x().c);
+    Private &p = x();
+    p.raise(xcb_window_t(window));
+    xcb_flush(p.c);
 }
 
 bool X11WindowSystem::isMinimised(WindowId window) {
@@ -486,26 +495,30 @@ void X11WindowSystem::flush() {
 }
 
 void X11WindowSystem::grab() {
-    x().send(xcb_grab_server_checked(x().c));
+    Private &p = x();
+    p.send(xcb_grab_server_checked(p.c));
 }
 
 void X11WindowSystem::ungrab() {
-    x().send(xcb_ungrab_server_checked(x().c));
-    xcb_flush(x().c);
+    Private &p = x();
+    p.send(xcb_ungrab_server_checked(p.c));
+    xcb_flush(p.c);
 }
 
 bool X11WindowSystem::isShown(WindowId window) {
     // Polled while waiting for another copy's window, and what follows the
     // wait acts on that window: from here on everything is read afresh.
-    x().infos.clear();
-    return x().isOpen(xcb_window_t(window));
+    Private &p = x();
+    p.infos.clear();
+    return p.isOpen(xcb_window_t(window));
 }
 
 void X11WindowSystem::claim(WindowId window) {
     const std::uint32_t pid = static_cast<std::uint32_t>(getpid());
-    x().send(xcb_change_property_checked(x().c, XCB_PROP_MODE_REPLACE, xcb_window_t(window),
-                                         x().claim, XCB_ATOM_CARDINAL, 32, 1, &pid));
-    x().infos.erase(xcb_window_t(window));
+    Private &p = x();
+    p.send(xcb_change_property_checked(p.c, XCB_PROP_MODE_REPLACE, xcb_window_t(window), p.claim,
+                                       XCB_ATOM_CARDINAL, 32, 1, &pid));
+    p.infos.erase(xcb_window_t(window));
 }
 
 bool X11WindowSystem::isClaimed(WindowId window) {
