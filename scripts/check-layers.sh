@@ -11,12 +11,13 @@ cd "$(dirname "$0")/.."
 allowed() { # file -> the folders its includes may name
     case "$1" in
     src/platform/*) echo "platform" ;;
-    src/colourcode/bandtables.* | src/colourcode/colourcode.*) echo "colourcode" ;;
+    src/colourcode/resistor*.cpp) echo "platform toolkit colourcode app/tprincipale.h" ;;
+    src/colourcode/*) echo "colourcode" ;;
     src/toolkit/*) echo "platform toolkit" ;;
     src/toolbar/*) echo "platform toolkit toolbar" ;;
     src/help/*) echo "platform toolkit help" ;;
     src/pack/*) echo "toolkit" ;;
-    src/colourcode/* | src/reference/*) echo "platform toolkit colourcode reference app/tprincipale.h" ;;
+    src/reference/*) echo "platform toolkit colourcode reference app/tprincipale.h" ;;
     src/app/*) echo "platform toolkit toolbar help colourcode reference app" ;;
     *) echo "" ;;
     esac

@@ -19,6 +19,7 @@ struct BandRow {
     ColourValue colour;
     std::string_view decimalText; // how a colour list stores the entry
     std::string_view ringName;    // hint of a band painted in this colour
+    std::string_view colourName;  // the colour in a sentence ("noir")
 };
 
 struct ToleranceRow {
@@ -26,6 +27,8 @@ struct ToleranceRow {
     std::string_view decimalText;
     std::string_view ringName;
     std::string_view toleranceText;
+    std::string_view colourName;
+    int hundredths; // the tolerance in hundredths of a percent
 };
 
 struct MultiplierRow {

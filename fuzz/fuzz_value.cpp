@@ -1,0 +1,63 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Feeds arbitrary text to the reader of typed resistances and to the plan of
+// what Enter would select, from any state of the page, and checks what must hold
+// whatever the text: a value read is exact and within bounds, the bands picked
+// exist in the lists, and their notation reads back as the same bands.
+
+#include "colourcode/bandselection.h"
+#include "colourcode/valuereader.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+using namespace colourcode;
+
+void check(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+bool inLists(const BandSelection &b) {
+    return b.first >= 0 && b.first <= 8 && b.second >= 0 && b.second <= 9 && b.third >= 0 &&
+           b.third <= 9 && b.multiplier >= 0 && b.multiplier <= 9 && b.tolerance >= 0 &&
+           b.tolerance <= 6 && (b.fiveBands || b.third == 0);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    FuzzedDataProvider in(data, size);
+    BandSelection now;
+    now.fiveBands = in.ConsumeBool();
+    now.first = in.ConsumeIntegralInRange(0, 8);
+    now.second = in.ConsumeIntegralInRange(0, 9);
+    now.third = now.fiveBands ? in.ConsumeIntegralInRange(0, 9) : 0;
+    now.multiplier = in.ConsumeIntegralInRange(0, 9);
+    now.tolerance = in.ConsumeIntegralInRange(0, 6);
+    const std::string text = in.ConsumeRemainingBytesAsString();
+
+    const ValueReading reading = readValue(text);
+    check(reading.value.has_value() == reading.refusal.empty());
+    if (reading.value) {
+        const Decimal &ohms = reading.value->ohms;
+        check(ohms.digitCount() <= MaxSignificantDigits);
+        check(ohms.significand == 0 || ohms.significand % 10 != 0);
+    }
+
+    const EntryPlan plan = planEntry(text, now);
+    check(!plan.preview.empty());
+    if (plan.bands) {
+        check(reading.value.has_value());
+        check(inLists(*plan.bands));
+        check(planEntry(entryNotation(*plan.bands), *plan.bands).bands == plan.bands);
+        check(!readingText(*plan.bands).empty());
+    }
+    return 0;
+}

@@ -1,0 +1,137 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "colourcode/bandselection.h"
+
+#include "colourcode/bandtables.h"
+#include "colourcode/colourcode.h"
+#include "colourcode/standardseries.h"
+#include "colourcode/valuereader.h"
+
+namespace colourcode {
+
+namespace {
+
+constexpr std::string_view ValuePrefix = "Valeur = ";
+constexpr std::string_view PlusMinus = "\u00B1";
+constexpr Decimal Smallest{1, 1}; // 10 Ω: no gold or silver multiplier
+constexpr Decimal Largest{999, 9};
+
+ColourCode codeFor(const BandSelection &bands) {
+    ColourCode code;
+    code.SelectFirstDigit(bands.first);
+    code.SelectSecondDigit(bands.second);
+    code.SelectThirdDigit(bands.fiveBands ? bands.third : 0);
+    code.ApplyMultiplier(bands.multiplier);
+    code.LookupTolerance(bands.tolerance);
+    return code;
+}
+
+// The bands that show the value exactly with this band count: its digits,
+// padded with zeros, then a multiplier from ×1 to ×10^9.
+std::optional<BandSelection> exactBands(const Decimal &ohms, bool fiveBands, int tolerance) {
+    const int places = fiveBands ? 3 : 2;
+    const int digits = ohms.digitCount();
+    const int multiplier = ohms.exponent - (places - digits);
+    if (ohms.significand == 0 || digits > places || multiplier < 0 ||
+        multiplier >= int(MultiplierTable.size()))
+        return std::nullopt;
+    const std::uint64_t padded = ohms.significand * powerOfTen(places - digits);
+    BandSelection bands{fiveBands, 0, 0, 0, multiplier, tolerance};
+    if (fiveBands) {
+        bands.first = int(padded / 100) - 1;
+        bands.second = int(padded / 10 % 10);
+        bands.third = int(padded % 10);
+    } else {
+        bands.first = int(padded / 10) - 1;
+        bands.second = int(padded % 10);
+    }
+    return bands;
+}
+
+// The band count in force when it can show the value, else the other one.
+std::optional<BandSelection> bandsFor(const Decimal &ohms, bool fiveBandsNow, int tolerance) {
+    if (auto bands = exactBands(ohms, fiveBandsNow, tolerance))
+        return bands;
+    return exactBands(ohms, !fiveBandsNow, tolerance);
+}
+
+std::string preview(const BandSelection &bands, const BandSelection &now,
+                    std::optional<Series> snapped) {
+    std::string text = "\u2192 " + valueWords(bands) + " \u03A9 " + toleranceWords(bands);
+    if (snapped)
+        text += ", série " + std::string(seriesName(*snapped));
+    if (bands.fiveBands != now.fiveBands)
+        text += bands.fiveBands ? ", cinq anneaux" : ", quatre anneaux";
+    return text + "\n" + colourWords(bands);
+}
+
+EntryPlan refused(std::string_view why) {
+    return {std::nullopt, std::string(why)};
+}
+
+} // namespace
+
+std::string valueWords(const BandSelection &bands) {
+    std::string text = codeFor(bands).ComposeValueText(bands.fiveBands).substr(ValuePrefix.size());
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
+std::string toleranceWords(const BandSelection &bands) {
+    const std::string text = codeFor(bands).ToleranceText;
+    const std::size_t sign = text.find(PlusMinus);
+    return sign == std::string::npos ? text : text.substr(sign);
+}
+
+std::string colourWords(const BandSelection &bands) {
+    const int digits[] = {bands.first + 1, bands.second, bands.third, bands.multiplier};
+    std::string text;
+    for (std::size_t i = 0; i < std::size(digits); ++i) {
+        if (i == 2 && !bands.fiveBands)
+            continue;
+        if (const auto row = bandRow(digits[i]))
+            text += std::string(row->colourName) + ", ";
+    }
+    if (const auto row = toleranceRow(bands.tolerance))
+        text += row->colourName;
+    return text;
+}
+
+std::string readingText(const BandSelection &bands) {
+    return valueWords(bands) + " \u03A9 " + toleranceWords(bands) + " : " + colourWords(bands);
+}
+
+std::string entryNotation(const BandSelection &bands) {
+    std::string text;
+    for (char c : valueWords(bands))
+        if (c != ' ')
+            text += c == 'K' ? 'k' : c;
+    return text;
+}
+
+EntryPlan planEntry(std::string_view typed, const BandSelection &now) {
+    const ValueReading reading = readValue(typed);
+    if (!reading.value)
+        return refused(reading.refusal);
+    const Decimal &ohms = reading.value->ohms;
+    const int tolerance = reading.value->toleranceRow.value_or(now.tolerance);
+    if (compare(ohms, Smallest) < 0)
+        return refused(refusal::TooSmall);
+    if (compare(ohms, Largest) > 0)
+        return refused(refusal::TooLarge);
+    if (auto bands = bandsFor(ohms, now.fiveBands, tolerance))
+        return {bands, preview(*bands, now, std::nullopt)};
+    // More digits than the bands carry: the nearest value worth making.
+    const auto row = toleranceRow(tolerance);
+    const Series series = seriesForTolerance(row ? row->hundredths : 500);
+    const Decimal nearest = nearestInSeries(ohms, series);
+    if (compare(nearest, Largest) > 0)
+        return refused(refusal::TooLarge);
+    if (auto bands = bandsFor(nearest, now.fiveBands, tolerance))
+        return {bands, preview(*bands, now, series)};
+    return refused(refusal::ThreeDigitsTooSmall);
+}
+
+} // namespace colourcode

@@ -1,0 +1,115 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "colourcode/typedtext.h"
+
+namespace colourcode {
+
+int Decimal::digitCount() const {
+    int count = 1;
+    for (std::uint64_t rest = significand / 10; rest; rest /= 10)
+        ++count;
+    return count;
+}
+
+std::uint64_t powerOfTen(int n) {
+    std::uint64_t p = 1;
+    while (n-- > 0)
+        p *= 10;
+    return p;
+}
+
+int compare(const Decimal &a, const Decimal &b) {
+    if (a.significand == 0 || b.significand == 0)
+        return (a.significand > 0) - (b.significand > 0);
+    // First by the place of the leading digit, then digit by digit.
+    const int leadA = a.digitCount() + a.exponent, leadB = b.digitCount() + b.exponent;
+    if (leadA != leadB)
+        return leadA < leadB ? -1 : 1;
+    const std::uint64_t alignedA =
+        a.significand * powerOfTen(MaxSignificantDigits - a.digitCount());
+    const std::uint64_t alignedB =
+        b.significand * powerOfTen(MaxSignificantDigits - b.digitCount());
+    return (alignedA > alignedB) - (alignedA < alignedB);
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::size_t TextScanner::blankLength() const {
+    const std::string_view rest = m_text.substr(m_pos);
+    if (rest.starts_with(' ') || rest.starts_with('\t'))
+        return 1;
+    for (std::string_view wide : {"\u00A0", "\u202F", "\u2009"})
+        if (rest.starts_with(wide))
+            return wide.size();
+    return 0;
+}
+
+bool TextScanner::skipBlanks() {
+    const std::size_t start = m_pos;
+    while (std::size_t n = blankLength())
+        m_pos += n;
+    return m_pos != start;
+}
+
+std::string_view TextScanner::digits() {
+    const std::size_t start = m_pos;
+    while (isDigit(peek()))
+        ++m_pos;
+    return m_text.substr(start, m_pos - start);
+}
+
+bool TextScanner::take(std::string_view token) {
+    if (!m_text.substr(m_pos).starts_with(token))
+        return false;
+    m_pos += token.size();
+    return true;
+}
+
+bool TextScanner::takeWord(std::string_view lowerCaseWord) {
+    if (m_text.size() - m_pos < lowerCaseWord.size())
+        return false;
+    for (std::size_t i = 0; i < lowerCaseWord.size(); ++i) {
+        char c = m_text[m_pos + i];
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+        if (c != lowerCaseWord[i])
+            return false;
+    }
+    m_pos += lowerCaseWord.size();
+    return true;
+}
+
+void readFraction(TextScanner &in, NumberText &number) {
+    if (in.peek() != ',' && in.peek() != '.')
+        return;
+    in.advance();
+    const std::string_view fraction = in.digits();
+    number.digits += fraction;
+    number.exponent -= int(fraction.size());
+}
+
+DigitsResult toDecimal(const NumberText &number, Decimal &out) {
+    std::string_view digits = number.digits;
+    int exponent = number.exponent;
+    while (!digits.empty() && digits.front() == '0')
+        digits.remove_prefix(1);
+    while (!digits.empty() && digits.back() == '0') {
+        digits.remove_suffix(1);
+        ++exponent;
+    }
+    if (digits.empty()) {
+        out = {};
+        return DigitsResult::Ok;
+    }
+    if (digits.size() > std::size_t(MaxSignificantDigits))
+        return DigitsResult::TooMany;
+    out = {0, exponent};
+    for (char c : digits)
+        out.significand = out.significand * 10 + std::uint64_t(c - '0');
+    return DigitsResult::Ok;
+}
+
+} // namespace colourcode

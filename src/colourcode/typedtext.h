@@ -1,0 +1,75 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// What the readers of typed values share: exact decimal numbers, never floating
+// point, so that what was typed is what is shown; and a scanner over UTF-8 text
+// that knows the blanks and decimal marks a French text has.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace colourcode {
+
+// significand × 10^exponent. Readers give it without trailing zeros in the
+// significand; zero is 0 × 10^0.
+struct Decimal {
+    std::uint64_t significand = 0;
+    int exponent = 0;
+
+    int digitCount() const; // of the significand; 1 for zero
+    bool operator==(const Decimal &) const = default;
+};
+
+// Compares the values, whatever the exponents; significands of at most
+// MaxSignificantDigits digits.
+int compare(const Decimal &a, const Decimal &b);
+
+// Enough for any value typed by hand, and few enough that a significand times
+// a thousand and a power of ten below it stays within 64 bits.
+inline constexpr int MaxSignificantDigits = 15;
+
+std::uint64_t powerOfTen(int n);
+
+class TextScanner {
+public:
+    explicit TextScanner(std::string_view text) : m_text(text) {}
+
+    bool atEnd() const { return m_pos >= m_text.size(); }
+    std::size_t pos() const { return m_pos; }
+    void seek(std::size_t pos) { m_pos = pos; }
+    char peek(std::size_t ahead = 0) const {
+        return m_pos + ahead < m_text.size() ? m_text[m_pos + ahead] : '\0';
+    }
+    void advance() { ++m_pos; }
+
+    // Spaces, tabs, and the no-break and thin spaces; true when any was skipped.
+    bool skipBlanks();
+    std::string_view digits();
+    bool take(std::string_view token);
+    bool takeWord(std::string_view lowerCaseWord); // ASCII, any case
+
+private:
+    std::size_t blankLength() const;
+
+    std::string_view m_text;
+    std::size_t m_pos = 0;
+};
+
+bool isDigit(char c);
+
+// Digits as typed, the last one standing for 10^exponent.
+struct NumberText {
+    std::string digits;
+    int exponent = 0;
+};
+
+// A fraction after a comma or a point, if one stands here; appended to number.
+void readFraction(TextScanner &in, NumberText &number);
+
+enum class DigitsResult { Ok, TooMany };
+// Strips leading and trailing zeros; no digits at all read as zero.
+DigitsResult toDecimal(const NumberText &number, Decimal &out);
+
+} // namespace colourcode

@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// Reads a resistance typed by the user: "4k7", "4,7 k", "4 700 Ω", "470R",
+// "1 M ±1 %": digits with a comma or a point, blanks between groups of three, a
+// unit prefix after the number or standing for its decimal mark, an ohm sign or
+// word, a tolerance.
+
+#include "colourcode/typedtext.h"
+
+#include <optional>
+#include <string_view>
+
+namespace colourcode {
+
+struct TypedValue {
+    Decimal ohms;
+    std::optional<int> toleranceRow; // the ToleranceTable row of a typed tolerance
+};
+
+// Why a text is refused, in the words shown to the user.
+namespace refusal {
+inline constexpr std::string_view Empty = "Tapez une valeur, par exemple 4k7";
+inline constexpr std::string_view NotRecognised = "Valeur non reconnue";
+inline constexpr std::string_view TooManyDigits = "Trop de chiffres";
+inline constexpr std::string_view ToleranceNotListed = "Tolérance absente de la liste";
+} // namespace refusal
+
+struct ValueReading {
+    std::optional<TypedValue> value;
+    std::string_view refusal; // empty when the value was read
+};
+
+// Longer texts are refused unread: no value needs more.
+inline constexpr std::size_t MaxTypedLength = 64;
+
+ValueReading readValue(std::string_view text);
+
+} // namespace colourcode
