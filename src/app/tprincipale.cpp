@@ -131,8 +131,9 @@ TTabSheet *TPrincipale::addPage(const QString &name, const QString &caption) {
 }
 
 // The desktop's keys, beside the layout's own: F1 is the toolbar's "Aide", Ctrl+Q
-// its "Quitter", and Shift+F10 or the Menu key open the popup menu from any
-// control. The popup's items keep no shortcut of their own.
+// its "Quitter", Shift+F10 or the Menu key open the popup menu from any control,
+// and F2 opens the entry of the page shown. The popup's items keep no shortcut
+// of their own.
 void TPrincipale::buildShortcuts() {
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this,
@@ -145,6 +146,11 @@ void TPrincipale::buildShortcuts() {
         auto *menu = new QShortcut(keys, this);
         connect(menu, &QShortcut::activated, this, &TPrincipale::popupAtFocus);
     }
+    auto *entry = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    connect(entry, &QShortcut::activated, this, [this] {
+        if (PageControl1->currentWidget() == TabSheet1)
+            openValueEntryAtValue();
+    });
 }
 
 void TPrincipale::popupAtFocus() {

@@ -19,6 +19,7 @@
 //    raised in one is shown where it is raised and the rest of it is skipped.
 
 #include "app/settings.h"
+#include "colourcode/bandselection.h"
 #include "colourcode/colourcode.h"
 #include "toolkit/ttabsheet.h"
 
@@ -44,6 +45,7 @@ class TBevelPanel;
 class TBevel;
 class TImage;
 class TGlyphButton;
+class TInlineEntry;
 
 class TPrincipale : public QWidget {
     Q_OBJECT
@@ -116,6 +118,18 @@ public:
     void UpdateBands();
     void FillToleranceCombo();
 
+    // Typing a value, copying the reading (src/colourcode/resistorentry.cpp).
+    // The entry and its preview are made when first opened.
+    TInlineEntry *ValueEntry = nullptr;
+    TLabel *ValuePreview = nullptr;
+    void openValueEntry(const QString &text, bool selectAll);
+    // Holding the value shown, in the notation the entry reads.
+    void openValueEntryAtValue();
+    colourcode::BandSelection bandSelection() const;
+    // As the user would pick them: the band count first, then each list in turn.
+    void selectBands(const colourcode::BandSelection &bands);
+    void copyReading();
+
     // --- LED page (src/reference/ledpage.cpp) --------------------------------
     TLabel *Label42 = nullptr;
     TLabel *Label61 = nullptr;
@@ -167,8 +181,12 @@ private:
     void buildShortcuts();
     // The popup menu opened from the keyboard, at the focused control.
     void popupAtFocus();
-    void buildToolbar();         // src/app/principale_toolbar.cpp
-    void buildResistorPage();    // src/colourcode/resistorpage.cpp
+    void buildToolbar();        // src/app/principale_toolbar.cpp
+    void buildResistorPage();   // src/colourcode/resistorpage.cpp
+    void buildValueEntryKeys(); // src/colourcode/resistorentry.cpp
+    void buildValueEntry();
+    void updateValuePreview();
+    void acceptValueEntry();
     void buildLedPage();         // src/reference/ledpage.cpp
     void buildCapacitancePage(); // src/reference/capacitancepage.cpp
 

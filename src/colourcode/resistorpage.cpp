@@ -151,6 +151,7 @@ void TPrincipale::buildResistorPage() {
             App::handler(this, &TPrincipale::ComboBox5Change));
     // Runs on every change of state, from the user or from code.
     connect(CheckBox1, &QCheckBox::toggled, this, App::handler(this, &TPrincipale::CheckBox1Click));
+    buildValueEntryKeys();
 }
 
 void TPrincipale::resistorPageFirstStep() {

@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QKeyEvent>
 #include <QListView>
 #include <QPaintEngine>
 #include <QPainter>
@@ -13,7 +14,16 @@
 #include <QStylePainter>
 #include <QStyledItemDelegate>
 
+#include <memory>
+
 namespace {
+
+// A key that would search the entries' texts; Space still opens the list.
+bool typesText(const QKeyEvent *key) {
+    const QString text = key->text();
+    return !text.isEmpty() && text.front().isPrint() && !text.front().isSpace() &&
+           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
 
 // Draws the open list's entries through the owner's callback at the fixed height.
 class OwnerDrawDelegate : public QStyledItemDelegate {
@@ -55,6 +65,7 @@ QAbstractItemView *TColourComboBox::list() {
         setItemDelegate(new OwnerDrawDelegate(this));
         if (auto *listView = qobject_cast<QListView *>(view()))
             listView->setUniformItemSizes(true);
+        view()->installEventFilter(this);
         selectCurrentEntry();
     }
     return view();
@@ -91,6 +102,26 @@ bool TColourComboBox::event(QEvent *event) {
         QAccessible::updateAccessibility(&nameChanged);
     }
     return QComboBox::event(event);
+}
+
+bool TColourComboBox::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == view() && event->type() == QEvent::KeyPress &&
+        typesText(static_cast<QKeyEvent *>(event))) {
+        hidePopup();
+        // Delivered to the closed list, the key goes on to its parents.
+        const std::unique_ptr<QEvent> copy(event->clone());
+        QCoreApplication::sendEvent(this, copy.get());
+        return true;
+    }
+    return QComboBox::eventFilter(watched, event);
+}
+
+void TColourComboBox::keyPressEvent(QKeyEvent *event) {
+    if (typesText(event)) {
+        event->ignore();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
 }
 
 void TColourComboBox::setItemHeight(int height) {

@@ -7,7 +7,9 @@
 // fixed-height item rectangle, and the list draws its focus rectangle over the
 // focused entry afterwards. Entries are texts the user never sees; a screen
 // reader hears each entry's accessible text instead, and the list is named by
-// its hint, with the chosen entry's accessible text as its value.
+// its hint, with the chosen entry's accessible text as its value. Since the
+// texts are never seen, typing searches nothing: printable keys go on to the
+// parent, the open list closing first.
 
 #include <QComboBox>
 #include <cstdint>
@@ -78,6 +80,8 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

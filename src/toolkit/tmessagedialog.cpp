@@ -127,9 +127,11 @@ void TMessageDialog::finish(ModalResult result) {
 }
 
 void TMessageDialog::keyPressEvent(QKeyEvent *event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        if (QPushButton *cancel = button(m_cancel)) {
-            cancel->click();
+    // Escape is the cancel button, F1 the help button, where the dialog has them.
+    const Qt::Key key = Qt::Key(event->key());
+    if ((key == Qt::Key_Escape || key == Qt::Key_F1) && event->modifiers() == Qt::NoModifier) {
+        if (QPushButton *push = button(key == Qt::Key_Escape ? m_cancel : Button::Help)) {
+            push->click();
             return;
         }
     }

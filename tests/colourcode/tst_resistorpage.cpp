@@ -9,6 +9,7 @@
 #include "toolkit/tapplication.h"
 #include "toolkit/tbevelpanel.h"
 #include "toolkit/tcolourcombobox.h"
+#include "toolkit/tinlineentry.h"
 #include "toolkit/tlabel.h"
 #include "toolkit/tshape.h"
 #include "toolkit/tstatusbar.h"
@@ -17,6 +18,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QHelpEvent>
 #include <QTabWidget>
@@ -101,6 +103,9 @@ private slots:
     void valueLineReadsAsOnePhrase();
     void repaintsOnlyWhatChanged_data();
     void repaintsOnlyWhatChanged();
+    void typedValue_data();
+    void typedValue();
+    void copyReading();
 
 private:
     template <typename T> T *control(const QString &name) const {
@@ -854,6 +859,77 @@ void TestResistorPage::repaintsOnlyWhatChanged() {
     painted.sort();
     changed.sort();
     QCOMPARE(painted, changed);
+}
+
+// --- A value typed in, the reading copied ---------------------------------------
+
+// A digit typed on a colour list, closed or open, opens the entry in place of the value line;
+// Enter picks each list as the user would, switching the band count where the
+// value needs it; Escape, or Enter on a refused value, changes nothing.
+void TestResistorPage::typedValue_data() {
+    QTest::addColumn<int>("clicks"); // on the check box first
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("taken");
+    QTest::addColumn<bool>("five");
+    QTest::addColumn<QList<int>>("lists");
+    QTest::addColumn<QString>("value");
+    const QList<int> start{0, 2, 0, 3, 1};
+    QTest::newRow("four bands kept")
+        << 0 << "4k7 1%" << true << false << QList<int>{3, 7, 0, 2, 2} << "Valeur = 4,7 K";
+    QTest::newRow("a third digit: five bands")
+        << 0 << "4,99k" << true << true << QList<int>{3, 9, 9, 1, 1} << "Valeur = 4,99 K";
+    QTest::newRow("below 100: four bands")
+        << 1 << "47" << true << false << QList<int>{3, 7, 0, 0, 1} << "Valeur = 47 ";
+    QTest::newRow("refused") << 0 << "9" << false << false << start << "Valeur = 12 K";
+}
+
+void TestResistorPage::typedValue() {
+    QFETCH(int, clicks);
+    QFETCH(QString, typed);
+    QFETCH(bool, taken);
+    QFETCH(bool, five);
+    QFETCH(QList<int>, lists);
+    QFETCH(QString, value);
+    TPrincipale *w = m_window.get();
+    for (int i = 0; i < clicks; ++i)
+        clickCheckBox();
+    w->ComboBox2->setFocus();
+    if (clicks) // in the open list
+        QTest::keyClick(w->ComboBox2, Qt::Key_Space);
+    QTest::keyClicks(clicks ? static_cast<QWidget *>(w->ComboBox2->view()) : w->ComboBox2,
+                     typed.left(1));
+    QVERIFY(!w->ComboBox2->isListShown());
+    QLineEdit *entry = w->ValueEntry;
+    QVERIFY(entry && entry->hasFocus());
+    QCOMPARE(entry->text(), typed.left(1));
+    QVERIFY(!w->Label1->isVisible());
+    QTest::keyClicks(entry, typed.mid(1));
+    QTest::keyClick(entry, Qt::Key_Return);
+    QCOMPARE(entry->isVisible(), !taken);
+    QTest::keyClick(entry, Qt::Key_Escape);
+    QVERIFY(!entry->isVisible() && !w->ValuePreview->isVisible());
+    QVERIFY(w->Label1->isVisible() && w->ComboBox2->hasFocus());
+    QCOMPARE(w->Label1->text(), value);
+    QCOMPARE(w->CheckBox1->isChecked(), five);
+    QList<int> picked;
+    for (TColourComboBox *list :
+         {w->ComboBox1, w->ComboBox2, w->ComboBox3, w->ComboBox4, w->ComboBox5})
+        picked << list->currentIndex();
+    QCOMPARE(picked, lists);
+}
+
+// Ctrl+C on the page copies the reading; F2 opens the entry on the value shown,
+// where Ctrl+C copies the selected text instead.
+void TestResistorPage::copyReading() {
+    TPrincipale *w = m_window.get();
+    w->ComboBox1->setFocus();
+    QTest::keyClick(w->ComboBox1, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("12 K Ω ±5% : marron, rouge, orange, doré"));
+    QTest::keyClick(w->ComboBox1, Qt::Key_F2);
+    QCOMPARE(w->ValueEntry->selectedText(), QStringLiteral("12k"));
+    QTest::keyClick(w->ValueEntry, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("12k"));
 }
 
 int main(int argc, char **argv) {

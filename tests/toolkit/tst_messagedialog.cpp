@@ -110,6 +110,7 @@ void TestMessageDialog::answers_data() {
         << question << yes << no << "close box" << Cancel;
     QTest::newRow("&Non clicked") << question << yes << no << "&Non" << No;
     QTest::newRow("&Aide: the dialog stays, then Escape") << question << yes << no << "&Aide" << No;
+    QTest::newRow("F1: the help button") << question << yes << no << "F1" << No;
     QTest::newRow("Enter on Annuler, the default")
         << QList<int>{ok, cancel} << cancel << cancel << "Enter" << Cancel;
     QTest::newRow("OK clicked") << QList<int>{ok, cancel} << cancel << cancel << "OK" << Ok;
@@ -136,6 +137,8 @@ void TestMessageDialog::answers() {
         } else if (answer == u"close box") {
             window->close();
         } else {
+            if (answer == u"F1")
+                QTest::keyClick(window, Qt::Key_F1);
             for (QPushButton *b : modal->findChildren<QPushButton *>())
                 if (b->text() == answer)
                     QTest::mouseClick(b, Qt::LeftButton);
@@ -145,7 +148,7 @@ void TestMessageDialog::answers() {
         }
     });
     QCOMPARE(int(dialog.run()), result);
-    const bool helped = answer == u"&Aide";
+    const bool helped = answer == u"&Aide" || answer == u"F1";
     QCOMPARE(openAfterHelp, helped);
     QCOMPARE(help.calls.size(), helped ? 1 : 0);
     if (helped)

@@ -13,6 +13,7 @@
 #include "toolkit/tapplication.h"
 #include "toolkit/tcolourcombobox.h"
 #include "toolkit/tglyphbutton.h"
+#include "toolkit/tgroupbox.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -85,6 +86,13 @@ int main(int argc, char *argv[]) {
     save(window.ComboBox4->view()->window(), dir, QStringLiteral("page1-resistance-list"));
     window.ComboBox4->hidePopup();
     window.CheckBox1->click();
+
+    // The value entry with what Enter would pick, then with a refusal.
+    window.openValueEntry(QStringLiteral("4705"), false);
+    save(&window, dir, QStringLiteral("page1-resistance-entry"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(" ±20 %"));
+    save(window.GroupBox1, dir, QStringLiteral("page1-resistance-entry-refused"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
 
     // The LED page with alternating supply.
     window.PageControl1->setCurrentIndex(1);

@@ -1,0 +1,168 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The resistor page read both ways, methods of TPrincipale: a value typed in the
+// "Valeur" box becomes the page's selection, and Ctrl+C copies the reading. The
+// entry is made when first opened and leaves the box as laid out when it closes;
+// what it selects goes through the lists' own handlers, as picks by the user.
+
+#include "app/tprincipale.h"
+
+#include "colourcode/bandselection.h"
+#include "colourcode/valuereader.h"
+#include "toolkit/eventhooks.h"
+#include "toolkit/tapplication.h"
+#include "toolkit/tcolourcombobox.h"
+#include "toolkit/tgroupbox.h"
+#include "toolkit/tinlineentry.h"
+#include "toolkit/tlabel.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QShortcut>
+#include <QTabWidget>
+
+namespace {
+
+// How far the entry's frame and margin set its text in from its left edge, so
+// that typed text starts where the value line does.
+constexpr int EntryTextInset = 4;
+constexpr int PreviewGap = 2;
+
+QString fromStd(const std::string &text) {
+    return QString::fromStdString(text);
+}
+
+// What a pick by the user does: the entry becomes current, then the list tells.
+void pickEntry(TColourComboBox *list, int index) {
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+} // namespace
+
+void TPrincipale::buildValueEntryKeys() {
+    // The colour lists and the check box type nothing, so a digit typed in
+    // them comes on to the page.
+    tk::onEvent(TabSheet1, QEvent::KeyPress, [this](QEvent *event) {
+        const QString digit = tk::typedDigit(event);
+        if (digit.isEmpty())
+            return false;
+        event->accept();
+        openValueEntry(digit, false);
+        return true;
+    });
+    tk::onEvent(GroupBox1, QEvent::MouseButtonDblClick, [this](QEvent *event) {
+        if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
+            return false;
+        openValueEntryAtValue();
+        return true;
+    });
+    auto *copy = new QShortcut(QKeySequence::Copy, this);
+    connect(copy, &QShortcut::activated, this, [this] {
+        if (PageControl1->currentWidget() == TabSheet1)
+            copyReading();
+    });
+}
+
+void TPrincipale::buildValueEntry() {
+    ValueEntry = new TInlineEntry(GroupBox1);
+    ValueEntry->setObjectName(QStringLiteral("ValueEntry"));
+    ValueEntry->setFont(Label1->font());
+    ValueEntry->setMaxLength(int(colourcode::MaxTypedLength));
+    ValueEntry->setAccessibleName(QStringLiteral("Valeur à saisir"));
+    const int height = ValueEntry->sizeHint().height();
+    const int left = Label1->x() - EntryTextInset;
+    ValueEntry->setGeometry(left, Label1->y() + (Label1->height() - height) / 2,
+                            GroupBox1->width() - 2 * left, height);
+
+    ValuePreview = new TLabel(GroupBox1);
+    ValuePreview->setObjectName(QStringLiteral("ValuePreview"));
+    ValuePreview->setAutoSize(false);
+    ValuePreview->setWordWrap(true);
+    const int top = ValueEntry->geometry().bottom() + 1 + PreviewGap;
+    ValuePreview->setGeometry(Label1->x(), top, GroupBox1->width() - 2 * Label1->x(),
+                              GroupBox1->contentsRect().bottom() - top);
+    ValuePreview->hide();
+
+    connect(ValueEntry, &QLineEdit::textChanged, this, &TPrincipale::updateValuePreview);
+    connect(ValueEntry, &TInlineEntry::accepted, this,
+            TApplication::handler(this, &TPrincipale::acceptValueEntry));
+    connect(ValueEntry, &TInlineEntry::closed, this, [this] {
+        ValuePreview->hide();
+        for (TLabel *label : {Label1, Label2, Label3})
+            label->show();
+    });
+}
+
+void TPrincipale::openValueEntry(const QString &text, bool selectAll) {
+    if (!ValueEntry)
+        buildValueEntry();
+    if (ValueEntry->isOpen())
+        return;
+    for (TLabel *label : {Label1, Label2, Label3})
+        label->hide();
+    ValuePreview->show();
+    ValueEntry->open(text, selectAll);
+    updateValuePreview();
+}
+
+void TPrincipale::openValueEntryAtValue() {
+    openValueEntry(fromStd(colourcode::entryNotation(bandSelection())), true);
+}
+
+void TPrincipale::updateValuePreview() {
+    const colourcode::EntryPlan plan =
+        colourcode::planEntry(ValueEntry->text().toStdString(), bandSelection());
+    const QString preview = fromStd(plan.preview);
+    ValuePreview->setCaption(preview);
+    // Spoken with the ohm sign as the word, as the value line is, and announced
+    // as the entry's description, which a screen reader reads for the focused entry.
+    QString spoken = preview;
+    spoken.remove(u'\u2192').replace(u'\n', QStringLiteral(", "));
+    spoken = spoken.replace(u'\u03A9', QStringLiteral(" ohm ")).simplified();
+    ValuePreview->setAccessibleName(spoken);
+    ValueEntry->setAccessibleDescription(spoken);
+    QAccessibleEvent nameChanged(ValuePreview, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&nameChanged);
+    QAccessibleEvent descriptionChanged(ValueEntry, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&descriptionChanged);
+}
+
+void TPrincipale::acceptValueEntry() {
+    const colourcode::EntryPlan plan =
+        colourcode::planEntry(ValueEntry->text().toStdString(), bandSelection());
+    if (!plan.bands)
+        return; // the preview says why
+    ValueEntry->close();
+    selectBands(*plan.bands);
+}
+
+colourcode::BandSelection TPrincipale::bandSelection() const {
+    colourcode::BandSelection bands;
+    bands.fiveBands = !ComboBox3->isHidden();
+    bands.first = ComboBox1->currentIndex();
+    bands.second = ComboBox2->currentIndex();
+    bands.third = bands.fiveBands ? ComboBox3->currentIndex() : 0;
+    bands.multiplier = ComboBox4->currentIndex();
+    bands.tolerance = ComboBox5->currentIndex();
+    return bands;
+}
+
+void TPrincipale::selectBands(const colourcode::BandSelection &bands) {
+    if (bands.fiveBands == ComboBox3->isHidden())
+        CheckBox1->click();
+    pickEntry(ComboBox1, bands.first);
+    pickEntry(ComboBox2, bands.second);
+    if (bands.fiveBands)
+        pickEntry(ComboBox3, bands.third);
+    pickEntry(ComboBox4, bands.multiplier);
+    pickEntry(ComboBox5, bands.tolerance);
+}
+
+void TPrincipale::copyReading() {
+    QGuiApplication::clipboard()->setText(fromStd(colourcode::readingText(bandSelection())));
+}

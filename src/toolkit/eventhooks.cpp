@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "toolkit/eventhooks.h"
+
+#include <QKeyEvent>
+#include <QObject>
+
+namespace {
+
+class EventHook : public QObject {
+public:
+    EventHook(QObject *watched, QEvent::Type type, std::function<bool(QEvent *)> handler)
+        : QObject(watched), m_type(type), m_handler(std::move(handler)) {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        return event->type() == m_type && m_handler(event);
+    }
+
+private:
+    QEvent::Type m_type;
+    std::function<bool(QEvent *)> m_handler;
+};
+
+} // namespace
+
+namespace tk {
+
+void onEvent(QObject *watched, QEvent::Type type, std::function<bool(QEvent *)> handler) {
+    new EventHook(watched, type, std::move(handler));
+}
+
+QString typedDigit(const QEvent *event) {
+    if (event->type() != QEvent::KeyPress)
+        return {};
+    const auto *key = static_cast<const QKeyEvent *>(event);
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return {};
+    const QString text = key->text();
+    return text.size() == 1 && text.front() >= u'0' && text.front() <= u'9' ? text : QString();
+}
+
+} // namespace tk

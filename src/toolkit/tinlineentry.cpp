@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "toolkit/tinlineentry.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+TInlineEntry::TInlineEntry(QWidget *parent) : QLineEdit(parent) {
+    hide();
+}
+
+void TInlineEntry::open(const QString &text, bool selectAll) {
+    if (!m_open)
+        m_focusBefore = QApplication::focusWidget();
+    m_open = true;
+    setText(text);
+    show();
+    raise();
+    setFocus(Qt::OtherFocusReason);
+    if (selectAll)
+        this->selectAll();
+    else
+        end(false);
+}
+
+void TInlineEntry::close() {
+    finish(true);
+}
+
+void TInlineEntry::finish(bool giveFocusBack) {
+    if (!m_open)
+        return;
+    m_open = false;
+    if (giveFocusBack && m_focusBefore && m_focusBefore->isVisible())
+        m_focusBefore->setFocus(Qt::OtherFocusReason);
+    hide();
+    emit closed();
+}
+
+void TInlineEntry::keyPressEvent(QKeyEvent *event) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        close();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit accepted();
+        return;
+    default:
+        QLineEdit::keyPressEvent(event);
+    }
+}
+
+void TInlineEntry::focusOutEvent(QFocusEvent *event) {
+    QLineEdit::focusOutEvent(event);
+    // A menu or another window taking the keyboard for a while is no leaving.
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+        finish(false);
+}
+
+void TInlineEntry::hideEvent(QHideEvent *event) {
+    QLineEdit::hideEvent(event);
+    finish(false);
+}

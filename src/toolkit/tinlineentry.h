@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// A one-line entry that stands in for a display while the user types: Enter asks
+// its owner to take the text; Escape, or the focus going to another control or
+// the entry being hidden with its page, closes it with nothing done. Closed, it
+// is hidden, and the owner shows its display again.
+
+#include <QLineEdit>
+#include <QPointer>
+
+class TInlineEntry : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TInlineEntry(QWidget *parent = nullptr);
+
+    // Shows the entry holding the text, with the focus: the whole text selected,
+    // or the cursor after it.
+    void open(const QString &text, bool selectAll);
+    // Hides the entry; the focus goes back where it was when it opened.
+    void close();
+    bool isOpen() const { return m_open; }
+
+signals:
+    void accepted();
+    void closed();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void finish(bool giveFocusBack);
+
+    QPointer<QWidget> m_focusBefore;
+    bool m_open = false;
+};
