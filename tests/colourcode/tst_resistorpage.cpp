@@ -106,6 +106,8 @@ private slots:
     void typedValue_data();
     void typedValue();
     void copyReading();
+    void entryLeavesNoTrace_data();
+    void entryLeavesNoTrace();
 
 private:
     template <typename T> T *control(const QString &name) const {
@@ -930,6 +932,39 @@ void TestResistorPage::copyReading() {
     QCOMPARE(w->ValueEntry->selectedText(), QStringLiteral("12k"));
     QTest::keyClick(w->ValueEntry, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("12k"));
+}
+
+// However the entry closes without Enter, the box is again as laid out and the
+// value unchanged; while open, a screen reader finds the entry and its preview.
+void TestResistorPage::entryLeavesNoTrace_data() {
+    QTest::addColumn<QString>("leave");
+    QTest::newRow("Escape") << "Escape";
+    QTest::newRow("another page") << "page";
+    QTest::newRow("the focus on a list") << "list";
+}
+
+void TestResistorPage::entryLeavesNoTrace() {
+    QFETCH(QString, leave);
+    TPrincipale *w = m_window.get();
+    const QImage before = w->GroupBox1->grab().toImage();
+    w->ComboBox4->setFocus();
+    QTest::keyClick(w->ComboBox4, Qt::Key_4);
+    QTest::keyClicks(w->ValueEntry, QStringLiteral("705"));
+    QAccessibleInterface *entry = QAccessible::queryAccessibleInterface(w->ValueEntry);
+    QCOMPARE(entry->text(QAccessible::Name), QStringLiteral("Valeur à saisir"));
+    QCOMPARE(entry->text(QAccessible::Value), QStringLiteral("4705"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(w->ValuePreview)->text(QAccessible::Name),
+             QStringLiteral("4,7 K ohm ±5%, série E24, jaune, violet, rouge, doré"));
+    if (leave == u"Escape")
+        QTest::keyClick(w->ValueEntry, Qt::Key_Escape);
+    else if (leave == u"page")
+        w->BarreDiodeClick();
+    else
+        w->ComboBox1->setFocus(Qt::MouseFocusReason);
+    w->BarreResistanceClick();
+    QVERIFY(!w->ValueEntry->isVisible());
+    QCOMPARE(w->GroupBox1->grab().toImage(), before);
+    QCOMPARE(w->Label1->text(), QStringLiteral("Valeur = 12 K"));
 }
 
 int main(int argc, char **argv) {
