@@ -1,12 +1,14 @@
 // SPDX-FileCopyrightText: Chromohm developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Feeds arbitrary text to the reader of typed resistances and to the plan of
-// what Enter would select, from any state of the page, and checks what must hold
-// whatever the text: a value read is exact and within bounds, the bands picked
-// exist in the lists, and their notation reads back as the same bands.
+// Feeds arbitrary text to the readers of typed values. Resistances, with the plan
+// of what Enter would select from any state of the page: a value read is exact
+// and within bounds, the bands picked exist in the lists, and their notation
+// reads back as the same bands. Capacitor markings: an answer or a reason, never
+// both, and each column of the answer reads back as the same capacitance.
 
 #include "colourcode/bandselection.h"
+#include "colourcode/capacitancemarking.h"
 #include "colourcode/valuereader.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -58,6 +60,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         check(inLists(*plan.bands));
         check(planEntry(entryNotation(*plan.bands), *plan.bands).bands == plan.bands);
         check(!readingText(*plan.bands).empty());
+    }
+
+    const MarkingReading marking = readMarking(text);
+    check(marking.picofarads.has_value() == marking.refusal.empty());
+    const MarkingAnswer answer = answerMarking(text);
+    check(answer.refusal.empty() == !answer.pico.empty());
+    if (answer.refusal.empty()) {
+        check(marking.picofarads.has_value());
+        for (const auto &[column, unit] :
+             {std::pair{&answer.micro, "µF"}, {&answer.nano, "nF"}, {&answer.pico, "pF"}}) {
+            check(column->size() < 24);
+            check(readMarking(*column + unit).picofarads == marking.picofarads);
+        }
     }
     return 0;
 }

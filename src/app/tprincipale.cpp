@@ -150,6 +150,8 @@ void TPrincipale::buildShortcuts() {
     connect(entry, &QShortcut::activated, this, [this] {
         if (PageControl1->currentWidget() == TabSheet1)
             openValueEntryAtValue();
+        else if (PageControl1->currentWidget() == TabSheet3)
+            openMarkingEntry({});
     });
 }
 

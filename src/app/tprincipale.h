@@ -146,6 +146,16 @@ public:
     TBevel *Bevel2 = nullptr;
     TImage *Image2 = nullptr;
 
+    // Reading a capacitor's marking (src/reference/capacitanceentry.cpp): the
+    // entry and its answer, one more row of the guide, made when first opened.
+    TInlineEntry *MarkingEntry = nullptr;
+    TLabel *MarkingMicro = nullptr;
+    TLabel *MarkingNano = nullptr;
+    TLabel *MarkingPico = nullptr;
+    TLabel *MarkingTolerance = nullptr;
+    TLabel *MarkingReason = nullptr;
+    void openMarkingEntry(const QString &text);
+
     // --- Handlers of the frame (src/app/tprincipale.cpp) ---------------------
     void FormCreate();
     void Timer1Timer();
@@ -187,8 +197,11 @@ private:
     void buildValueEntry();
     void updateValuePreview();
     void acceptValueEntry();
-    void buildLedPage();         // src/reference/ledpage.cpp
-    void buildCapacitancePage(); // src/reference/capacitancepage.cpp
+    void buildLedPage();          // src/reference/ledpage.cpp
+    void buildCapacitancePage();  // src/reference/capacitancepage.cpp
+    void buildMarkingEntryKeys(); // src/reference/capacitanceentry.cpp
+    void buildMarkingEntry();
+    void updateMarkingAnswer();
 
     // FormCreate's steps that belong to the pages and the toolbar.
     void resistorPageFirstStep();

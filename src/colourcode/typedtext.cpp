@@ -82,6 +82,24 @@ bool TextScanner::takeWord(std::string_view lowerCaseWord) {
     return true;
 }
 
+void readGroupedDigits(TextScanner &in, std::string &digits) {
+    const std::string_view first = in.digits();
+    digits += first;
+    if (first.empty() || first.size() > 3)
+        return;
+    for (;;) {
+        const std::size_t before = in.pos();
+        if (!in.skipBlanks())
+            return;
+        const std::string_view group = in.digits();
+        if (group.size() != 3) {
+            in.seek(before);
+            return;
+        }
+        digits += group;
+    }
+}
+
 void readFraction(TextScanner &in, NumberText &number) {
     if (in.peek() != ',' && in.peek() != '.')
         return;

@@ -65,6 +65,9 @@ struct NumberText {
     int exponent = 0;
 };
 
+// Digits with blanks only between groups of three ("4 700", "1 000 000"), appended.
+void readGroupedDigits(TextScanner &in, std::string &digits);
+
 // A fraction after a comma or a point, if one stands here; appended to number.
 void readFraction(TextScanner &in, NumberText &number);
 

@@ -29,30 +29,11 @@ std::optional<int> prefixExponent(char c) {
     }
 }
 
-// Digits with blanks only between groups of three: "4 700", "1 000 000".
-void readIntegerPart(TextScanner &in, std::string &digits) {
-    const std::string_view first = in.digits();
-    digits += first;
-    if (first.empty() || first.size() > 3)
-        return;
-    for (;;) {
-        const std::size_t before = in.pos();
-        if (!in.skipBlanks())
-            return;
-        const std::string_view group = in.digits();
-        if (group.size() != 3) {
-            in.seek(before);
-            return;
-        }
-        digits += group;
-    }
-}
-
 // "4,7", "4.7", "4k7", "k47", "470", then a unit prefix after the number
 // ("4,7 k") unless a prefix letter already stood for the decimal mark.
 std::optional<NumberText> readNumber(TextScanner &in) {
     NumberText number;
-    readIntegerPart(in, number.digits);
+    readGroupedDigits(in, number.digits);
     std::optional<int> prefix = prefixExponent(in.peek());
     if (prefix && isDigit(in.peek(1))) {
         in.advance();

@@ -75,4 +75,5 @@ void TPrincipale::buildCapacitancePage() {
     Image2->setAutoSize(true);
     Image2->setPicture(tk::loadBitmap(QStringLiteral("CAPACITOR")));
     Image2->setAccessibleName(QStringLiteral("Condensateur de 10nF"));
+    buildMarkingEntryKeys();
 }

@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: Chromohm developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Typed resistances against the core alone: what the reader takes, what it
-// refuses, the series value it falls back on and the bands Enter would pick.
+// Typed values against the core alone: the resistances the reader takes and
+// refuses, the series value it falls back on and the bands Enter would pick;
+// the capacitor markings, and their answer as the conversion guide writes it.
 
 #include "colourcode/bandselection.h"
+#include "colourcode/capacitancemarking.h"
 #include "colourcode/standardseries.h"
 #include "colourcode/valuereader.h"
 
@@ -21,6 +23,10 @@ private slots:
     void nearest();
     void plans_data();
     void plans();
+    void markings_data();
+    void markings();
+    void answers_data();
+    void answers();
 };
 
 namespace {
@@ -141,6 +147,74 @@ void TestValueReader::plans() {
     }
     QCOMPARE(QString::fromStdString(readingText(Start)),
              QStringLiteral("12 K Ω ±5% : marron, rouge, orange, doré"));
+}
+
+void TestValueReader::markings_data() {
+    QTest::addColumn<QString>("marking");
+    QTest::addColumn<qulonglong>("significand"); // of picofarads; 0 with a refusal
+    QTest::addColumn<int>("exponent");
+    QTest::addColumn<QString>("tolerance"); // or the refusal
+    const QString none;
+    for (const char *marking : {"104", "0,1µF", "0.1 uF", "100nF", "100 n", "μ1"})
+        QTest::newRow(marking) << marking << 1ull << 5 << none;
+    QTest::newRow("473J") << "473J" << 47ull << 3 << "± 5 %";
+    QTest::newRow("104 k") << "104 k" << 1ull << 5 << "± 10 %";
+    QTest::newRow("225Z") << "225Z" << 22ull << 5 << "+80/−20 %";
+    QTest::newRow("470") << "470" << 47ull << 0 << none;
+    QTest::newRow("100") << "100" << 1ull << 1 << none;
+    QTest::newRow("109C") << "109C" << 1ull << 0 << "± 0,25 pF";
+    QTest::newRow("478") << "478" << 47ull << -2 << none;
+    QTest::newRow("47") << "47" << 47ull << 0 << none;
+    QTest::newRow("4n7") << "4n7" << 47ull << 2 << none;
+    QTest::newRow("n47") << "n47" << 47ull << 1 << none;
+    QTest::newRow("2u2") << "2u2" << 22ull << 5 << none;
+    QTest::newRow("1µ5") << "1µ5" << 15ull << 5 << none;
+    QTest::newRow("4p7") << "4p7" << 47ull << -1 << none;
+    QTest::newRow("1m") << "1m" << 1ull << 9 << none;
+    QTest::newRow("2 200 pF") << "2 200 pF" << 22ull << 2 << none;
+    QTest::newRow("empty") << "" << 0ull << 0 << text(refusal::EmptyMarking);
+    for (const char *marking : {"2200", "4,7", "1"})
+        QTest::newRow(marking) << marking << 0ull << 0 << text(refusal::UnitMissing);
+    for (const char *marking : {"477", "104X", "abc", "4n7n", "104 JK"})
+        QTest::newRow(marking) << marking << 0ull << 0 << text(refusal::MarkingNotRecognised);
+    QTest::newRow("7 digits") << "1234567 pF" << 0ull << 0 << text(refusal::MarkingTooManyDigits);
+}
+
+void TestValueReader::markings() {
+    QFETCH(QString, marking);
+    QFETCH(qulonglong, significand);
+    QFETCH(int, exponent);
+    QFETCH(QString, tolerance);
+    const MarkingReading reading = readMarking(marking.toStdString());
+    QCOMPARE(reading.picofarads.has_value(), significand > 0);
+    QCOMPARE(text(reading.picofarads ? reading.tolerance : reading.refusal), tolerance);
+    if (reading.picofarads)
+        QCOMPARE(*reading.picofarads, (Decimal{significand, exponent}));
+}
+
+void TestValueReader::answers_data() {
+    QTest::addColumn<QString>("marking");
+    QTest::addColumn<QStringList>("columns"); // µF, nF, pF; or the refusal alone
+    QTest::newRow("104") << "104" << QStringList{"0,1", "100", "100 000"};
+    QTest::newRow("1 nF as the guide writes it") << "102" << QStringList{"0,001", "1,0", "1000"};
+    QTest::newRow("1 µF as the guide writes it")
+        << "1u" << QStringList{"1,00", "1000", "1 000 000"};
+    QTest::newRow("smallest") << "108" << QStringList{"0,0000001", "0,0001", "0,1"};
+    QTest::newRow("largest") << "1000m"
+                             << QStringList{"1 000 000", "1 000 000 000", "1 000 000 000 000"};
+    QTest::newRow("too small") << "0,09p" << QStringList{text(refusal::CapacitanceTooSmall)};
+    QTest::newRow("too large") << "1001 mF" << QStringList{text(refusal::CapacitanceTooLarge)};
+}
+
+void TestValueReader::answers() {
+    QFETCH(QString, marking);
+    QFETCH(QStringList, columns);
+    const MarkingAnswer answer = answerMarking(marking.toStdString());
+    QStringList shown{QString::fromStdString(answer.micro), QString::fromStdString(answer.nano),
+                      QString::fromStdString(answer.pico)};
+    if (!answer.refusal.empty())
+        shown = QStringList{QString::fromStdString(answer.refusal)};
+    QCOMPARE(shown, columns);
 }
 
 QTEST_APPLESS_MAIN(TestValueReader)

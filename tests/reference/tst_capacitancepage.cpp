@@ -16,6 +16,7 @@
 #include "toolkit/tbevel.h"
 #include "toolkit/tgroupbox.h"
 #include "toolkit/timage.h"
+#include "toolkit/tinlineentry.h"
 #include "toolkit/tstatusbar.h"
 
 #include <QAccessible>
@@ -57,6 +58,8 @@ private slots:
     void readAsSeen();
     void textsIgnoreLocale_data();
     void textsIgnoreLocale();
+    // Last: the answer's labels stay in the box, hidden, once made.
+    void readsAMarking();
 
 private:
     // The guide's labels column by column, left to right, each from its header
@@ -284,6 +287,35 @@ void TestCapacitancePage::textsIgnoreLocale() {
         QCOMPARE(shown(window.GroupBox3), direct);
     }
     QLocale::setDefault(previous);
+}
+
+// A digit typed while the guide shows opens the entry below its rows; the answer
+// stands as one more row, each value under its unit and converting as the rows
+// do, with the tolerance the letter gives; Escape leaves the guide as it was.
+void TestCapacitancePage::readsAMarking() {
+    const QImage before = w->GroupBox2->grab().toImage();
+    QTest::keyClick(w.get(), Qt::Key_4);
+    QVERIFY(w->MarkingEntry && w->MarkingEntry->hasFocus());
+    QTest::keyClicks(w->MarkingEntry, QStringLiteral("73J"));
+    const QList<QList<TLabel *>> columns = columnsOf(w->GroupBox2);
+    const QList<TLabel *> answer{w->MarkingMicro, w->MarkingNano, w->MarkingPico};
+    QCOMPARE(layout::textsOf(answer), (QStringList{"0,047", "47", "47 000"}));
+    for (int c = 0; c < 3; ++c) {
+        QVERIFY(answer[c]->isVisible());
+        QCOMPARE(answer[c]->y() - columns[c][7]->y(), columns[c][7]->y() - columns[c][6]->y());
+        QVERIFY(qAbs(answer[c]->geometry().center().x() - columns[c][7]->geometry().center().x()) <=
+                1);
+        QCOMPARE(picofarads(answer[c]->text(), c == 0 ? 1000000 : c == 1 ? 1000 : 1), 47000);
+    }
+    QCOMPARE(w->MarkingTolerance->text(), QStringLiteral("± 5 %"));
+    layout::expectApart(
+        {w->MarkingEntry, w->MarkingMicro, w->MarkingNano, w->MarkingPico, w->MarkingTolerance});
+    QCOMPARE(w->MarkingEntry->accessibleName(), QStringLiteral("Marquage à lire"));
+    QCOMPARE(w->MarkingEntry->accessibleDescription(),
+             QStringLiteral("0,047 µF, 47 nF, 47 000 pF, ± 5 %"));
+    QTest::keyClick(w->MarkingEntry, Qt::Key_Escape);
+    QVERIFY(!w->MarkingEntry->isVisible() && !w->MarkingPico->isVisible());
+    QCOMPARE(w->GroupBox2->grab().toImage(), before);
 }
 
 int main(int argc, char **argv) {

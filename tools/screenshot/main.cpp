@@ -94,6 +94,12 @@ int main(int argc, char *argv[]) {
     save(window.GroupBox1, dir, QStringLiteral("page1-resistance-entry-refused"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
 
+    // The capacitance guide reading a marking.
+    window.PageControl1->setCurrentIndex(2);
+    window.openMarkingEntry(QStringLiteral("473J"));
+    save(&window, dir, QStringLiteral("page3-capacite-marking"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+
     // The LED page with alternating supply.
     window.PageControl1->setCurrentIndex(1);
     window.AlimLed->click();
