@@ -219,62 +219,32 @@ TSpeedbarSection *TSpeedBar::FindSection(const QString &caption) const {
     return nullptr;
 }
 
-int TSpeedBar::sectionIndex(const TSpeedbarSection *section) const {
-    return int(m_sections.indexOf(const_cast<TSpeedbarSection *>(section)));
-}
-
 TSpeedbarSection *TSpeedBar::AddSection(const QString &caption) {
-    QString unique = caption;
-    for (int n = 1; FindSection(unique); ++n)
-        unique = caption + QStringLiteral(" (%1)").arg(n);
+    // The program makes one section; nothing here renames a duplicate.
+    Q_ASSERT(!FindSection(caption));
     auto *section = new TSpeedbarSection(this);
-    section->m_caption = unique;
+    section->m_caption = caption;
     section->m_bar = this;
     m_sections.append(section);
     return section;
-}
-
-void TSpeedBar::RemoveSection(int index) {
-    if (index < 0 || index >= m_sections.size())
-        return;
-    delete m_sections.at(index);
 }
 
 void TSpeedBar::detachSection(TSpeedbarSection *section) {
     m_sections.removeOne(section);
 }
 
-void TSpeedBar::AddItem(int sectionIndex, TSpeedItem *item) {
-    if (m_sections.isEmpty())
-        AddSection(QString());
-    const int index = std::clamp(sectionIndex, 0, int(m_sections.size()) - 1);
-    m_sections.at(index)->addItem(item);
+void TSpeedBar::AddItem(const QString &sectionName, TSpeedItem *item) {
+    TSpeedbarSection *section = FindSection(sectionName);
+    // The program names the section it made.
+    Q_ASSERT(section);
+    if (!section)
+        return;
+    section->addItem(item);
     applyButtonSettings(item);
     if (!m_loading) {
         placeButton(item, item->button()->pos());
         item->updateButton();
     }
-}
-
-void TSpeedBar::AddItem(const QString &sectionName, TSpeedItem *item) {
-    TSpeedbarSection *section = FindSection(sectionName);
-    AddItem(section ? sectionIndex(section) : 0, item);
-}
-
-void TSpeedBar::RemoveItem(TSpeedItem *item) {
-    if (TSpeedbarSection *section = item->Section(); section && section->SpeedBar() == this)
-        section->removeItem(item);
-}
-
-TSpeedItem *TSpeedBar::FindItem(const QString &name) const {
-    for (TSpeedItem *item : allItems())
-        if (item->objectName().compare(name, Qt::CaseInsensitive) == 0)
-            return item;
-    return nullptr;
-}
-
-int TSpeedBar::ItemsCount() const {
-    return int(allItems().size());
 }
 
 QList<TSpeedItem *> TSpeedBar::allItems() const {

@@ -64,23 +64,12 @@ public:
     QPixmap Wallpaper() const { return m_wallpaper; }
     void setWallpaper(const QPixmap &wallpaper);
 
-    // Sections and items.
-    int SectionCount() const { return int(m_sections.size()); }
-    TSpeedbarSection *Section(int index) const { return m_sections.value(index); }
-    TSpeedbarSection *FindSection(const QString &caption) const;
-    int sectionIndex(const TSpeedbarSection *section) const;
-    // A caption already in use gets " (n)" appended, the first n that is free.
+    // Sections and items, added while the bar is built. A caption names one
+    // section of the bar.
     TSpeedbarSection *AddSection(const QString &caption);
-    void RemoveSection(int index);
-    // Appends the item to a section (the last one when the index is too large; a
-    // first, unnamed section is made when there is none) and hands it the button
+    // Appends the item to the section of that caption and hands it the button
     // settings of the bar.
-    void AddItem(int sectionIndex, TSpeedItem *item);
-    // The same, by the section's caption (the first section when none has it).
     void AddItem(const QString &sectionName, TSpeedItem *item);
-    void RemoveItem(TSpeedItem *item);
-    TSpeedItem *FindItem(const QString &name) const;
-    int ItemsCount() const;
 
     // Building: the buttons stay hidden until Loaded() places and shows them.
     bool isLoading() const { return m_loading; }
@@ -118,6 +107,7 @@ protected:
 private:
     friend class TSpeedbarSection;
     void detachSection(TSpeedbarSection *section);
+    TSpeedbarSection *FindSection(const QString &caption) const;
     QList<TSpeedItem *> allItems() const;
     void applyButtonSettings(TSpeedItem *item) const;
     void placeButton(TSpeedItem *item, QPoint pos) const;

@@ -3,7 +3,6 @@
 
 #include "toolbar/tspeedbarsection.h"
 
-#include "toolbar/espeedbarerror.h"
 #include "toolbar/tspeedbar.h"
 #include "toolbar/tspeeditem.h"
 
@@ -14,22 +13,6 @@ TSpeedbarSection::~TSpeedbarSection() {
         item->setSection(nullptr, nullptr);
     if (m_bar)
         m_bar->detachSection(this);
-}
-
-void TSpeedbarSection::setCaption(const QString &caption) {
-    if (caption == m_caption)
-        return;
-    if (m_bar && !m_bar->isLoading() && m_bar->FindSection(caption))
-        throw ESpeedbarError(ESpeedbarError::DuplicateMessage);
-    m_caption = caption;
-}
-
-TSpeedBar *TSpeedbarSection::SpeedBar() const {
-    return m_bar;
-}
-
-int TSpeedbarSection::Index() const {
-    return m_bar ? m_bar->sectionIndex(this) : -1;
 }
 
 void TSpeedbarSection::addItem(TSpeedItem *item) {

@@ -22,17 +22,10 @@ public:
     explicit TSpeedbarSection(QObject *owner = nullptr);
     ~TSpeedbarSection() override;
 
+    // Given by the bar that makes the section, unique within it.
     QString Caption() const { return m_caption; }
-    // Unique within the bar; a duplicate raises ESpeedbarError and changes nothing.
-    void setCaption(const QString &caption);
-
-    TSpeedBar *SpeedBar() const;
-    // Position in the bar's section list; -1 when in no bar.
-    int Index() const;
 
     QList<TSpeedItem *> items() const { return m_items; }
-    int ItemCount() const { return int(m_items.size()); }
-    TSpeedItem *Item(int index) const { return m_items.value(index); }
     void addItem(TSpeedItem *item);
     void removeItem(TSpeedItem *item);
 

@@ -110,10 +110,6 @@ TSpeedbarSection *TSpeedItem::Section() const {
     return m_section;
 }
 
-int TSpeedItem::SectionIndex() const {
-    return m_section ? m_section->Index() : -1;
-}
-
 void TSpeedItem::setSection(TSpeedbarSection *section, TSpeedBar *bar) {
     m_section = section;
     m_bar = bar;

@@ -64,7 +64,6 @@ public:
 
     TSpeedBar *SpeedBar() const;
     TSpeedbarSection *Section() const;
-    int SectionIndex() const;
 
     // Applies the item's visibility and enabled state to the button, which is on
     // the bar only once the bar is loaded.

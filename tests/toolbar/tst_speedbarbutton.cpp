@@ -8,7 +8,6 @@
 #include "common/glyphs.h"
 #include "common/mouse.h"
 #include "common/paintcounter.h"
-#include "toolbar/espeedbarerror.h"
 #include "toolbar/tspeedbar.h"
 #include "toolbar/tspeedbarbutton.h"
 #include "toolbar/tspeedbarsection.h"
@@ -57,7 +56,6 @@ private slots:
     void disabledButton();
     void disabledBar();
     void accessibility();
-    void sections();
     void offsetsAndSizes_data();
     void offsetsAndSizes();
 
@@ -349,25 +347,6 @@ void TestSpeedbarButton::accessibility() {
     QSignalSpy spy(item(1), &TSpeedItem::Click);
     action->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(spy.count(), 1);
-}
-
-void TestSpeedbarButton::sections() {
-    TSpeedbarSection *second = m_bar->AddSection(QStringLiteral("Principale"));
-    QCOMPARE(second->Caption(), QStringLiteral("Principale (1)"));
-    QCOMPARE(m_bar->AddSection(QStringLiteral("Principale"))->Caption(),
-             QStringLiteral("Principale (2)"));
-    QCOMPARE(second->Index(), 1);
-    try {
-        second->setCaption(QStringLiteral("Principale"));
-        QFAIL("a duplicate caption was accepted");
-    } catch (const ESpeedbarError &error) {
-        QCOMPARE(QString::fromUtf8(error.what()),
-                 QStringLiteral("Une liste de chaînes n'autorise pas de duplicatas"));
-    }
-    QCOMPARE(second->Caption(), QStringLiteral("Principale (1)"));
-    item(2)->setObjectName(QStringLiteral("BarreQuitter"));
-    QCOMPARE(m_bar->FindItem(QStringLiteral("barrequitter")), item(2));
-    QCOMPARE(m_bar->ItemsCount(), 3);
 }
 
 void TestSpeedbarButton::offsetsAndSizes_data() {

@@ -158,7 +158,7 @@ void TestToolbarDocking::initialLayout() {
     QCOMPARE(m_horizontal[3].left(), 292);
     QCOMPARE(m_window->childAt(freeSurface(bar)), bar);
     QCOMPARE(m_window->SpeedbarSection1->Caption(), QStringLiteral("Principale"));
-    QCOMPARE(m_window->SpeedbarSection1->ItemCount(), 6);
+    QCOMPARE(m_window->SpeedbarSection1->items().size(), 6);
     QVERIFY(!bar->Wallpaper().isNull());
     QCOMPARE(m_window->BarreQuitter->BtnCaption(), QStringLiteral("Quitter"));
     QCOMPARE(m_window->BarreQuitter->button()->glyphRect().topLeft(), QPoint(22, 11));
@@ -182,7 +182,7 @@ void TestToolbarDocking::glyphTransparency_data() {
 void TestToolbarDocking::glyphTransparency() {
     QFETCH(QString, item);
     QFETCH(QColor, background);
-    TSpeedItem *target = m_window->SpeedBar1->FindItem(item);
+    TSpeedItem *target = m_window->findChild<TSpeedItem *>(item);
     const QImage strip = target->Glyph().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(target->NumGlyphs(), 2);
     QCOMPARE(strip.pixel(0, strip.height() - 1), background.rgb());
@@ -229,7 +229,7 @@ void TestToolbarDocking::clickEachItem() {
     QFETCH(QString, effect);
     // Start from a page no item leads to by chance.
     m_window->PageControl1->setCurrentIndex(effect == QLatin1String("page 1") ? 2 : 1);
-    TSpeedItem *target = m_window->SpeedBar1->FindItem(item);
+    TSpeedItem *target = m_window->findChild<TSpeedItem *>(item);
     QVERIFY(target);
     QString dialogTitle;
     if (!effect.startsWith(QLatin1String("page")) && effect != QLatin1String("help index"))
