@@ -95,12 +95,7 @@ int TSpeedBar::minimumOffset() const {
 }
 
 void TSpeedBar::setOptions(TSpeedbarOptions options) {
-    const bool flatChanged = (options ^ m_options).testFlag(sbFlatBtns);
     m_options = options;
-    for (TSpeedItem *item : allItems())
-        applyButtonSettings(item);
-    if (flatChanged)
-        raiseOffsetsToMinimum();
     update();
 }
 
@@ -120,52 +115,12 @@ void TSpeedBar::placeButton(TSpeedItem *item, QPoint pos) const {
     item->button()->setGeometry(QRect(pos, QSize(m_btnWidth, m_btnHeight)));
 }
 
-void TSpeedBar::raiseOffsetsToMinimum() {
-    const int minimum = minimumOffset();
-    if (m_offsetHorz < minimum)
-        setBtnOffsetHorz(minimum);
-    if (m_offsetVert < minimum)
-        setBtnOffsetVert(minimum);
-}
-
-void TSpeedBar::moveButtons(QPoint delta) const {
-    for (TSpeedItem *item : allItems())
-        item->button()->move(item->button()->pos() + delta);
-}
-
 void TSpeedBar::setBtnOffsetHorz(int offset) {
-    offset = std::max(offset, minimumOffset());
-    moveButtons(QPoint(offset - m_offsetHorz, 0));
-    m_offsetHorz = offset;
+    m_offsetHorz = std::max(offset, minimumOffset());
 }
 
 void TSpeedBar::setBtnOffsetVert(int offset) {
-    offset = std::max(offset, minimumOffset());
-    moveButtons(QPoint(0, offset - m_offsetVert));
-    m_offsetVert = offset;
-}
-
-void TSpeedBar::fitThickness() {
-    if (m_vertical)
-        resize(std::max(width(), 2 * m_offsetHorz + m_btnWidth), height());
-    else
-        resize(width(), std::max(height(), 2 * m_offsetVert + m_btnHeight));
-}
-
-void TSpeedBar::resizeButtons() {
-    for (TSpeedItem *item : allItems())
-        item->button()->resize(m_btnWidth, m_btnHeight);
-    fitThickness();
-}
-
-void TSpeedBar::setBtnWidth(int width) {
-    m_btnWidth = width;
-    resizeButtons();
-}
-
-void TSpeedBar::setBtnHeight(int height) {
-    m_btnHeight = height;
-    resizeButtons();
+    m_offsetVert = std::max(offset, minimumOffset());
 }
 
 void TSpeedBar::setWallpaper(const QPixmap &wallpaper) {
@@ -195,8 +150,7 @@ void TSpeedBar::setAlign(tk::Align align) {
         resize(height(), width());
     const bool vertical = isVerticalEdge(align);
     if (vertical != m_vertical) {
-        // No painting while the buttons are half transposed.
-        m_paintLock = true;
+        // Turned in one go: nothing paints until the event loop runs again.
         m_vertical = vertical;
         std::swap(m_btnWidth, m_btnHeight);
         std::swap(m_offsetHorz, m_offsetVert);
@@ -204,7 +158,6 @@ void TSpeedBar::setAlign(tk::Align align) {
             const QPoint old = item->button()->pos();
             placeButton(item, QPoint(old.y(), old.x()));
         }
-        m_paintLock = false;
         update();
     }
     tk::setAlign(this, align);
@@ -256,7 +209,6 @@ QList<TSpeedItem *> TSpeedBar::allItems() const {
 
 void TSpeedBar::Loaded() {
     m_loading = false;
-    raiseOffsetsToMinimum();
     for (TSpeedItem *item : allItems()) {
         placeButton(item, item->button()->pos());
         item->updateButton();
@@ -270,24 +222,17 @@ QRect TSpeedBar::innerRect() const {
 }
 
 void TSpeedBar::paintBackground(QPainter &painter) const {
-    if (m_paintLock)
-        return;
     painter.fillRect(rect(), palette().color(QPalette::Button));
     TBevelPanel::drawBevel(painter, rect(), TBevelPanel::Bevel::Raised, palette());
     if (m_wallpaper.isNull())
         return;
-    // Stretched over, or tiled from the corner of, the inside of the bevel; a
-    // tile is as many layout pixels as the 1x picture has pixels.
+    // Tiled from the corner of the inside of the bevel; a tile is as many layout
+    // pixels as the 1x picture has pixels.
     tk::prepareToDraw(painter, m_wallpaper.devicePixelRatio());
-    if (m_options.testFlag(sbStretchBitmap))
-        painter.drawPixmap(innerRect(), m_wallpaper);
-    else
-        painter.drawTiledPixmap(innerRect(), m_wallpaper);
+    painter.drawTiledPixmap(innerRect(), m_wallpaper);
 }
 
 void TSpeedBar::paintEvent(QPaintEvent *) {
-    if (m_paintLock)
-        return;
     QPainter painter(this);
     paintBackground(painter);
 }
@@ -306,12 +251,6 @@ tk::Align TSpeedBar::edgeAt(const QPointF &pos, const QSizeF &client) {
 
 tk::Align TSpeedBar::edgeUnder(const QPointF &parentPos) const {
     return edgeAt(parentPos, QSizeF(parentWidget()->rect().size()));
-}
-
-bool TSpeedBar::edgeAllowed(tk::Align edge) {
-    bool apply = true;
-    emit ApplyAlign(this, edge, &apply);
-    return apply;
 }
 
 QRect TSpeedBar::targetRect(tk::Align edge) const {
@@ -359,18 +298,12 @@ void TSpeedBar::disarm() {
 
 void TSpeedBar::startDrag() {
     m_dragging = true;
-    m_dragTarget = Align();
     showFrame(QRect(mapToGlobal(QPoint(0, 0)), size()));
     QApplication::setOverrideCursor(Application()->cursor(DragCursor));
 }
 
 void TSpeedBar::dragTo(const QPointF &parentPos) {
-    const tk::Align edge = edgeUnder(parentPos);
-    // A vetoed edge leaves the frame where it is.
-    if (!edgeAllowed(edge))
-        return;
-    m_dragTarget = edge;
-    const QRect target = targetRect(edge);
+    const QRect target = targetRect(edgeUnder(parentPos));
     const QRect screen(parentWidget()->mapToGlobal(target.topLeft()), target.size());
     if (screen != m_dragFrame)
         showFrame(screen);
@@ -391,11 +324,7 @@ void TSpeedBar::endDrag() {
 
 void TSpeedBar::drop(const QPointF &parentPos) {
     endDrag();
-    if (!isEdge(Align()))
-        return;
-    const tk::Align edge = edgeUnder(parentPos);
-    setAlign(edgeAllowed(edge) ? edge : m_dragTarget);
-    emit PosChanged();
+    setAlign(edgeUnder(parentPos));
 }
 
 void TSpeedBar::loseMouse() {

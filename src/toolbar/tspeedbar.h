@@ -25,6 +25,8 @@ class TSpeedItem;
 class TSpeedBar : public QWidget {
     Q_OBJECT
 public:
+    // sbAllowResize and sbStretchBitmap keep their bits but do nothing: the program
+    // sets neither.
     enum TSpeedbarOption {
         sbAllowDrag = 0x01,
         sbAllowResize = 0x02,
@@ -43,6 +45,8 @@ public:
     explicit TSpeedBar(QWidget *parent = nullptr);
     ~TSpeedBar() override;
 
+    // Options, button size and offsets are set while the bar is built, before its
+    // items come: they reach a button when its item is added.
     TSpeedbarOptions Options() const { return m_options; }
     void setOptions(TSpeedbarOptions options);
 
@@ -52,9 +56,9 @@ public:
     bool isVertical() const { return m_vertical; }
 
     int BtnWidth() const { return m_btnWidth; }
-    void setBtnWidth(int width);
+    void setBtnWidth(int width) { m_btnWidth = width; }
     int BtnHeight() const { return m_btnHeight; }
-    void setBtnHeight(int height);
+    void setBtnHeight(int height) { m_btnHeight = height; }
     int BtnOffsetHorz() const { return m_offsetHorz; }
     void setBtnOffsetHorz(int offset);
     int BtnOffsetVert() const { return m_offsetVert; }
@@ -83,18 +87,10 @@ public:
     // Dragging.
     bool isDragging() const { return m_dragging; }
     QRect dragFrame() const { return m_dragFrame; }
-    tk::Align dragTarget() const { return m_dragTarget; }
     // The edge for a point of the parent's client area, by the two diagonals.
     static tk::Align edgeAt(const QPointF &pos, const QSizeF &client);
     // Where the bar would dock at an edge, in the parent's coordinates.
     QRect targetRect(tk::Align edge) const;
-
-signals:
-    // OnApplyAlign: asked before the bar docks at an edge during a drag; a
-    // receiver (connected directly) may veto it by clearing *Apply.
-    void ApplyAlign(TSpeedBar *bar, tk::Align align, bool *Apply);
-    // OnPosChanged: after every drop.
-    void PosChanged();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -111,13 +107,7 @@ private:
     QList<TSpeedItem *> allItems() const;
     void applyButtonSettings(TSpeedItem *item) const;
     void placeButton(TSpeedItem *item, QPoint pos) const;
-    void moveButtons(QPoint delta) const;
-    void resizeButtons();
-    void raiseOffsetsToMinimum();
-    void fitThickness();
     tk::Align edgeUnder(const QPointF &parentPos) const;
-    // Asks OnApplyAlign whether the bar may dock there.
-    bool edgeAllowed(tk::Align edge);
     void arm(QPoint pressPoint);
     void disarm();
     void startDrag();
@@ -132,13 +122,11 @@ private:
 
     QList<TSpeedbarSection *> m_sections;
     bool m_vertical = false;
-    bool m_paintLock = false;
     int m_btnWidth = 24;
     int m_btnHeight = 23;
     int m_offsetHorz = 0;
     int m_offsetVert = 0;
     QRect m_dragFrame;
-    tk::Align m_dragTarget = tk::Align::Top;
     TSpeedbarOptions m_options{sbAllowDrag | sbGrayedBtns};
     bool m_loading = true;
     bool m_armed = false;

@@ -3,7 +3,7 @@
 
 // The main window's toolbar driven with the mouse: the six items and their
 // handlers, docking at each edge by dragging, the drag threshold and frame, the
-// cursors and hints, and the alignments the bar refuses.
+// cursors and hints.
 
 #include "app/taboutbox.h"
 #include "common/modal.h"
@@ -19,7 +19,6 @@
 #include "toolkit/tstatusbar.h"
 
 #include <QMenu>
-#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -81,7 +80,6 @@ private slots:
     void verticalEdgeCutsTheButtons();
     void backToTopRestoresEverything_data();
     void backToTopRestoresEverything();
-    void vetoedEdge();
     void dragFrameInvertsAndRestores();
     void dragEndsWhenTheMouseIsTaken_data();
     void dragEndsWhenTheMouseIsTaken();
@@ -280,7 +278,6 @@ void TestToolbarDocking::dragThreshold() {
     QFETCH(QPoint, offset);
     QFETCH(bool, drags);
     TSpeedBar *bar = m_window->SpeedBar1;
-    QSignalSpy dropped(bar, &TSpeedBar::PosChanged);
     QWindow *window = m_window->windowHandle();
     const QPoint from = freeSurface(bar);
     QTest::mouseMove(window, from);
@@ -292,7 +289,7 @@ void TestToolbarDocking::dragThreshold() {
         QCOMPARE(bar->dragFrame(), QRect(m_window->mapToGlobal(QPoint(0, 0)), QSize(495, 62)));
     QTest::mouseRelease(window, Qt::LeftButton, {}, from + offset);
     QVERIFY(!bar->isDragging());
-    QCOMPARE(dropped.count(), drags ? 1 : 0);
+    QVERIFY(!QGuiApplication::overrideCursor());
     QCOMPARE(bar->geometry(), QRect(0, 0, 495, 62));
     QCOMPARE(buttonGeometries().at(3), m_horizontal[3]);
 }
@@ -357,11 +354,9 @@ void TestToolbarDocking::drop() {
     QFETCH(QRect, bar);
     QFETCH(QRect, pages);
     TSpeedBar *speedBar = m_window->SpeedBar1;
-    QSignalSpy dropped(speedBar, &TSpeedBar::PosChanged);
     const QRect statusBar = m_window->StatusBar->geometry();
     const QPoint from = freeSurface(speedBar);
     drag(from, {from + QPoint(0, 10), at});
-    QCOMPARE(dropped.count(), 1);
     QCOMPARE(int(speedBar->Align()), edge);
     QCOMPARE(speedBar->geometry(), bar);
     QCOMPARE(m_window->PageControl1->geometry(), pages);
@@ -426,31 +421,6 @@ void TestToolbarDocking::backToTopRestoresEverything() {
         QCOMPARE(item->button()->visibleRegion().boundingRect(), QRect(0, 0, 63, 54));
 }
 
-void TestToolbarDocking::vetoedEdge() {
-    TSpeedBar *bar = m_window->SpeedBar1;
-    QList<tk::Align> asked;
-    connect(bar, &TSpeedBar::ApplyAlign, this, [&asked](TSpeedBar *, tk::Align align, bool *Apply) {
-        asked.append(align);
-        *Apply = align != tk::Align::Left;
-    });
-    QWindow *window = m_window->windowHandle();
-    const QPoint from = freeSurface(bar);
-    QTest::mouseMove(window, from);
-    QTest::mousePress(window, Qt::LeftButton, {}, from);
-    QTest::mouseMove(window, from + QPoint(0, 10));
-    QTest::mouseMove(window, QPoint(247, 300));
-    const QRect bottom(m_window->mapToGlobal(QPoint(0, 251)), QSize(495, 62));
-    QCOMPARE(bar->dragFrame(), bottom);
-    // Left is refused: the frame stays at the bottom, and the drop goes there.
-    QTest::mouseMove(window, QPoint(40, 166));
-    QCOMPARE(bar->dragFrame(), bottom);
-    QCOMPARE(bar->dragTarget(), tk::Align::Bottom);
-    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(40, 166));
-    QCOMPARE(bar->Align(), tk::Align::Bottom);
-    QCOMPARE(bar->geometry(), QRect(0, 251, 495, 62));
-    QCOMPARE(asked.count(tk::Align::Left), 2);
-}
-
 // The window but the clock, which ticks in the status bar.
 QImage TestToolbarDocking::shotWithoutClock() const {
     return m_window->grab(QRect(0, 0, 495, 313)).toImage().convertToFormat(QImage::Format_RGB32);
@@ -503,7 +473,6 @@ void TestToolbarDocking::dragEndsWhenTheMouseIsTaken_data() {
 void TestToolbarDocking::dragEndsWhenTheMouseIsTaken() {
     QFETCH(QString, taker);
     TSpeedBar *bar = m_window->SpeedBar1;
-    QSignalSpy dropped(bar, &TSpeedBar::PosChanged);
     QWindow *window = m_window->windowHandle();
     const QImage before = startDragToTheLeft();
     QVERIFY(bar->isDragging());
@@ -532,7 +501,6 @@ void TestToolbarDocking::dragEndsWhenTheMouseIsTaken() {
     QTest::mouseMove(window, QPoint(247, 300));
     QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(247, 300));
     QVERIFY(!bar->isDragging());
-    QCOMPARE(dropped.count(), 0);
     QCOMPARE(bar->Align(), tk::Align::Top);
     QCOMPARE(bar->geometry(), QRect(0, 0, 495, 62));
 }
