@@ -44,13 +44,6 @@ void TSpeedbarButton::setNumGlyphs(int count) {
     update();
 }
 
-void TSpeedbarButton::setMargin(int margin) {
-    if (margin < -1)
-        return;
-    m_margin = margin;
-    update();
-}
-
 void TSpeedbarButton::setSpacing(int spacing) {
     m_spacing = spacing;
     update();
@@ -137,15 +130,8 @@ void TSpeedbarButton::layout(const QRect &content, QRect *glyph, QRect *caption)
     const QSize t = captionSize();
     const int glyphX = c.width() / 2 - g.width() / 2;
     const int captionX = c.width() / 2 - t.width() / 2;
-    int spacing = (t.width() == 0 || g.width() == 0) ? 0 : m_spacing;
-    int margin = m_margin;
-    if (margin == -1 && spacing == -1) {
-        margin = spacing = (c.height() - g.height() - t.height()) / 3;
-    } else if (margin == -1) {
-        margin = c.height() / 2 - (g.height() + spacing + t.height()) / 2;
-    } else if (spacing == -1) {
-        spacing = (c.height() - margin - g.height()) / 2 - t.height() / 2;
-    }
+    const int spacing = (t.width() == 0 || g.width() == 0) ? 0 : m_spacing;
+    const int margin = c.height() / 2 - (g.height() + spacing + t.height()) / 2;
     const QPoint origin = content.topLeft();
     *glyph = QRect(origin + QPoint(glyphX, margin), g);
     *caption = QRect(origin + QPoint(captionX, margin + g.height() + spacing), t);

@@ -24,8 +24,7 @@ public:
     int NumGlyphs() const { return m_glyph.NumGlyphs(); }
     void setNumGlyphs(int count);
 
-    int Margin() const { return m_margin; }
-    void setMargin(int margin);
+    // Between glyph and caption; the block of both is centred top to bottom.
     int Spacing() const { return m_spacing; }
     void setSpacing(int spacing);
 
@@ -82,7 +81,6 @@ private:
 
     TGlyphStrip m_glyph;
     QString m_caption;
-    int m_margin = -1;
     int m_spacing = 4;
     bool m_flat = false;
     bool m_transparent = false;

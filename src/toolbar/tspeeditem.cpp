@@ -19,20 +19,6 @@ TSpeedItem::~TSpeedItem() {
     delete m_button;
 }
 
-void TSpeedItem::setCaption(const QString &caption) {
-    if (caption == m_caption)
-        return;
-    // Renamed after loading, the caption also renames the hint that repeated it.
-    if (m_bar && !m_bar->isLoading()) {
-        const QString hint = Hint();
-        const int bar = int(hint.indexOf(QLatin1Char('|')));
-        const QString head = bar < 0 ? hint : hint.left(bar);
-        if (head == m_caption)
-            setHint(caption + (bar < 0 ? QString() : hint.mid(bar)));
-    }
-    m_caption = caption;
-}
-
 QString TSpeedItem::BtnCaption() const {
     return m_button->caption();
 }
@@ -51,12 +37,6 @@ int TSpeedItem::NumGlyphs() const {
 void TSpeedItem::setNumGlyphs(int count) {
     m_button->setNumGlyphs(count);
 }
-int TSpeedItem::Margin() const {
-    return m_button->Margin();
-}
-void TSpeedItem::setMargin(int margin) {
-    m_button->setMargin(margin);
-}
 int TSpeedItem::Spacing() const {
     return m_button->Spacing();
 }
@@ -68,9 +48,6 @@ QString TSpeedItem::Hint() const {
 }
 void TSpeedItem::setHint(const QString &hint) {
     tk::setHint(m_button, hint);
-}
-void TSpeedItem::setShowHint(bool show) {
-    tk::setShowHint(m_button, show);
 }
 int TSpeedItem::Left() const {
     return m_button->x();

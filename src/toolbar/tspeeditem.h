@@ -30,8 +30,9 @@ public:
 
     TSpeedbarButton *button() const { return m_button; }
 
+    // The item's name in a customisation list; never painted.
     QString Caption() const { return m_caption; }
-    void setCaption(const QString &caption);
+    void setCaption(const QString &caption) { m_caption = caption; }
     QString BtnCaption() const;
     void setBtnCaption(const QString &caption);
 
@@ -39,14 +40,11 @@ public:
     void setGlyph(const QImage &glyph);
     int NumGlyphs() const;
     void setNumGlyphs(int count);
-    int Margin() const;
-    void setMargin(int margin);
     int Spacing() const;
     void setSpacing(int spacing);
 
     QString Hint() const;
     void setHint(const QString &hint);
-    void setShowHint(bool show);
 
     // A custom cursor number of the application (0: the standard arrow).
     int Cursor() const { return m_cursor; }
