@@ -3,7 +3,6 @@
 
 #include "toolbar/tspeedbar.h"
 
-#include "toolbar/espeedbarerror.h"
 #include "toolbar/tdragframe.h"
 #include "toolbar/tspeedbarbutton.h"
 #include "toolbar/tspeedbarbuttonaccessible.h"
@@ -139,11 +138,10 @@ tk::Align TSpeedBar::Align() const {
 }
 
 void TSpeedBar::setAlign(tk::Align align) {
+    Q_ASSERT(isEdge(align));
     const tk::Align current = Align();
-    if (align == current)
+    if (align == current || !isEdge(align))
         return;
-    if (!isEdge(align))
-        throw ESpeedbarError(ESpeedbarError::AutoPositionMessage);
     AlignSuspension suspension(parentWidget());
     if ((isHorizontalEdge(current) && isVerticalEdge(align)) ||
         (isVerticalEdge(current) && isHorizontalEdge(align)))

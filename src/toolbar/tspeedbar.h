@@ -51,7 +51,8 @@ public:
     void setOptions(TSpeedbarOptions options);
 
     tk::Align Align() const;
-    // Docks to an edge; none and the whole client area raise ESpeedbarError.
+    // Docks to one of the four edges, the only places a drop can choose; none and
+    // the whole client area are a caller's mistake and change nothing.
     void setAlign(tk::Align align);
     bool isVertical() const { return m_vertical; }
 

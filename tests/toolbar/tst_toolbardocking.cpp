@@ -9,7 +9,6 @@
 #include "common/modal.h"
 #include "common/mouse.h"
 #include "common/scratchwindow.h"
-#include "toolbar/espeedbarerror.h"
 #include "toolbar/tdragframe.h"
 #include "toolbar/tspeedbar.h"
 #include "toolbar/tspeedbarbutton.h"
@@ -85,8 +84,6 @@ private slots:
     void dragEndsWhenTheMouseIsTaken();
     void cursors();
     void hints();
-    void refusedAlignments_data();
-    void refusedAlignments();
 
 private:
     void drag(QPoint from, const QList<QPoint> &path);
@@ -536,28 +533,6 @@ void TestToolbarDocking::hints() {
     QToolTip::hideText();
     mouse::move(m_window->SpeedBar1, QPoint(240, 30));
     QTRY_COMPARE(m_window->StatusBar->panelText(1), QString());
-}
-
-void TestToolbarDocking::refusedAlignments_data() {
-    QTest::addColumn<int>("align");
-    QTest::newRow("none") << int(tk::Align::None);
-    QTest::newRow("client") << int(tk::Align::Client);
-}
-
-void TestToolbarDocking::refusedAlignments() {
-    QFETCH(int, align);
-    TSpeedBar *bar = m_window->SpeedBar1;
-    try {
-        bar->setAlign(tk::Align(align));
-        QFAIL("the alignment was accepted");
-    } catch (const ESpeedbarError &error) {
-        QCOMPARE(QString::fromUtf8(error.what()),
-                 QStringLiteral("Cannot set this property value while Position is bpAuto"));
-    }
-    QCOMPARE(bar->Align(), tk::Align::Top);
-    QCOMPARE(bar->geometry(), QRect(0, 0, 495, 62));
-    QCOMPARE(buttonGeometries().at(5), m_horizontal[5]);
-    QCOMPARE(m_window->PageControl1->geometry(), QRect(0, 62, 495, 251));
 }
 
 int main(int argc, char **argv) {
