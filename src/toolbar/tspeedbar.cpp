@@ -78,12 +78,9 @@ TSpeedBar::TSpeedBar(QWidget *parent) : QWidget(parent) {
 TSpeedBar::~TSpeedBar() {
     loseMouse();
     delete m_frame;
-    const QList<TSpeedbarSection *> sections = m_sections;
-    m_sections.clear();
-    for (TSpeedbarSection *section : sections) {
-        section->m_bar = nullptr;
-        delete section;
-    }
+    // The buttons are the items': back to them, rather than down with the bar.
+    for (TSpeedItem *item : allItems())
+        item->setHost(nullptr);
 }
 
 // --- Options and sizes -----------------------------------------------------------
@@ -173,29 +170,21 @@ TSpeedbarSection *TSpeedBar::FindSection(const QString &caption) const {
 TSpeedbarSection *TSpeedBar::AddSection(const QString &caption) {
     // The program makes one section; nothing here renames a duplicate.
     Q_ASSERT(!FindSection(caption));
-    auto *section = new TSpeedbarSection(this);
-    section->m_caption = caption;
-    section->m_bar = this;
+    auto *section = new TSpeedbarSection(caption, this);
     m_sections.append(section);
     return section;
 }
 
-void TSpeedBar::detachSection(TSpeedbarSection *section) {
-    m_sections.removeOne(section);
-}
-
 void TSpeedBar::AddItem(const QString &sectionName, TSpeedItem *item) {
     TSpeedbarSection *section = FindSection(sectionName);
-    // The program names the section it made.
-    Q_ASSERT(section);
+    // The program adds each item once, to the section it made.
+    Q_ASSERT(section && !allItems().contains(item));
     if (!section)
         return;
     section->addItem(item);
+    // An item that goes before the bar leaves its section.
+    connect(item, &QObject::destroyed, section, [section, item] { section->removeItem(item); });
     applyButtonSettings(item);
-    if (!m_loading) {
-        placeButton(item, item->button()->pos());
-        item->updateButton();
-    }
 }
 
 QList<TSpeedItem *> TSpeedBar::allItems() const {
@@ -206,10 +195,9 @@ QList<TSpeedItem *> TSpeedBar::allItems() const {
 }
 
 void TSpeedBar::Loaded() {
-    m_loading = false;
     for (TSpeedItem *item : allItems()) {
         placeButton(item, item->button()->pos());
-        item->updateButton();
+        item->setHost(this);
     }
 }
 

@@ -7,11 +7,10 @@
 // drag the bar by its free surface to any edge of its window, where it docks; the
 // buttons are transposed when the bar turns between horizontal and vertical.
 //
-// Ownership: the bar owns its sections; the items and their buttons are not the
-// bar's (see TSpeedItem). The bar holds an item's button as a child only while
-// it shows it, and gives every button back before it goes.
+// Ownership: the bar owns its sections and fills them with the items; the items
+// and their buttons are not the bar's (see TSpeedItem). Once loaded, the bar is
+// every item's host, and it gives every button back before it goes.
 
-#include "toolbar/tspeedbarsection.h"
 #include "toolkit/alignment.h"
 
 #include <QFlags>
@@ -21,6 +20,7 @@
 
 class TDragFrame;
 class TSpeedItem;
+class TSpeedbarSection;
 
 class TSpeedBar : public QWidget {
     Q_OBJECT
@@ -77,7 +77,6 @@ public:
     void AddItem(const QString &sectionName, TSpeedItem *item);
 
     // Building: the buttons stay hidden until Loaded() places and shows them.
-    bool isLoading() const { return m_loading; }
     void Loaded();
 
     // The bar's own look (panel and wallpaper) in its own coordinates; buttons
@@ -102,8 +101,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    friend class TSpeedbarSection;
-    void detachSection(TSpeedbarSection *section);
     TSpeedbarSection *FindSection(const QString &caption) const;
     QList<TSpeedItem *> allItems() const;
     void applyButtonSettings(TSpeedItem *item) const;
@@ -129,7 +126,6 @@ private:
     int m_offsetVert = 0;
     QRect m_dragFrame;
     TSpeedbarOptions m_options{sbAllowDrag | sbGrayedBtns};
-    bool m_loading = true;
     bool m_armed = false;
     bool m_dragging = false;
     QPoint m_pressPoint;

@@ -3,9 +3,7 @@
 
 #include "toolbar/tspeeditem.h"
 
-#include "toolbar/tspeedbar.h"
 #include "toolbar/tspeedbarbutton.h"
-#include "toolbar/tspeedbarsection.h"
 #include "toolkit/hints.h"
 #include "toolkit/tapplication.h"
 
@@ -14,8 +12,6 @@ TSpeedItem::TSpeedItem(QObject *owner) : QObject(owner), m_button(new TSpeedbarB
 }
 
 TSpeedItem::~TSpeedItem() {
-    if (m_section)
-        m_section->removeItem(this);
     delete m_button;
 }
 
@@ -80,27 +76,18 @@ void TSpeedItem::setEnabled(bool enabled) {
     updateButton();
 }
 
-TSpeedBar *TSpeedItem::SpeedBar() const {
-    return m_bar;
-}
-TSpeedbarSection *TSpeedItem::Section() const {
-    return m_section;
-}
-
-void TSpeedItem::setSection(TSpeedbarSection *section, TSpeedBar *bar) {
-    m_section = section;
-    m_bar = bar;
+void TSpeedItem::setHost(QWidget *host) {
+    m_host = host;
     updateButton();
 }
 
 void TSpeedItem::updateButton() {
     // On the bar, Qt also disables the button while the bar is disabled.
     m_button->setEnabled(m_enabled);
-    // The button lives on the bar only while it can be seen.
-    const bool shown = m_visible && m_bar && !m_bar->isLoading();
-    if (shown) {
-        if (m_button->parentWidget() != m_bar)
-            m_button->setParent(m_bar);
+    // The button lives on its host only while it can be seen.
+    if (m_visible && m_host) {
+        if (m_button->parentWidget() != m_host)
+            m_button->setParent(m_host);
         m_button->show();
     } else {
         m_button->hide();

@@ -12,6 +12,7 @@
 #include "toolbar/tdragframe.h"
 #include "toolbar/tspeedbar.h"
 #include "toolbar/tspeedbarbutton.h"
+#include "toolbar/tspeedbarsection.h"
 #include "toolbar/tspeeditem.h"
 #include "toolkit/hints.h"
 #include "toolkit/tapplication.h"
