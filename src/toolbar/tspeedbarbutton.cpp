@@ -205,18 +205,6 @@ void TSpeedbarButton::drawBackground(QPainter &painter) {
     painter.translate(-pos());
     painter.setClipRect(bar->rect());
     bar->paintBackground(painter);
-    // Buttons placed before this one that overlap it show through as well.
-    for (QObject *child : bar->children()) {
-        if (child == this)
-            break;
-        auto *sibling = qobject_cast<TSpeedbarButton *>(child);
-        if (sibling && sibling->isVisible() && sibling->geometry().intersects(geometry())) {
-            painter.save();
-            painter.translate(sibling->pos());
-            sibling->drawContents(painter);
-            painter.restore();
-        }
-    }
     painter.restore();
 }
 

@@ -47,10 +47,6 @@ public:
     // Runs the click as a completed press and release would (keyboard, assistive tools).
     void click();
 
-    // Draws frame, glyph and caption (not the background) with the button's
-    // top-left corner at the painter's origin.
-    void drawContents(QPainter &painter);
-
 signals:
     void clicked();
 
@@ -73,6 +69,8 @@ private:
     QSize captionSize() const;
     void layout(const QRect &content, QRect *glyph, QRect *caption) const;
     void drawFrame(QPainter &painter) const;
+    // Frame, glyph and caption, not the background.
+    void drawContents(QPainter &painter);
     void drawBackground(QPainter &painter);
     void fixState();
     void setMouseInside(bool inside);
