@@ -78,9 +78,12 @@ TSpeedBar::TSpeedBar(QWidget *parent) : QWidget(parent) {
 TSpeedBar::~TSpeedBar() {
     loseMouse();
     delete m_frame;
-    // The buttons are the items': back to them, rather than down with the bar.
-    for (TSpeedItem *item : allItems())
+    // The buttons are the items': back to them, rather than down with the bar,
+    // and no longer painting it.
+    for (TSpeedItem *item : allItems()) {
         item->setHost(nullptr);
+        item->button()->setBackgroundPainter({});
+    }
 }
 
 // --- Options and sizes -----------------------------------------------------------
@@ -98,7 +101,11 @@ void TSpeedBar::setOptions(TSpeedbarOptions options) {
 void TSpeedBar::applyButtonSettings(TSpeedItem *item) const {
     TSpeedbarButton *button = item->button();
     button->setFlat(m_options.testFlag(sbFlatBtns));
-    button->setTransparent(m_options.testFlag(sbTransparentBtns));
+    if (m_options.testFlag(sbTransparentBtns))
+        button->setBackgroundPainter([this](QPainter &painter, const QRect &area) {
+            painter.setClipRect(area & rect());
+            paintBackground(painter);
+        });
     button->setGrayedInactive(m_options.testFlag(sbGrayedBtns));
 }
 

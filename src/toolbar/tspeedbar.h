@@ -79,9 +79,7 @@ public:
     // Building: the buttons stay hidden until Loaded() places and shows them.
     void Loaded();
 
-    // The bar's own look (panel and wallpaper) in its own coordinates; buttons
-    // paint it beneath themselves.
-    void paintBackground(QPainter &painter) const;
+    // Inside the bevel, where the wallpaper lies.
     QRect innerRect() const;
 
     // Dragging.
@@ -105,6 +103,9 @@ private:
     QList<TSpeedItem *> allItems() const;
     void applyButtonSettings(TSpeedItem *item) const;
     void placeButton(TSpeedItem *item, QPoint pos) const;
+    // The bar's own look (panel and wallpaper) in its own coordinates; transparent
+    // buttons have it painted beneath themselves.
+    void paintBackground(QPainter &painter) const;
     tk::Align edgeUnder(const QPointF &parentPos) const;
     void arm(QPoint pressPoint);
     void disarm();

@@ -3,7 +3,6 @@
 
 #include "toolbar/tspeedbarbutton.h"
 
-#include "toolbar/tspeedbar.h"
 #include "toolkit/resources.h"
 #include "toolkit/tbevelpanel.h"
 
@@ -18,8 +17,8 @@ constexpr int MaxCaptionLength = 255;
 } // namespace
 
 TSpeedbarButton::TSpeedbarButton() {
-    // The button paints the bar's background beneath itself: the bar never needs
-    // to repaint for a hover or a press.
+    // The button paints its holder's background beneath itself: the bar never
+    // needs to repaint for a hover or a press.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
@@ -54,8 +53,8 @@ void TSpeedbarButton::setFlat(bool on) {
     update();
 }
 
-void TSpeedbarButton::setTransparent(bool on) {
-    m_transparent = on;
+void TSpeedbarButton::setBackgroundPainter(BackgroundPainter painter) {
+    m_background = std::move(painter);
     update();
 }
 
@@ -196,15 +195,13 @@ void TSpeedbarButton::drawContents(QPainter &painter) {
 }
 
 void TSpeedbarButton::drawBackground(QPainter &painter) {
-    // The face also covers whatever part of the button lies off the bar.
+    // The face also covers whatever part of the button lies off its holder.
     painter.fillRect(rect(), palette().color(QPalette::Button));
-    auto *bar = qobject_cast<TSpeedBar *>(parentWidget());
-    if (!m_transparent || !bar)
+    if (!m_background)
         return;
     painter.save();
     painter.translate(-pos());
-    painter.setClipRect(bar->rect());
-    bar->paintBackground(painter);
+    m_background(painter, geometry());
     painter.restore();
 }
 

@@ -3,13 +3,14 @@
 
 #pragma once
 // The image button that shows one toolbar item: glyph above caption, painted into
-// its own pixmap over the bar's background and copied in one go; flat (a frame only under the
+// its own pixmap over its holder's background and copied in one go; flat (a frame only under the
 // pointer), sunken while held, and a click only on a release over it.
 
 #include "toolkit/tglyphstrip.h"
 
 #include <QPixmap>
 #include <QWidget>
+#include <functional>
 
 class TSpeedbarButton : public QWidget {
     Q_OBJECT
@@ -30,8 +31,11 @@ public:
 
     bool Flat() const { return m_flat; }
     void setFlat(bool on);
-    bool Transparent() const { return m_transparent; }
-    void setTransparent(bool on);
+    // What shows through the button, painted by whoever holds it: its surface
+    // under area, the button's rectangle in the holder's coordinates, which the
+    // painter is in. Without one the button stands on plain button face.
+    using BackgroundPainter = std::function<void(QPainter &painter, const QRect &area)>;
+    void setBackgroundPainter(BackgroundPainter painter);
     bool GrayedInactive() const { return m_grayedInactive; }
     void setGrayedInactive(bool on);
 
@@ -81,10 +85,10 @@ private:
     QString m_caption;
     int m_spacing = 4;
     bool m_flat = false;
-    bool m_transparent = false;
     bool m_grayedInactive = false;
     State m_state = State::Up;
     bool m_dragging = false;
     bool m_mouseInside = false;
     QPixmap m_offscreen;
+    BackgroundPainter m_background;
 };

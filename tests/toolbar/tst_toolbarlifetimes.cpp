@@ -59,6 +59,9 @@ void TestToolbarLifetimes::init() {
     m_items.clear();
     m_bar = new TSpeedBar(m_window.get());
     m_bar->setGeometry(0, 0, 400, 62);
+    // Transparent buttons, as in the program: the bar paints beneath them.
+    m_bar->setOptions(TSpeedBar::sbAllowDrag | TSpeedBar::sbFlatBtns |
+                      TSpeedBar::sbTransparentBtns);
     m_bar->setBtnWidth(63);
     m_bar->setBtnHeight(54);
     m_sections = {m_bar->AddSection(QStringLiteral("Principale")),
@@ -110,6 +113,9 @@ void TestToolbarLifetimes::barDeletedBeforeItsItems() {
         QVERIFY(buttons[i]);
         QVERIFY(!buttons[i]->parent());
         QVERIFY(!buttons[i]->isVisible());
+        // Nothing beneath it any more but its own face.
+        const QImage shot = buttons[i]->grab().toImage();
+        QCOMPARE(shot.pixel(2, 2), buttons[i]->palette().color(QPalette::Button).rgb());
     }
     // The items go with their owner, and their buttons with them.
     m_owner.reset();
