@@ -101,12 +101,12 @@ void TSpeedBar::setOptions(TSpeedbarOptions options) {
 void TSpeedBar::applyButtonSettings(TSpeedItem *item) const {
     TSpeedbarButton *button = item->button();
     button->setFlat(m_options.testFlag(sbFlatBtns));
+    button->setGrayedInactive(m_options.testFlag(sbGrayedBtns));
     if (m_options.testFlag(sbTransparentBtns))
         button->setBackgroundPainter([this](QPainter &painter, const QRect &area) {
             painter.setClipRect(area & rect());
             paintBackground(painter);
         });
-    button->setGrayedInactive(m_options.testFlag(sbGrayedBtns));
 }
 
 void TSpeedBar::placeButton(TSpeedItem *item, QPoint pos) const {
@@ -263,9 +263,7 @@ void TSpeedBar::showFrame(const QRect &screenRect) {
     }
     m_frame->raise();
     m_frame->setFrame(
-        screenRect.isNull()
-            ? QRect()
-            : QRect(parentWidget()->mapFromGlobal(screenRect.topLeft()), screenRect.size()));
+        QRect(parentWidget()->mapFromGlobal(screenRect.topLeft()), screenRect.size()));
 }
 
 void TSpeedBar::mousePressEvent(QMouseEvent *event) {

@@ -3,8 +3,8 @@
 
 #pragma once
 // The image button that shows one toolbar item: glyph above caption, painted into
-// its own pixmap over its holder's background and copied in one go; flat (a frame only under the
-// pointer), sunken while held, and a click only on a release over it.
+// its own pixmap over its holder's background and copied in one go; flat (a frame
+// only under the pointer), sunken while held, and a click only on a release over it.
 
 #include "toolkit/tglyphstrip.h"
 
@@ -31,13 +31,14 @@ public:
 
     bool Flat() const { return m_flat; }
     void setFlat(bool on);
+    bool GrayedInactive() const { return m_grayedInactive; }
+    void setGrayedInactive(bool on);
+
     // What shows through the button, painted by whoever holds it: its surface
     // under area, the button's rectangle in the holder's coordinates, which the
     // painter is in. Without one the button stands on plain button face.
     using BackgroundPainter = std::function<void(QPainter &painter, const QRect &area)>;
     void setBackgroundPainter(BackgroundPainter painter);
-    bool GrayedInactive() const { return m_grayedInactive; }
-    void setGrayedInactive(bool on);
 
     State state() const { return m_state; }
     bool isMouseInside() const { return m_mouseInside; }
