@@ -3,7 +3,6 @@
 
 #include "toolbar/tspeedbar.h"
 
-#include "toolbar/espeedbarerror.h"
 #include "toolbar/tdragframe.h"
 #include "toolbar/tspeedbarbutton.h"
 #include "toolbar/tspeedbarbuttonaccessible.h"
@@ -79,11 +78,11 @@ TSpeedBar::TSpeedBar(QWidget *parent) : QWidget(parent) {
 TSpeedBar::~TSpeedBar() {
     loseMouse();
     delete m_frame;
-    const QList<TSpeedbarSection *> sections = m_sections;
-    m_sections.clear();
-    for (TSpeedbarSection *section : sections) {
-        section->m_bar = nullptr;
-        delete section;
+    // The buttons are the items': back to them, rather than down with the bar,
+    // and no longer painting it.
+    for (TSpeedItem *item : allItems()) {
+        item->setHost(nullptr);
+        item->button()->setBackgroundPainter({});
     }
 }
 
@@ -95,20 +94,19 @@ int TSpeedBar::minimumOffset() const {
 }
 
 void TSpeedBar::setOptions(TSpeedbarOptions options) {
-    const bool flatChanged = (options ^ m_options).testFlag(sbFlatBtns);
     m_options = options;
-    for (TSpeedItem *item : allItems())
-        applyButtonSettings(item);
-    if (flatChanged)
-        raiseOffsetsToMinimum();
     update();
 }
 
 void TSpeedBar::applyButtonSettings(TSpeedItem *item) const {
     TSpeedbarButton *button = item->button();
     button->setFlat(m_options.testFlag(sbFlatBtns));
-    button->setTransparent(m_options.testFlag(sbTransparentBtns));
     button->setGrayedInactive(m_options.testFlag(sbGrayedBtns));
+    if (m_options.testFlag(sbTransparentBtns))
+        button->setBackgroundPainter([this](QPainter &painter, const QRect &area) {
+            painter.setClipRect(area & rect());
+            paintBackground(painter);
+        });
 }
 
 void TSpeedBar::placeButton(TSpeedItem *item, QPoint pos) const {
@@ -120,52 +118,12 @@ void TSpeedBar::placeButton(TSpeedItem *item, QPoint pos) const {
     item->button()->setGeometry(QRect(pos, QSize(m_btnWidth, m_btnHeight)));
 }
 
-void TSpeedBar::raiseOffsetsToMinimum() {
-    const int minimum = minimumOffset();
-    if (m_offsetHorz < minimum)
-        setBtnOffsetHorz(minimum);
-    if (m_offsetVert < minimum)
-        setBtnOffsetVert(minimum);
-}
-
-void TSpeedBar::moveButtons(QPoint delta) const {
-    for (TSpeedItem *item : allItems())
-        item->button()->move(item->button()->pos() + delta);
-}
-
 void TSpeedBar::setBtnOffsetHorz(int offset) {
-    offset = std::max(offset, minimumOffset());
-    moveButtons(QPoint(offset - m_offsetHorz, 0));
-    m_offsetHorz = offset;
+    m_offsetHorz = std::max(offset, minimumOffset());
 }
 
 void TSpeedBar::setBtnOffsetVert(int offset) {
-    offset = std::max(offset, minimumOffset());
-    moveButtons(QPoint(0, offset - m_offsetVert));
-    m_offsetVert = offset;
-}
-
-void TSpeedBar::fitThickness() {
-    if (m_vertical)
-        resize(std::max(width(), 2 * m_offsetHorz + m_btnWidth), height());
-    else
-        resize(width(), std::max(height(), 2 * m_offsetVert + m_btnHeight));
-}
-
-void TSpeedBar::resizeButtons() {
-    for (TSpeedItem *item : allItems())
-        item->button()->resize(m_btnWidth, m_btnHeight);
-    fitThickness();
-}
-
-void TSpeedBar::setBtnWidth(int width) {
-    m_btnWidth = width;
-    resizeButtons();
-}
-
-void TSpeedBar::setBtnHeight(int height) {
-    m_btnHeight = height;
-    resizeButtons();
+    m_offsetVert = std::max(offset, minimumOffset());
 }
 
 void TSpeedBar::setWallpaper(const QPixmap &wallpaper) {
@@ -184,19 +142,17 @@ tk::Align TSpeedBar::Align() const {
 }
 
 void TSpeedBar::setAlign(tk::Align align) {
+    Q_ASSERT(isEdge(align));
     const tk::Align current = Align();
-    if (align == current)
+    if (align == current || !isEdge(align))
         return;
-    if (!isEdge(align))
-        throw ESpeedbarError(ESpeedbarError::AutoPositionMessage);
     AlignSuspension suspension(parentWidget());
     if ((isHorizontalEdge(current) && isVerticalEdge(align)) ||
         (isVerticalEdge(current) && isHorizontalEdge(align)))
         resize(height(), width());
     const bool vertical = isVerticalEdge(align);
     if (vertical != m_vertical) {
-        // No painting while the buttons are half transposed.
-        m_paintLock = true;
+        // Turned in one go: nothing paints until the event loop runs again.
         m_vertical = vertical;
         std::swap(m_btnWidth, m_btnHeight);
         std::swap(m_offsetHorz, m_offsetVert);
@@ -204,7 +160,6 @@ void TSpeedBar::setAlign(tk::Align align) {
             const QPoint old = item->button()->pos();
             placeButton(item, QPoint(old.y(), old.x()));
         }
-        m_paintLock = false;
         update();
     }
     tk::setAlign(this, align);
@@ -219,62 +174,24 @@ TSpeedbarSection *TSpeedBar::FindSection(const QString &caption) const {
     return nullptr;
 }
 
-int TSpeedBar::sectionIndex(const TSpeedbarSection *section) const {
-    return int(m_sections.indexOf(const_cast<TSpeedbarSection *>(section)));
-}
-
 TSpeedbarSection *TSpeedBar::AddSection(const QString &caption) {
-    QString unique = caption;
-    for (int n = 1; FindSection(unique); ++n)
-        unique = caption + QStringLiteral(" (%1)").arg(n);
-    auto *section = new TSpeedbarSection(this);
-    section->m_caption = unique;
-    section->m_bar = this;
+    // The program makes one section; nothing here renames a duplicate.
+    Q_ASSERT(!FindSection(caption));
+    auto *section = new TSpeedbarSection(caption, this);
     m_sections.append(section);
     return section;
 }
 
-void TSpeedBar::RemoveSection(int index) {
-    if (index < 0 || index >= m_sections.size())
-        return;
-    delete m_sections.at(index);
-}
-
-void TSpeedBar::detachSection(TSpeedbarSection *section) {
-    m_sections.removeOne(section);
-}
-
-void TSpeedBar::AddItem(int sectionIndex, TSpeedItem *item) {
-    if (m_sections.isEmpty())
-        AddSection(QString());
-    const int index = std::clamp(sectionIndex, 0, int(m_sections.size()) - 1);
-    m_sections.at(index)->addItem(item);
-    applyButtonSettings(item);
-    if (!m_loading) {
-        placeButton(item, item->button()->pos());
-        item->updateButton();
-    }
-}
-
 void TSpeedBar::AddItem(const QString &sectionName, TSpeedItem *item) {
     TSpeedbarSection *section = FindSection(sectionName);
-    AddItem(section ? sectionIndex(section) : 0, item);
-}
-
-void TSpeedBar::RemoveItem(TSpeedItem *item) {
-    if (TSpeedbarSection *section = item->Section(); section && section->SpeedBar() == this)
-        section->removeItem(item);
-}
-
-TSpeedItem *TSpeedBar::FindItem(const QString &name) const {
-    for (TSpeedItem *item : allItems())
-        if (item->objectName().compare(name, Qt::CaseInsensitive) == 0)
-            return item;
-    return nullptr;
-}
-
-int TSpeedBar::ItemsCount() const {
-    return int(allItems().size());
+    // The program adds each item once, to the section it made.
+    Q_ASSERT(section && !allItems().contains(item));
+    if (!section)
+        return;
+    section->addItem(item);
+    // An item that goes before the bar leaves its section.
+    connect(item, &QObject::destroyed, section, [section, item] { section->removeItem(item); });
+    applyButtonSettings(item);
 }
 
 QList<TSpeedItem *> TSpeedBar::allItems() const {
@@ -285,11 +202,9 @@ QList<TSpeedItem *> TSpeedBar::allItems() const {
 }
 
 void TSpeedBar::Loaded() {
-    m_loading = false;
-    raiseOffsetsToMinimum();
     for (TSpeedItem *item : allItems()) {
         placeButton(item, item->button()->pos());
-        item->updateButton();
+        item->setHost(this);
     }
 }
 
@@ -300,24 +215,17 @@ QRect TSpeedBar::innerRect() const {
 }
 
 void TSpeedBar::paintBackground(QPainter &painter) const {
-    if (m_paintLock)
-        return;
     painter.fillRect(rect(), palette().color(QPalette::Button));
     TBevelPanel::drawBevel(painter, rect(), TBevelPanel::Bevel::Raised, palette());
     if (m_wallpaper.isNull())
         return;
-    // Stretched over, or tiled from the corner of, the inside of the bevel; a
-    // tile is as many layout pixels as the 1x picture has pixels.
+    // Tiled from the corner of the inside of the bevel; a tile is as many layout
+    // pixels as the 1x picture has pixels.
     tk::prepareToDraw(painter, m_wallpaper.devicePixelRatio());
-    if (m_options.testFlag(sbStretchBitmap))
-        painter.drawPixmap(innerRect(), m_wallpaper);
-    else
-        painter.drawTiledPixmap(innerRect(), m_wallpaper);
+    painter.drawTiledPixmap(innerRect(), m_wallpaper);
 }
 
 void TSpeedBar::paintEvent(QPaintEvent *) {
-    if (m_paintLock)
-        return;
     QPainter painter(this);
     paintBackground(painter);
 }
@@ -338,12 +246,6 @@ tk::Align TSpeedBar::edgeUnder(const QPointF &parentPos) const {
     return edgeAt(parentPos, QSizeF(parentWidget()->rect().size()));
 }
 
-bool TSpeedBar::edgeAllowed(tk::Align edge) {
-    bool apply = true;
-    emit ApplyAlign(this, edge, &apply);
-    return apply;
-}
-
 QRect TSpeedBar::targetRect(tk::Align edge) const {
     QWidget *parent = parentWidget();
     tk::AlignHost *host = parent ? tk::AlignHost::of(parent) : nullptr;
@@ -361,9 +263,7 @@ void TSpeedBar::showFrame(const QRect &screenRect) {
     }
     m_frame->raise();
     m_frame->setFrame(
-        screenRect.isNull()
-            ? QRect()
-            : QRect(parentWidget()->mapFromGlobal(screenRect.topLeft()), screenRect.size()));
+        QRect(parentWidget()->mapFromGlobal(screenRect.topLeft()), screenRect.size()));
 }
 
 void TSpeedBar::mousePressEvent(QMouseEvent *event) {
@@ -389,18 +289,12 @@ void TSpeedBar::disarm() {
 
 void TSpeedBar::startDrag() {
     m_dragging = true;
-    m_dragTarget = Align();
     showFrame(QRect(mapToGlobal(QPoint(0, 0)), size()));
     QApplication::setOverrideCursor(Application()->cursor(DragCursor));
 }
 
 void TSpeedBar::dragTo(const QPointF &parentPos) {
-    const tk::Align edge = edgeUnder(parentPos);
-    // A vetoed edge leaves the frame where it is.
-    if (!edgeAllowed(edge))
-        return;
-    m_dragTarget = edge;
-    const QRect target = targetRect(edge);
+    const QRect target = targetRect(edgeUnder(parentPos));
     const QRect screen(parentWidget()->mapToGlobal(target.topLeft()), target.size());
     if (screen != m_dragFrame)
         showFrame(screen);
@@ -421,11 +315,7 @@ void TSpeedBar::endDrag() {
 
 void TSpeedBar::drop(const QPointF &parentPos) {
     endDrag();
-    if (!isEdge(Align()))
-        return;
-    const tk::Align edge = edgeUnder(parentPos);
-    setAlign(edgeAllowed(edge) ? edge : m_dragTarget);
-    emit PosChanged();
+    setAlign(edgeUnder(parentPos));
 }
 
 void TSpeedBar::loseMouse() {

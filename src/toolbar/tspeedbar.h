@@ -7,11 +7,10 @@
 // drag the bar by its free surface to any edge of its window, where it docks; the
 // buttons are transposed when the bar turns between horizontal and vertical.
 //
-// Ownership: the bar owns its sections; the items and their buttons are not the
-// bar's (see TSpeedItem). The bar holds an item's button as a child only while
-// it shows it, and gives every button back before it goes.
+// Ownership: the bar owns its sections and fills them with the items; the items
+// and their buttons are not the bar's (see TSpeedItem). Once loaded, the bar is
+// every item's host, and it gives every button back before it goes.
 
-#include "toolbar/tspeedbarsection.h"
 #include "toolkit/alignment.h"
 
 #include <QFlags>
@@ -21,10 +20,13 @@
 
 class TDragFrame;
 class TSpeedItem;
+class TSpeedbarSection;
 
 class TSpeedBar : public QWidget {
     Q_OBJECT
 public:
+    // sbAllowResize and sbStretchBitmap keep their bits but do nothing: the program
+    // sets neither.
     enum TSpeedbarOption {
         sbAllowDrag = 0x01,
         sbAllowResize = 0x02,
@@ -43,18 +45,21 @@ public:
     explicit TSpeedBar(QWidget *parent = nullptr);
     ~TSpeedBar() override;
 
+    // Options, button size and offsets are set while the bar is built, before its
+    // items come: they reach a button when its item is added.
     TSpeedbarOptions Options() const { return m_options; }
     void setOptions(TSpeedbarOptions options);
 
     tk::Align Align() const;
-    // Docks to an edge; none and the whole client area raise ESpeedbarError.
+    // Docks to one of the four edges, the only places a drop can choose; none and
+    // the whole client area are a caller's mistake and change nothing.
     void setAlign(tk::Align align);
     bool isVertical() const { return m_vertical; }
 
     int BtnWidth() const { return m_btnWidth; }
-    void setBtnWidth(int width);
+    void setBtnWidth(int width) { m_btnWidth = width; }
     int BtnHeight() const { return m_btnHeight; }
-    void setBtnHeight(int height);
+    void setBtnHeight(int height) { m_btnHeight = height; }
     int BtnOffsetHorz() const { return m_offsetHorz; }
     void setBtnOffsetHorz(int offset);
     int BtnOffsetVert() const { return m_offsetVert; }
@@ -64,48 +69,26 @@ public:
     QPixmap Wallpaper() const { return m_wallpaper; }
     void setWallpaper(const QPixmap &wallpaper);
 
-    // Sections and items.
-    int SectionCount() const { return int(m_sections.size()); }
-    TSpeedbarSection *Section(int index) const { return m_sections.value(index); }
-    TSpeedbarSection *FindSection(const QString &caption) const;
-    int sectionIndex(const TSpeedbarSection *section) const;
-    // A caption already in use gets " (n)" appended, the first n that is free.
+    // Sections and items, added while the bar is built. A caption names one
+    // section of the bar.
     TSpeedbarSection *AddSection(const QString &caption);
-    void RemoveSection(int index);
-    // Appends the item to a section (the last one when the index is too large; a
-    // first, unnamed section is made when there is none) and hands it the button
+    // Appends the item to the section of that caption and hands it the button
     // settings of the bar.
-    void AddItem(int sectionIndex, TSpeedItem *item);
-    // The same, by the section's caption (the first section when none has it).
     void AddItem(const QString &sectionName, TSpeedItem *item);
-    void RemoveItem(TSpeedItem *item);
-    TSpeedItem *FindItem(const QString &name) const;
-    int ItemsCount() const;
 
     // Building: the buttons stay hidden until Loaded() places and shows them.
-    bool isLoading() const { return m_loading; }
     void Loaded();
 
-    // The bar's own look (panel and wallpaper) in its own coordinates; buttons
-    // paint it beneath themselves.
-    void paintBackground(QPainter &painter) const;
+    // Inside the bevel, where the wallpaper lies.
     QRect innerRect() const;
 
     // Dragging.
     bool isDragging() const { return m_dragging; }
     QRect dragFrame() const { return m_dragFrame; }
-    tk::Align dragTarget() const { return m_dragTarget; }
     // The edge for a point of the parent's client area, by the two diagonals.
     static tk::Align edgeAt(const QPointF &pos, const QSizeF &client);
     // Where the bar would dock at an edge, in the parent's coordinates.
     QRect targetRect(tk::Align edge) const;
-
-signals:
-    // OnApplyAlign: asked before the bar docks at an edge during a drag; a
-    // receiver (connected directly) may veto it by clearing *Apply.
-    void ApplyAlign(TSpeedBar *bar, tk::Align align, bool *Apply);
-    // OnPosChanged: after every drop.
-    void PosChanged();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -116,18 +99,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    friend class TSpeedbarSection;
-    void detachSection(TSpeedbarSection *section);
+    TSpeedbarSection *FindSection(const QString &caption) const;
     QList<TSpeedItem *> allItems() const;
     void applyButtonSettings(TSpeedItem *item) const;
     void placeButton(TSpeedItem *item, QPoint pos) const;
-    void moveButtons(QPoint delta) const;
-    void resizeButtons();
-    void raiseOffsetsToMinimum();
-    void fitThickness();
+    // The bar's own look (panel and wallpaper) in its own coordinates; transparent
+    // buttons have it painted beneath themselves.
+    void paintBackground(QPainter &painter) const;
     tk::Align edgeUnder(const QPointF &parentPos) const;
-    // Asks OnApplyAlign whether the bar may dock there.
-    bool edgeAllowed(tk::Align edge);
     void arm(QPoint pressPoint);
     void disarm();
     void startDrag();
@@ -142,15 +121,12 @@ private:
 
     QList<TSpeedbarSection *> m_sections;
     bool m_vertical = false;
-    bool m_paintLock = false;
     int m_btnWidth = 24;
     int m_btnHeight = 23;
     int m_offsetHorz = 0;
     int m_offsetVert = 0;
     QRect m_dragFrame;
-    tk::Align m_dragTarget = tk::Align::Top;
     TSpeedbarOptions m_options{sbAllowDrag | sbGrayedBtns};
-    bool m_loading = true;
     bool m_armed = false;
     bool m_dragging = false;
     QPoint m_pressPoint;

@@ -3,7 +3,6 @@
 
 #include "toolbar/tspeedbarbutton.h"
 
-#include "toolbar/tspeedbar.h"
 #include "toolkit/resources.h"
 #include "toolkit/tbevelpanel.h"
 
@@ -18,8 +17,8 @@ constexpr int MaxCaptionLength = 255;
 } // namespace
 
 TSpeedbarButton::TSpeedbarButton() {
-    // The button paints the bar's background beneath itself: the bar never needs
-    // to repaint for a hover or a press.
+    // The button paints its holder's background beneath itself: the bar never
+    // needs to repaint for a hover or a press.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
@@ -44,13 +43,6 @@ void TSpeedbarButton::setNumGlyphs(int count) {
     update();
 }
 
-void TSpeedbarButton::setMargin(int margin) {
-    if (margin < -1)
-        return;
-    m_margin = margin;
-    update();
-}
-
 void TSpeedbarButton::setSpacing(int spacing) {
     m_spacing = spacing;
     update();
@@ -61,8 +53,8 @@ void TSpeedbarButton::setFlat(bool on) {
     update();
 }
 
-void TSpeedbarButton::setTransparent(bool on) {
-    m_transparent = on;
+void TSpeedbarButton::setBackgroundPainter(BackgroundPainter painter) {
+    m_background = std::move(painter);
     update();
 }
 
@@ -137,15 +129,8 @@ void TSpeedbarButton::layout(const QRect &content, QRect *glyph, QRect *caption)
     const QSize t = captionSize();
     const int glyphX = c.width() / 2 - g.width() / 2;
     const int captionX = c.width() / 2 - t.width() / 2;
-    int spacing = (t.width() == 0 || g.width() == 0) ? 0 : m_spacing;
-    int margin = m_margin;
-    if (margin == -1 && spacing == -1) {
-        margin = spacing = (c.height() - g.height() - t.height()) / 3;
-    } else if (margin == -1) {
-        margin = c.height() / 2 - (g.height() + spacing + t.height()) / 2;
-    } else if (spacing == -1) {
-        spacing = (c.height() - margin - g.height()) / 2 - t.height() / 2;
-    }
+    const int spacing = (t.width() == 0 || g.width() == 0) ? 0 : m_spacing;
+    const int margin = c.height() / 2 - (g.height() + spacing + t.height()) / 2;
     const QPoint origin = content.topLeft();
     *glyph = QRect(origin + QPoint(glyphX, margin), g);
     *caption = QRect(origin + QPoint(captionX, margin + g.height() + spacing), t);
@@ -210,27 +195,13 @@ void TSpeedbarButton::drawContents(QPainter &painter) {
 }
 
 void TSpeedbarButton::drawBackground(QPainter &painter) {
-    // The face also covers whatever part of the button lies off the bar.
+    // The face also covers whatever part of the button lies off its holder.
     painter.fillRect(rect(), palette().color(QPalette::Button));
-    auto *bar = qobject_cast<TSpeedBar *>(parentWidget());
-    if (!m_transparent || !bar)
+    if (!m_background)
         return;
     painter.save();
     painter.translate(-pos());
-    painter.setClipRect(bar->rect());
-    bar->paintBackground(painter);
-    // Buttons placed before this one that overlap it show through as well.
-    for (QObject *child : bar->children()) {
-        if (child == this)
-            break;
-        auto *sibling = qobject_cast<TSpeedbarButton *>(child);
-        if (sibling && sibling->isVisible() && sibling->geometry().intersects(geometry())) {
-            painter.save();
-            painter.translate(sibling->pos());
-            sibling->drawContents(painter);
-            painter.restore();
-        }
-    }
+    m_background(painter, geometry());
     painter.restore();
 }
 

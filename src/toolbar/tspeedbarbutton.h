@@ -3,13 +3,14 @@
 
 #pragma once
 // The image button that shows one toolbar item: glyph above caption, painted into
-// its own pixmap over the bar's background and copied in one go; flat (a frame only under the
-// pointer), sunken while held, and a click only on a release over it.
+// its own pixmap over its holder's background and copied in one go; flat (a frame
+// only under the pointer), sunken while held, and a click only on a release over it.
 
 #include "toolkit/tglyphstrip.h"
 
 #include <QPixmap>
 #include <QWidget>
+#include <functional>
 
 class TSpeedbarButton : public QWidget {
     Q_OBJECT
@@ -24,17 +25,20 @@ public:
     int NumGlyphs() const { return m_glyph.NumGlyphs(); }
     void setNumGlyphs(int count);
 
-    int Margin() const { return m_margin; }
-    void setMargin(int margin);
+    // Between glyph and caption; the block of both is centred top to bottom.
     int Spacing() const { return m_spacing; }
     void setSpacing(int spacing);
 
     bool Flat() const { return m_flat; }
     void setFlat(bool on);
-    bool Transparent() const { return m_transparent; }
-    void setTransparent(bool on);
     bool GrayedInactive() const { return m_grayedInactive; }
     void setGrayedInactive(bool on);
+
+    // What shows through the button, painted by whoever holds it: its surface
+    // under area, the button's rectangle in the holder's coordinates, which the
+    // painter is in. Without one the button stands on plain button face.
+    using BackgroundPainter = std::function<void(QPainter &painter, const QRect &area)>;
+    void setBackgroundPainter(BackgroundPainter painter);
 
     State state() const { return m_state; }
     bool isMouseInside() const { return m_mouseInside; }
@@ -47,10 +51,6 @@ public:
 
     // Runs the click as a completed press and release would (keyboard, assistive tools).
     void click();
-
-    // Draws frame, glyph and caption (not the background) with the button's
-    // top-left corner at the painter's origin.
-    void drawContents(QPainter &painter);
 
 signals:
     void clicked();
@@ -74,6 +74,8 @@ private:
     QSize captionSize() const;
     void layout(const QRect &content, QRect *glyph, QRect *caption) const;
     void drawFrame(QPainter &painter) const;
+    // Frame, glyph and caption, not the background.
+    void drawContents(QPainter &painter);
     void drawBackground(QPainter &painter);
     void fixState();
     void setMouseInside(bool inside);
@@ -82,13 +84,12 @@ private:
 
     TGlyphStrip m_glyph;
     QString m_caption;
-    int m_margin = -1;
     int m_spacing = 4;
     bool m_flat = false;
-    bool m_transparent = false;
     bool m_grayedInactive = false;
     State m_state = State::Up;
     bool m_dragging = false;
     bool m_mouseInside = false;
     QPixmap m_offscreen;
+    BackgroundPainter m_background;
 };

@@ -3,45 +3,5 @@
 
 #include "toolbar/tspeedbarsection.h"
 
-#include "toolbar/espeedbarerror.h"
-#include "toolbar/tspeedbar.h"
-#include "toolbar/tspeeditem.h"
-
-TSpeedbarSection::TSpeedbarSection(QObject *owner) : QObject(owner) {}
-
-TSpeedbarSection::~TSpeedbarSection() {
-    for (TSpeedItem *item : m_items)
-        item->setSection(nullptr, nullptr);
-    if (m_bar)
-        m_bar->detachSection(this);
-}
-
-void TSpeedbarSection::setCaption(const QString &caption) {
-    if (caption == m_caption)
-        return;
-    if (m_bar && !m_bar->isLoading() && m_bar->FindSection(caption))
-        throw ESpeedbarError(ESpeedbarError::DuplicateMessage);
-    m_caption = caption;
-}
-
-TSpeedBar *TSpeedbarSection::SpeedBar() const {
-    return m_bar;
-}
-
-int TSpeedbarSection::Index() const {
-    return m_bar ? m_bar->sectionIndex(this) : -1;
-}
-
-void TSpeedbarSection::addItem(TSpeedItem *item) {
-    if (m_items.contains(item))
-        return;
-    if (TSpeedbarSection *old = item->Section())
-        old->removeItem(item);
-    m_items.append(item);
-    item->setSection(this, m_bar);
-}
-
-void TSpeedbarSection::removeItem(TSpeedItem *item) {
-    if (m_items.removeOne(item))
-        item->setSection(nullptr, nullptr);
-}
+TSpeedbarSection::TSpeedbarSection(const QString &caption, QObject *owner)
+    : QObject(owner), m_caption(caption) {}

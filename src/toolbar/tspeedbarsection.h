@@ -2,43 +2,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// A named group of toolbar items. Sections only group the items for the
-// customisation list; nothing of them is drawn.
-//
-// Ownership: the bar owns its sections and deletes them with itself. A section
-// only lists its items; deleting it takes it out of its bar and leaves its items
-// in no section, and deleting an item takes it out of its section.
+// A named group of toolbar items; nothing of it is drawn. The bar makes its
+// sections, owns them and is the one that fills them; a section knows neither
+// its bar nor anything of its items but their order.
 
 #include <QList>
 #include <QObject>
-#include <QPointer>
 
-class TSpeedBar;
 class TSpeedItem;
 
 class TSpeedbarSection : public QObject {
     Q_OBJECT
 public:
-    explicit TSpeedbarSection(QObject *owner = nullptr);
-    ~TSpeedbarSection() override;
+    TSpeedbarSection(const QString &caption, QObject *owner);
 
+    // Unique within its bar.
     QString Caption() const { return m_caption; }
-    // Unique within the bar; a duplicate raises ESpeedbarError and changes nothing.
-    void setCaption(const QString &caption);
-
-    TSpeedBar *SpeedBar() const;
-    // Position in the bar's section list; -1 when in no bar.
-    int Index() const;
 
     QList<TSpeedItem *> items() const { return m_items; }
-    int ItemCount() const { return int(m_items.size()); }
-    TSpeedItem *Item(int index) const { return m_items.value(index); }
-    void addItem(TSpeedItem *item);
-    void removeItem(TSpeedItem *item);
+    void addItem(TSpeedItem *item) { m_items.append(item); }
+    void removeItem(TSpeedItem *item) { m_items.removeOne(item); }
 
 private:
-    friend class TSpeedBar;
     QString m_caption;
-    QPointer<TSpeedBar> m_bar;
     QList<TSpeedItem *> m_items;
 };

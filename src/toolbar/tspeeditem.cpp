@@ -3,9 +3,7 @@
 
 #include "toolbar/tspeeditem.h"
 
-#include "toolbar/tspeedbar.h"
 #include "toolbar/tspeedbarbutton.h"
-#include "toolbar/tspeedbarsection.h"
 #include "toolkit/hints.h"
 #include "toolkit/tapplication.h"
 
@@ -14,23 +12,7 @@ TSpeedItem::TSpeedItem(QObject *owner) : QObject(owner), m_button(new TSpeedbarB
 }
 
 TSpeedItem::~TSpeedItem() {
-    if (m_section)
-        m_section->removeItem(this);
     delete m_button;
-}
-
-void TSpeedItem::setCaption(const QString &caption) {
-    if (caption == m_caption)
-        return;
-    // Renamed after loading, the caption also renames the hint that repeated it.
-    if (m_bar && !m_bar->isLoading()) {
-        const QString hint = Hint();
-        const int bar = int(hint.indexOf(QLatin1Char('|')));
-        const QString head = bar < 0 ? hint : hint.left(bar);
-        if (head == m_caption)
-            setHint(caption + (bar < 0 ? QString() : hint.mid(bar)));
-    }
-    m_caption = caption;
 }
 
 QString TSpeedItem::BtnCaption() const {
@@ -51,12 +33,6 @@ int TSpeedItem::NumGlyphs() const {
 void TSpeedItem::setNumGlyphs(int count) {
     m_button->setNumGlyphs(count);
 }
-int TSpeedItem::Margin() const {
-    return m_button->Margin();
-}
-void TSpeedItem::setMargin(int margin) {
-    m_button->setMargin(margin);
-}
 int TSpeedItem::Spacing() const {
     return m_button->Spacing();
 }
@@ -68,9 +44,6 @@ QString TSpeedItem::Hint() const {
 }
 void TSpeedItem::setHint(const QString &hint) {
     tk::setHint(m_button, hint);
-}
-void TSpeedItem::setShowHint(bool show) {
-    tk::setShowHint(m_button, show);
 }
 int TSpeedItem::Left() const {
     return m_button->x();
@@ -103,31 +76,18 @@ void TSpeedItem::setEnabled(bool enabled) {
     updateButton();
 }
 
-TSpeedBar *TSpeedItem::SpeedBar() const {
-    return m_bar;
-}
-TSpeedbarSection *TSpeedItem::Section() const {
-    return m_section;
-}
-
-int TSpeedItem::SectionIndex() const {
-    return m_section ? m_section->Index() : -1;
-}
-
-void TSpeedItem::setSection(TSpeedbarSection *section, TSpeedBar *bar) {
-    m_section = section;
-    m_bar = bar;
+void TSpeedItem::setHost(QWidget *host) {
+    m_host = host;
     updateButton();
 }
 
 void TSpeedItem::updateButton() {
     // On the bar, Qt also disables the button while the bar is disabled.
     m_button->setEnabled(m_enabled);
-    // The button lives on the bar only while it can be seen.
-    const bool shown = m_visible && m_bar && !m_bar->isLoading();
-    if (shown) {
-        if (m_button->parentWidget() != m_bar)
-            m_button->setParent(m_bar);
+    // The button lives on its host only while it can be seen.
+    if (m_visible && m_host) {
+        if (m_button->parentWidget() != m_host)
+            m_button->setParent(m_host);
         m_button->show();
     } else {
         m_button->hide();

@@ -2,25 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// One item of the toolbar: a name for the customisation list, the section it
-// belongs to, and the button that shows it, to which it forwards what the button
-// shows (caption, glyph, hint, cursor, place) and whose click it passes on.
+// One item of the toolbar: a name for the customisation list and the button that
+// shows it, to which it forwards what the button shows (caption, glyph, hint,
+// cursor, place, whether it shows at all) and whose click it passes on. It knows
+// neither its bar nor its section: the bar groups the items and hosts their
+// buttons.
 //
 // Ownership: the item belongs to its owner (the main window), not to the bar.
-// It creates its button without a parent and deletes it with itself; the bar
-// adopts the button as a child only while the item is visible and the bar has
-// finished loading, and gives it back (no parent) otherwise. Deleting an item
-// takes it out of its section; deleting the bar first leaves the items with no
-// section and their buttons parentless, not deleted.
+// It creates its button without a parent and deletes it with itself; the button
+// is a child of the item's host (the bar, once it has finished loading) only
+// while the item is visible, and has no parent otherwise.
 
 #include <QImage>
 #include <QObject>
 #include <QPointer>
 
 #include "toolbar/tspeedbarbutton.h"
-
-class TSpeedBar;
-class TSpeedbarSection;
 
 class TSpeedItem : public QObject {
     Q_OBJECT
@@ -30,8 +27,9 @@ public:
 
     TSpeedbarButton *button() const { return m_button; }
 
+    // The item's name in a customisation list; never painted.
     QString Caption() const { return m_caption; }
-    void setCaption(const QString &caption);
+    void setCaption(const QString &caption) { m_caption = caption; }
     QString BtnCaption() const;
     void setBtnCaption(const QString &caption);
 
@@ -39,14 +37,11 @@ public:
     void setGlyph(const QImage &glyph);
     int NumGlyphs() const;
     void setNumGlyphs(int count);
-    int Margin() const;
-    void setMargin(int margin);
     int Spacing() const;
     void setSpacing(int spacing);
 
     QString Hint() const;
     void setHint(const QString &hint);
-    void setShowHint(bool show);
 
     // A custom cursor number of the application (0: the standard arrow).
     int Cursor() const { return m_cursor; }
@@ -62,27 +57,20 @@ public:
     bool Enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
 
-    TSpeedBar *SpeedBar() const;
-    TSpeedbarSection *Section() const;
-    int SectionIndex() const;
-
-    // Applies the item's visibility and enabled state to the button, which is on
-    // the bar only once the bar is loaded.
-    void updateButton();
+    // Where the button shows; none hides it and takes it off whatever held it.
+    void setHost(QWidget *host);
 
 signals:
     // OnClick: a click completed on the item's button.
     void Click();
 
 private:
-    friend class TSpeedbarSection;
-    void setSection(TSpeedbarSection *section, TSpeedBar *bar);
+    void updateButton();
 
     QPointer<TSpeedbarButton> m_button;
     QString m_caption;
     int m_cursor = 0;
     bool m_visible = false;
     bool m_enabled = true;
-    QPointer<TSpeedBar> m_bar;
-    QPointer<TSpeedbarSection> m_section;
+    QPointer<QWidget> m_host;
 };
