@@ -9,6 +9,7 @@
 // of the page per change; BENCH_TRACE=1 lists which controls were painted. Then one
 // keystroke in the value entry: the text, its preview, and their repaint.
 
+#include "app/program.h"
 #include "app/tprincipale.h"
 #include "toolkit/tapplication.h"
 #include "toolkit/tcolourcombobox.h"
@@ -93,7 +94,7 @@ double percentile(std::vector<qint64> v, double p) {
 
 int main(int argc, char **argv) {
     TApplication app(argc, argv);
-    app.setTitle(QStringLiteral("Chromohm 1.0"));
+    identifyProgram(app);
     const int iterations = argc > 1 ? std::max(10, std::atoi(argv[1])) : 2000;
 
     TPrincipale window;

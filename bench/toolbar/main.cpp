@@ -6,6 +6,7 @@
 // timed from the request to the pixels in the window's buffer.
 //   QT_QPA_PLATFORM=offscreen build/bench/toolbar/bench_toolbar [iterations]
 
+#include "app/program.h"
 #include "app/tprincipale.h"
 #include "toolbar/tdragframe.h"
 #include "toolbar/tspeedbar.h"
@@ -51,7 +52,7 @@ void report(const char *what, const Figures &f) {
 
 int main(int argc, char **argv) {
     TApplication app(argc, argv);
-    app.setTitle(QStringLiteral("Chromohm 1.0"));
+    identifyProgram(app);
     const int iterations = argc > 1 ? std::max(10, std::atoi(argv[1])) : 500;
 
     TPrincipale window;

@@ -3,14 +3,19 @@
 
 #include "app/program.h"
 
+#include "app/programinfo.h"
 #include "app/tprincipale.h"
 #include "help/thelpfacility.h"
 #include "platform/fontpreload.h"
 #include "toolkit/tapplication.h"
 
-#ifndef CHROMOHM_APP_ID
-#define CHROMOHM_APP_ID "org.chromohm.chromohm"
-#endif
+void identifyProgram(TApplication &app) {
+    app.setApplicationName(QString::fromUtf8(programinfo::Name));
+    app.setApplicationVersion(QString::fromUtf8(programinfo::Version));
+    app.setDesktopFileName(QString::fromUtf8(programinfo::AppId));
+    app.setTitle(QString::fromUtf8(programinfo::Title));
+    app.setHelpFile(QStringLiteral("Chromohm.hlp"));
+}
 
 int ChromohmMain(int argc, char **argv, const std::function<void(TPrincipale &)> &shown) {
     // The program takes no arguments, and Qt's own options (-qwindowtitle,
@@ -21,13 +26,11 @@ int ChromohmMain(int argc, char **argv, const std::function<void(TPrincipale &)>
     char *qtArgv[] = {argc > 0 && argv[0] ? argv[0] : fallbackName, nullptr};
     // One id for the desktop entry and the metainfo, the Wayland app id and the
     // X11 instance name, so that docks and task bars match the window to its entry.
-    qputenv("RESOURCE_NAME", CHROMOHM_APP_ID);
+    qputenv("RESOURCE_NAME", programinfo::AppId);
     TApplication::preferX11();
     platform::FontPreload fonts;
     TApplication app(qtArgc, qtArgv, &fonts);
-    app.setDesktopFileName(QStringLiteral(CHROMOHM_APP_ID));
-    app.setTitle(QStringLiteral("Chromohm 1.0"));
-    app.setHelpFile(QStringLiteral("Chromohm.hlp"));
+    identifyProgram(app);
     THelpFacility help;
     app.setHelpFacility(&help);
     TPrincipale Principale;

@@ -6,7 +6,12 @@
 
 #include <functional>
 
+class TApplication;
 class TPrincipale;
+
+// Gives the application object the program's name, version, application id,
+// title and help file.
+void identifyProgram(TApplication &app);
 
 // Sets up the application object, creates the main window, shows it and runs the
 // loop; the arguments after the program's name are ignored. `shown`, when given,

@@ -5,6 +5,7 @@
 
 #include "app/settings.h"
 
+#include "app/programinfo.h"
 #include "app/tprincipale.h"
 #include "platform/programfiles.h"
 #include "platform/tinifile.h"
@@ -23,7 +24,7 @@ namespace {
 constexpr const char *SectionProgram = "Chromohm";
 constexpr const char *SectionInformations = "Informations";
 constexpr const char *SectionPosition = "Position";
-constexpr const char *VersionMark = "1.0";
+constexpr const char *VersionMark = programinfo::Version;
 
 } // namespace
 

@@ -3,6 +3,7 @@
 
 #include "app/taboutbox.h"
 
+#include "app/programinfo.h"
 #include "toolkit/hints.h"
 #include "toolkit/place.h"
 #include "toolkit/resources.h"
@@ -34,13 +35,13 @@ TAboutBox::TAboutBox(QWidget *parent)
     ProgramIcon = tk::place<TImage>(Panel1, "ProgramIcon", {16, 16, 50, 50});
     ProgramIcon->setStretch(true);
     ProgramIcon->setPicture(tk::loadBitmap(QStringLiteral("ABOUTICON")));
-    ProgramIcon->setAccessibleName(QStringLiteral("Chromohm"));
+    ProgramIcon->setAccessibleName(QString::fromUtf8(programinfo::Name));
 
     // Both size themselves to their text and shadow.
     ProductLabel = tk::place<TShadowLabel>(Panel1, "ProductLabel", {80, 16, 226, 36});
-    ProductLabel->setCaption(QStringLiteral("Chromohm"));
+    ProductLabel->setCaption(QString::fromUtf8(programinfo::Name));
     VersionLabel = tk::place<TShadowLabel>(Panel1, "VersionLabel", {216, 48, 55, 14});
-    VersionLabel->setCaption(QStringLiteral("version 1.0"));
+    VersionLabel->setCaption(QStringLiteral("version ") + QString::fromUtf8(programinfo::Version));
     QFont product(TApplication::installedFace(QStringLiteral("MS Serif")));
     product.setPixelSize(32);
     product.setBold(true);

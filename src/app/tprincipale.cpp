@@ -3,6 +3,7 @@
 
 #include "app/tprincipale.h"
 
+#include "app/programinfo.h"
 #include "app/tjustone.h"
 #include "platform/timeformat.h"
 #include "toolkit/alignment.h"
@@ -87,7 +88,7 @@ TPrincipale::~TPrincipale() = default;
 
 void TPrincipale::buildFrame() {
     setObjectName(QStringLiteral("Principale"));
-    setWindowTitle(QStringLiteral("Chromohm 1.0"));
+    setWindowTitle(QString::fromUtf8(programinfo::Title));
     setWindowIcon(mainIcon());
     setFixedSize(ClientSize);
     move(LayoutPosition);
@@ -248,9 +249,10 @@ void TPrincipale::BarreQuitterClick() {
 
 void TPrincipale::FormCloseQuery(bool &CanClose) {
     using B = TMessageDialog::Button;
-    TMessageDialog dialog(TMessageDialog::Type::Confirmation, QStringLiteral("Confirmation"),
-                          QStringLiteral("Voulez-vous quitter Chromohm 1.0 ?"),
-                          {B::Yes, B::No, B::Help}, B::Yes, B::No, 5, this);
+    TMessageDialog dialog(
+        TMessageDialog::Type::Confirmation, QStringLiteral("Confirmation"),
+        QStringLiteral("Voulez-vous quitter %1 ?").arg(QString::fromUtf8(programinfo::Title)),
+        {B::Yes, B::No, B::Help}, B::Yes, B::No, 5, this);
     dialog.setObjectName(QStringLiteral("QuitConfirmation"));
     CanClose = dialog.run() != ModalResult::No;
 }

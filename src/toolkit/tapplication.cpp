@@ -19,8 +19,6 @@
 
 TApplication::TApplication(int &argc, char **argv, platform::FontPreload *fonts)
     : QApplication(argc, argv) {
-    setApplicationName(QStringLiteral("Chromohm"));
-    setApplicationVersion(QStringLiteral("1.0"));
     // One style everywhere, so that the fixed layout has the same metrics on
     // every desktop theme.
     setStyle(new TClassicStyle);

@@ -423,13 +423,13 @@ void TestResources::icons() {
 // match it by, and the metainfo that launches it.
 void TestResources::applicationIdEverywhere() {
     const QString id = QStringLiteral(CHROMOHM_APP_ID);
-    QFile desktop(TESTS_SOURCE_DIR "/../resources/" + id + ".desktop");
+    QFile desktop(QStringLiteral(CHROMOHM_DESKTOP_ENTRY));
     QVERIFY(desktop.open(QIODevice::ReadOnly | QIODevice::Text));
     const QStringList lines = QString::fromUtf8(desktop.readAll()).split('\n');
     for (const QString &entry :
          {"Icon=" + id, "StartupWMClass=" + id, QStringLiteral("Exec=chromohm")})
         QVERIFY2(lines.contains(entry), qPrintable(entry));
-    QFile metainfo(TESTS_SOURCE_DIR "/../resources/" + id + ".metainfo.xml");
+    QFile metainfo(QStringLiteral(CHROMOHM_METAINFO));
     QVERIFY(metainfo.open(QIODevice::ReadOnly | QIODevice::Text));
     const QString xml = QString::fromUtf8(metainfo.readAll());
     QVERIFY(xml.contains("<id>" + id + "</id>"));

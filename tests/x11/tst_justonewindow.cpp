@@ -3,6 +3,7 @@
 
 // The guard inside a real main window on X11, in this process.
 
+#include "app/program.h"
 #include "common/scratchwindow.h"
 #include "platform/windowsystemlock.h"
 #include "platform/x11windowsystem.h"
@@ -119,8 +120,8 @@ int main(int argc, char **argv) {
         }
     });
     TApplication app(argc, argv);
-    app.setTitle(QStringLiteral("Chromohm 1.0"));
-    app.setHelpFile(QStringLiteral("Chromohm.hlp"));
+    // The window's class and title as the program gives them.
+    identifyProgram(app);
     TestJustOneWindow t;
     const int failures = QTest::qExec(&t, argc, argv);
     testsFinished = true;

@@ -6,6 +6,7 @@
 // With a SUFFIX (chromohm-screenshot OUTDIR 2x, run with QT_SCALE_FACTOR=2),
 // only the pages and the about box, named NAME-SUFFIX.png.
 
+#include "app/program.h"
 #include "app/tprincipale.h"
 #include "help/thelpfacility.h"
 #include "help/thelpviewer.h"
@@ -48,8 +49,7 @@ void saveAboutBox(TPrincipale &window, const QString &dir) {
 
 int main(int argc, char *argv[]) {
     TApplication app(argc, argv);
-    app.setTitle(QStringLiteral("Chromohm 1.0"));
-    app.setHelpFile(QStringLiteral("Chromohm.hlp"));
+    identifyProgram(app);
     // The book is looked for beside the program itself.
     THelpFacility help({QStringLiteral(CHROMOHM_BUILD_BINDIR)});
     app.setHelpFacility(&help);
