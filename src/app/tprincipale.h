@@ -191,15 +191,24 @@ private:
     void buildShortcuts();
     // The popup menu opened from the keyboard, at the focused control.
     void popupAtFocus();
-    void buildToolbar();        // src/app/principale_toolbar.cpp
-    void buildResistorPage();   // src/colourcode/resistorpage.cpp
-    void buildValueEntryKeys(); // src/colourcode/resistorentry.cpp
+    // src/app/principale_toolbar.cpp
+    void buildToolbar();
+    // src/colourcode/resistorpage.cpp
+    void buildResistorPage();
+    void buildColourLists();
+    void buildValueBox();
+    void buildResistorDrawing();
+    void connectResistorPage();
+    // src/colourcode/resistorentry.cpp
+    void buildValueEntryKeys();
     void buildValueEntry();
     void updateValuePreview();
     void acceptValueEntry();
-    void buildLedPage();          // src/reference/ledpage.cpp
-    void buildCapacitancePage();  // src/reference/capacitancepage.cpp
-    void buildMarkingEntryKeys(); // src/reference/capacitanceentry.cpp
+    // src/reference/ledpage.cpp
+    void buildLedPage();
+    // src/reference/capacitancepage.cpp, src/reference/capacitanceentry.cpp
+    void buildCapacitancePage();
+    void buildMarkingEntryKeys();
     void buildMarkingEntry();
     void updateMarkingAnswer();
 

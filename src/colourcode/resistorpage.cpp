@@ -82,7 +82,17 @@ void moveTop(QWidget *widget, int top) {
 
 } // namespace
 
+// The page in the order its controls stack: the lists on their panel, the
+// value box, the drawing; then the tab order and the handlers.
 void TPrincipale::buildResistorPage() {
+    buildColourLists();
+    buildValueBox();
+    buildResistorDrawing();
+    connectResistorPage();
+    buildValueEntryKeys();
+}
+
+void TPrincipale::buildColourLists() {
     QWidget *page = TabSheet1;
     // Creation order is stacking order among siblings: ComboBox1 comes after
     // Panel1 so that it lies over the panel.
@@ -99,8 +109,10 @@ void TPrincipale::buildResistorPage() {
     ComboBox3 = colourList(Panel1, "ComboBox3", {32, 100, 89, 22}, "Couleur du 3ème anneau");
     ComboBox4 = colourList(Panel1, "ComboBox4", {32, 132, 89, 22}, "Couleur du 4ème anneau");
     ComboBox5 = colourList(Panel1, "ComboBox5", {32, 164, 89, 22}, "Couleur du 5ème anneau");
+}
 
-    GroupBox1 = tk::place<TGroupBox>(page, "GroupBox1", {200, 8, 273, 105});
+void TPrincipale::buildValueBox() {
+    GroupBox1 = tk::place<TGroupBox>(TabSheet1, "GroupBox1", {200, 8, 273, 105});
     GroupBox1->setTitle(QStringLiteral(" Valeur "));
     tk::setHint(GroupBox1, QStringLiteral("Valeur et tolérance de la résistance"));
     tk::setShowHint(GroupBox1, true);
@@ -108,7 +120,13 @@ void TPrincipale::buildResistorPage() {
     // The "Symbol" face's W is a capital omega; the omega itself needs no such face.
     Label2 = valueLabel(GroupBox1, "Label2", {65, 45, 12, 16}, QStringLiteral("Ω"));
     Label3 = valueLabel(GroupBox1, "Label3", {81, 45, 0, 16}, QStringLiteral("Label3"));
+    // A screen reader reads the value line as one phrase, from Label1.
+    tk::setAccessibleHidden(Label2);
+    tk::setAccessibleHidden(Label3);
+}
 
+void TPrincipale::buildResistorDrawing() {
+    QWidget *page = TabSheet1;
     Shape6 = rectangle(page, "Shape6", {248, 172, 33, 3}, Black);
     Shape1 = rectangle(page, "Shape1", {280, 152, 121, 41}, PaleGreen);
     Shape7 = rectangle(page, "Shape7", {400, 172, 33, 3}, Black);
@@ -120,15 +138,13 @@ void TPrincipale::buildResistorPage() {
     // The drawing, lowest first: leads and body under the bands.
     for (TShape *shape : {Shape6, Shape1, Shape7, Shape8, Shape5, Shape4, Shape3, Shape2})
         shape->raise();
-
-    // A screen reader reads the value line as one phrase, from Label1; the
-    // drawing's body and leads are named as what they show.
-    tk::setAccessibleHidden(Label2);
-    tk::setAccessibleHidden(Label3);
+    // The body and leads are named as what they show; the bands by their colour.
     Shape1->setAccessibleName(QStringLiteral("Corps de la résistance"));
     Shape6->setAccessibleName(QStringLiteral("Patte gauche de la résistance"));
     Shape7->setAccessibleName(QStringLiteral("Patte droite de la résistance"));
+}
 
+void TPrincipale::connectResistorPage() {
     // The first list, then the panel's own controls in their order.
     setTabOrder(ComboBox1, ComboBox2);
     setTabOrder(ComboBox2, ComboBox3);
@@ -151,7 +167,6 @@ void TPrincipale::buildResistorPage() {
             App::handler(this, &TPrincipale::ComboBox5Change));
     // Runs on every change of state, from the user or from code.
     connect(CheckBox1, &QCheckBox::toggled, this, App::handler(this, &TPrincipale::CheckBox1Click));
-    buildValueEntryKeys();
 }
 
 void TPrincipale::resistorPageFirstStep() {
