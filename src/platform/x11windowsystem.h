@@ -31,8 +31,8 @@ public:
 
     std::string displayName() const override;
     void enumerateTopLevel(const std::function<bool(WindowId)> &visit) override;
-    int className(WindowId window, char *buffer, int size) override;
-    int windowText(WindowId window, char *buffer, int size) override;
+    std::optional<std::string> className(WindowId window) override;
+    std::optional<std::string> windowText(WindowId window) override;
     // Told by _NET_WM_PID and WM_CLIENT_MACHINE, which the toolkit sets on
     // each of its windows.
     bool belongsToThisProcess(WindowId window) override;
