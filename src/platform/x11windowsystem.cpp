@@ -323,16 +323,8 @@ struct X11WindowSystem::Private {
         send(xcb_configure_window_checked(c, w, XCB_CONFIG_WINDOW_STACK_MODE, &above));
     }
 
-    void activate(xcb_window_t w) {
-        if (managerActivates())
-            requestActivation(w);
-        else
-            raiseAndFocus(w);
-    }
-
+    // Gives the keyboard to the window if it is on the screen.
     void raiseAndFocus(xcb_window_t w) {
-        // Maps a minimised window again and raises it, shown or not.
-        send(xcb_map_window_checked(c, w));
         raise(w);
         xcb_generic_error_t *error = nullptr;
         Reply attributes(
@@ -473,13 +465,27 @@ bool X11WindowSystem::isMinimised(WindowId window) {
 }
 
 void X11WindowSystem::restore(WindowId window) {
-    // The window manager restores a minimised window it is asked to activate,
-    // and mapping it again does the same without one.
-    x().activate(xcb_window_t(window));
+    Private &p = x();
+    const auto w = xcb_window_t(window);
+    // A manager that activates windows brings a minimised one back as it does.
+    if (p.managerActivates()) {
+        p.requestActivation(w);
+        return;
+    }
+    // Otherwise the window comes back by being mapped again, which is also
+    // what an older manager takes as the request to restore it.
+    p.send(xcb_map_window_checked(p.c, w));
+    p.raiseAndFocus(w);
 }
 
 void X11WindowSystem::activate(WindowId window) {
-    x().activate(xcb_window_t(window));
+    Private &p = x();
+    const auto w = xcb_window_t(window);
+    // To the front only: a window off the screen stays off it.
+    if (p.managerActivates())
+        p.requestActivation(w);
+    else
+        p.raiseAndFocus(w);
 }
 
 // On the toolkit's own connection, what it sent goes out before our requests

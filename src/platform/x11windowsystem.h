@@ -4,8 +4,9 @@
 #pragma once
 // The window system on X11, through xcb. Top-level windows are the client
 // windows, whether or not a window manager has put them into frames, hidden ones
-// included; activation goes through the window manager (_NET_ACTIVE_WINDOW) when
-// one is running, else the window is raised, mapped and given the input focus.
+// included; activating and restoring go through the window manager
+// (_NET_ACTIVE_WINDOW) when one is running, else the window is raised and given
+// the input focus, and restoring maps it again first.
 
 #include "platform/windowsystem.h"
 

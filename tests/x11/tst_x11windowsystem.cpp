@@ -45,7 +45,7 @@ private slots:
     void minimised_data();
     void minimised();
     void shownOnceTheManagerSaysSo();
-    void activateMapsAndFocuses();
+    void activateFocusesAndRestoreMaps();
     void thisProcess_data();
     void thisProcess();
 
@@ -172,6 +172,7 @@ void TestX11WindowSystem::goneWindowIsUnreadable() {
     QCOMPARE(m_system->lastActivePopup(w), platform::WindowId(w));
     QVERIFY(!m_system->isMinimised(w));
     m_system->activate(w);
+    m_system->restore(w);
     m_system->flush();
 }
 
@@ -293,26 +294,41 @@ void TestX11WindowSystem::shownOnceTheManagerSaysSo() {
     QVERIFY(m_system->isMinimised(w));
 }
 
-void TestX11WindowSystem::activateMapsAndFocuses() {
+void TestX11WindowSystem::activateFocusesAndRestoreMaps() {
     const Window w = makeWindow();
     const Window other = makeWindow();
+    XMapWindow(m_x->dpy, w);
     XMapWindow(m_x->dpy, other);
     XSync(m_x->dpy, False);
     XSetInputFocus(m_x->dpy, other, RevertToParent, CurrentTime);
     XSync(m_x->dpy, False);
     QCOMPARE(m_x->activeWindow(), other);
+    auto inFront = [&] {
+        const auto stack = m_x->allWindows(); // bottom first
+        return std::find(stack.begin(), stack.end(), w) >
+               std::find(stack.begin(), stack.end(), other);
+    };
+    QVERIFY(!inFront());
 
     m_system->activate(w);
     m_system->flush();
-    QVERIFY(m_x->viewable(w));
+    QVERIFY(inFront());
     QCOMPARE(m_x->activeWindow(), w);
 
+    // Minimised, as a manager without _NET_ACTIVE_WINDOW leaves a window.
     XSetInputFocus(m_x->dpy, other, RevertToParent, CurrentTime);
     XUnmapWindow(m_x->dpy, w);
     XSync(m_x->dpy, False);
+    setWmState(w, IconicState);
+    m_system->activate(w);
+    m_system->flush();
+    QVERIFY(!m_x->viewable(w));
+    QCOMPARE(m_x->activeWindow(), other);
+
     m_system->restore(w);
     m_system->flush();
     QVERIFY(m_x->viewable(w));
+    QVERIFY(inFront());
     QCOMPARE(m_x->activeWindow(), w);
 }
 
