@@ -11,19 +11,11 @@
 
 class RecordingHelp : public platform::HelpFacility {
 public:
-    void command(const std::string &, platform::HelpCommand cmd, long data) override {
-        switch (cmd) {
-        case platform::HelpCommand::Index:
-            calls << QStringLiteral("index");
-            break;
-        case platform::HelpCommand::Context:
-            calls << QStringLiteral("topic %1").arg(data);
-            break;
-        case platform::HelpCommand::Quit:
-            calls << QStringLiteral("quit");
-            break;
-        }
+    void showIndex(const std::string &) override { calls << QStringLiteral("index"); }
+    void showTopic(const std::string &, long topic) override {
+        calls << QStringLiteral("topic %1").arg(topic);
     }
+    void quit() override { calls << QStringLiteral("quit"); }
 
     QStringList calls;
 };
