@@ -477,10 +477,7 @@ void TestPrincipale::helpViewerFromTheQuitQuestion() {
     ProblemBoxes boxes;
     bool questionStayed = false, mainBlocked = false, viewerUsable = false;
     QString topicPage;
-    whenModal([&](QWidget *modal) {
-        auto *question = qobject_cast<TMessageDialog *>(modal);
-        if (!question)
-            return;
+    whenModal<TMessageDialog>([&](TMessageDialog *question) {
         clickThroughWindow(question->button(TMessageDialog::Button::Help));
         questionStayed = question->isVisible();
         QTabBar *tabs = m_window->PageControl1->tabBar();
@@ -503,9 +500,8 @@ void TestPrincipale::helpViewerFromTheQuitQuestion() {
     QCOMPARE(viewerUsable, present);
     QCOMPARE(visibleViewers().size(), present ? 1 : 0);
 
-    whenModal([](QWidget *modal) {
-        if (auto *question = qobject_cast<TMessageDialog *>(modal))
-            QTest::mouseClick(question->button(TMessageDialog::Button::Yes), Qt::LeftButton);
+    whenModal<TMessageDialog>([](TMessageDialog *question) {
+        QTest::mouseClick(question->button(TMessageDialog::Button::Yes), Qt::LeftButton);
     });
     QTimer::singleShot(0, m_window, &QWidget::close);
     QTimer giveUp; // only a loop that never ends meets it
