@@ -323,7 +323,7 @@ struct X11WindowSystem::Private {
         send(xcb_configure_window_checked(c, w, XCB_CONFIG_WINDOW_STACK_MODE, &above));
     }
 
-    // Gives the keyboard to the window if it is on the screen.
+    // Raises the window and, if it is on the screen, gives it the keyboard.
     void raiseAndFocus(xcb_window_t w) {
         raise(w);
         xcb_generic_error_t *error = nullptr;
