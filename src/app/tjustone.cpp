@@ -12,7 +12,8 @@
 #include <QWidget>
 #include <QWindow>
 #include <cstdlib>
-#include <cstring>
+#include <optional>
+#include <string>
 #include <thread>
 
 namespace {
@@ -54,14 +55,27 @@ std::unique_ptr<WindowSystem> nativeWindowSystem() {
     return std::make_unique<platform::NullWindowSystem>();
 }
 
+// Names are compared on their first 255 bytes, the room the guard keeps for
+// one: windows whose names agree that far are the same program's.
+constexpr std::size_t ComparedBytes = 255;
+
+std::optional<std::string> compared(std::optional<std::string> name) {
+    if (name && name->size() > ComparedBytes)
+        name->resize(ComparedBytes);
+    return name;
+}
+
+// Exactly the saved name; one that cannot be read or is empty never is.
+bool sameName(const std::optional<std::string> &name, const std::string &saved) {
+    return name && !name->empty() && *name == saved;
+}
+
 // A window of another copy that counts, or this copy's own.
-bool isMatch(WindowSystem &windows, WindowId window, const char *savedClass, const char *savedTitle,
-             WindowId applicationWindow) {
-    char name[WindowSystem::TextBufferSize] = {};
-    if (windows.className(window, name, sizeof name) <= 0 || std::strcmp(name, savedClass) != 0)
+bool isMatch(WindowSystem &windows, WindowId window, const std::string &savedClass,
+             const std::string &savedTitle, WindowId applicationWindow) {
+    if (!sameName(compared(windows.className(window)), savedClass))
         return false;
-    char text[WindowSystem::TextBufferSize] = {};
-    if (windows.windowText(window, text, sizeof text) <= 0 || std::strcmp(text, savedTitle) != 0)
+    if (!sameName(compared(windows.windowText(window)), savedTitle))
         return false;
     if (window == applicationWindow)
         return true;
@@ -80,10 +94,8 @@ TJustOne::Outcome TJustOne::CheckAndActivate(WindowSystem &windows, WindowId app
     Outcome outcome;
     // Our own window may not have reached the window system yet.
     windows.flush();
-    char savedTitle[WindowSystem::TextBufferSize] = {};
-    char savedClass[WindowSystem::TextBufferSize] = {};
-    windows.windowText(applicationWindow, savedTitle, sizeof savedTitle);
-    windows.className(applicationWindow, savedClass, sizeof savedClass);
+    const std::string savedTitle = compared(windows.windowText(applicationWindow)).value_or("");
+    const std::string savedClass = compared(windows.className(applicationWindow)).value_or("");
 
     {
         // Looking and claiming in one go: of copies starting together, exactly

@@ -240,7 +240,7 @@ void TPrincipale::PopupInformationsClick() {
 }
 
 void TPrincipale::BarreAideClick() {
-    Application()->HelpCommand(platform::HelpCommand::Index, 0);
+    Application()->showHelpIndex();
 }
 
 void TPrincipale::BarreQuitterClick() {
@@ -258,7 +258,7 @@ void TPrincipale::FormCloseQuery(bool &CanClose) {
 }
 
 void TPrincipale::FormClose() {
-    Application()->HelpCommand(platform::HelpCommand::Quit, 0);
+    Application()->quitHelp();
     settingsSave();
 }
 

@@ -28,23 +28,29 @@ QStringList THelpFacility::foldersFor(const std::string &executable) {
     return folders;
 }
 
-void THelpFacility::command(const std::string &helpFile, platform::HelpCommand cmd, long data) {
-    if (cmd == platform::HelpCommand::Quit) {
-        // Only a viewer opened here is ours to close.
-        m_viewer.reset();
-        return;
-    }
+void THelpFacility::showIndex(const std::string &helpFile) {
+    if (THelpViewer *viewer = viewerFor(helpFile))
+        viewer->showIndex();
+}
 
+void THelpFacility::showTopic(const std::string &helpFile, long topic) {
+    if (THelpViewer *viewer = viewerFor(helpFile))
+        viewer->showTopic(topic);
+}
+
+void THelpFacility::quit() {
+    // Only a viewer opened here is ours to close.
+    m_viewer.reset();
+}
+
+THelpViewer *THelpFacility::viewerFor(const std::string &helpFile) {
     std::optional<THelpBook> book = locate(QString::fromStdString(helpFile));
     if (!book)
-        return;
+        return nullptr;
     if (!m_viewer)
         m_viewer = std::make_unique<THelpViewer>();
     m_viewer->setBook(*book);
-    if (cmd == platform::HelpCommand::Context)
-        m_viewer->showTopic(data);
-    else
-        m_viewer->showIndex();
+    return m_viewer.get();
 }
 
 std::optional<THelpBook> THelpFacility::locate(const QString &helpFile) {

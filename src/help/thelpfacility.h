@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The help facility the application object sends its help commands to: it finds
-// the help book by the help file's name (beside the executable first, then, for
-// an installed copy, in <prefix>/share/chromohm found from the executable's own
+// The help facility behind the application object's help: it finds the help
+// book by the help file's name (beside the executable first, then, for an
+// installed copy, in <prefix>/share/chromohm found from the executable's own
 // path) and serves index, topic and quit with its own viewer. The book is read
 // once, and again only when its file changes.
 
@@ -27,12 +27,17 @@ public:
     // Where the book is looked for when the program is that executable.
     static QStringList foldersFor(const std::string &executable);
 
-    void command(const std::string &helpFile, platform::HelpCommand cmd, long data) override;
+    void showIndex(const std::string &helpFile) override;
+    void showTopic(const std::string &helpFile, long topic) override;
+    void quit() override;
 
     // The viewer this facility opened, if it is still there.
     THelpViewer *viewer() const { return m_viewer.get(); }
 
 private:
+    // The viewer, opened if need be, on the book of that name; none when the
+    // book cannot be read, which has been reported.
+    THelpViewer *viewerFor(const std::string &helpFile);
     std::optional<THelpBook> locate(const QString &helpFile);
 
     QStringList m_folders;

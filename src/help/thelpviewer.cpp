@@ -57,6 +57,15 @@ THelpViewer::THelpViewer(QWidget *parent) : QWidget(parent, Qt::Window) {
         setWindowIcon(main->windowIcon());
     tk::setShowHint(this, true);
 
+    // The page first: the order the controls are made in is their Tab order.
+    buildPage();
+    buildToolbar();
+    layOut();
+    resize(640, 560);
+    connectNavigation();
+}
+
+void THelpViewer::buildPage() {
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("HelpPage"));
     m_browser->setAccessibleName(QStringLiteral("Page d'aide"));
@@ -73,9 +82,9 @@ THelpViewer::THelpViewer(QWidget *parent) : QWidget(parent, Qt::Window) {
     m_notice->setBackgroundRole(QPalette::ToolTipBase);
     m_notice->setForegroundRole(QPalette::ToolTipText);
     m_notice->hide();
+}
 
-    buildToolbar();
-
+void THelpViewer::layOut() {
     auto *bar = new QHBoxLayout;
     bar->setSpacing(4);
     bar->addWidget(m_back);
@@ -91,9 +100,9 @@ THelpViewer::THelpViewer(QWidget *parent) : QWidget(parent, Qt::Window) {
     layout->addLayout(bar);
     layout->addWidget(m_notice);
     layout->addWidget(m_browser, 1);
+}
 
-    resize(640, 560);
-
+void THelpViewer::connectNavigation() {
     connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QWidget::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QWidget::setEnabled);
     connect(m_browser, &QTextBrowser::sourceChanged, this, [this] {

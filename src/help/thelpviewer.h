@@ -39,7 +39,13 @@ public:
     static void reportProblem(QWidget *parent, const QString &text);
 
 private:
+    // The page and the notice above it.
+    void buildPage();
+    // Back, forward, index, the search field and its button.
     void buildToolbar();
+    void layOut();
+    // The buttons, the page's links and the keys.
+    void connectNavigation();
     void followLink(const QUrl &link);
     bool openPage(const QUrl &page);
     void placeFirstTime();

@@ -2,20 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// What the program asks of a help viewer: the three commands of the old help
-// engine, for a help file named without a folder.
+// What the program asks of a help viewer for its help file, named without a
+// folder: the index, a topic by its number, and closing what it opened.
 
 #include <string>
 
 namespace platform {
 
-enum class HelpCommand { Context = 1, Quit = 2, Index = 3 };
-
 class HelpFacility {
 public:
     virtual ~HelpFacility() = default;
-    // data is the topic number for Context, 0 otherwise.
-    virtual void command(const std::string &helpFile, HelpCommand cmd, long data) = 0;
+    virtual void showIndex(const std::string &helpFile) = 0;
+    virtual void showTopic(const std::string &helpFile, long topic) = 0;
+    // Closes the help this program opened, if it is still open.
+    virtual void quit() = 0;
 };
 
 } // namespace platform

@@ -8,6 +8,7 @@
 // nothing, so start-up simply goes on.
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -17,9 +18,6 @@ using WindowId = unsigned long;
 
 class WindowSystem {
 public:
-    // Room for a class name or title: at most 255 bytes and a terminating NUL.
-    static constexpr int TextBufferSize = 256;
-
     virtual ~WindowSystem() = default;
 
     // Identifies the display for naming things shared by its programs; empty when
@@ -30,11 +28,10 @@ public:
     // first, until visit returns false.
     virtual void enumerateTopLevel(const std::function<bool(WindowId)> &visit) = 0;
 
-    // Copy the window's class name / title into buffer (at most size - 1 bytes,
-    // always NUL-terminated) and return the number of bytes copied; 0 when there
-    // is none, negative when the window cannot be read.
-    virtual int className(WindowId window, char *buffer, int size) = 0;
-    virtual int windowText(WindowId window, char *buffer, int size) = 0;
+    // The window's class name / title: empty when it has none, nothing when the
+    // window cannot be read (it has gone).
+    virtual std::optional<std::string> className(WindowId window) = 0;
+    virtual std::optional<std::string> windowText(WindowId window) = 0;
 
     // True for a window of this very process. The other windows of this
     // process belong to its application, whose own window stands for them all.
@@ -46,7 +43,10 @@ public:
 
     virtual void bringToTop(WindowId window) = 0;
     virtual bool isMinimised(WindowId window) = 0;
+    // Brings a minimised window back onto the screen, in front, with the keyboard.
     virtual void restore(WindowId window) = 0;
+    // Gives a window on the screen the front and the keyboard; one that is not
+    // on the screen stays off it.
     virtual void activate(WindowId window) = 0;
 
     // Makes every request sent so far, ours and the toolkit's, take effect.
@@ -71,8 +71,8 @@ class NullWindowSystem final : public WindowSystem {
 public:
     std::string displayName() const override { return {}; }
     void enumerateTopLevel(const std::function<bool(WindowId)> &) override {}
-    int className(WindowId, char *buffer, int size) override;
-    int windowText(WindowId, char *buffer, int size) override;
+    std::optional<std::string> className(WindowId) override { return std::nullopt; }
+    std::optional<std::string> windowText(WindowId) override { return std::nullopt; }
     bool belongsToThisProcess(WindowId) override { return false; }
     WindowId lastActivePopup(WindowId window) override { return window; }
     void bringToTop(WindowId) override {}

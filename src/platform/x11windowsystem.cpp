@@ -19,8 +19,8 @@ namespace platform {
 namespace {
 
 constexpr int MaxTreeDepth = 8;
-constexpr std::uint32_t WmClassMaxBytes = 2048;
-constexpr std::uint32_t TitleMaxBytes = WindowSystem::TextBufferSize - 1;
+// Far beyond any class name or title a program gives its window.
+constexpr std::uint32_t NameMaxBytes = 2048;
 constexpr std::uint32_t MachineMaxBytes = 256;
 
 // ICCCM's WM_STATE values.
@@ -58,13 +58,9 @@ struct Property {
     }
 };
 
-int copyText(const std::string &text, char *buffer, int size) {
-    if (!buffer || size <= 0)
-        return 0;
-    const auto length = std::min<std::size_t>(std::strlen(text.c_str()), std::size_t(size - 1));
-    std::memcpy(buffer, text.data(), length);
-    buffer[length] = '\0';
-    return int(length);
+// A name is text: it ends at the first NUL, if any.
+std::string untilNul(const std::string &bytes) {
+    return bytes.substr(0, bytes.find('\0'));
 }
 
 } // namespace
@@ -242,9 +238,9 @@ struct X11WindowSystem::Private {
         std::vector<Asked> asked;
         asked.reserve(windows.size());
         for (xcb_window_t w : windows)
-            asked.push_back({askProperty(w, wmClass, XCB_ATOM_ANY, WmClassMaxBytes),
-                             askProperty(w, netWmName, utf8String, TitleMaxBytes),
-                             askProperty(w, wmName, XCB_ATOM_ANY, TitleMaxBytes),
+            asked.push_back({askProperty(w, wmClass, XCB_ATOM_ANY, NameMaxBytes),
+                             askProperty(w, netWmName, utf8String, NameMaxBytes),
+                             askProperty(w, wmName, XCB_ATOM_ANY, NameMaxBytes),
                              askProperty(w, netWmPid, XCB_ATOM_CARDINAL, 4),
                              askProperty(w, wmClientMachine, XCB_ATOM_ANY, MachineMaxBytes),
                              askProperty(w, wmState, wmState, 8),
@@ -327,16 +323,8 @@ struct X11WindowSystem::Private {
         send(xcb_configure_window_checked(c, w, XCB_CONFIG_WINDOW_STACK_MODE, &above));
     }
 
-    void activate(xcb_window_t w) {
-        if (managerActivates())
-            requestActivation(w);
-        else
-            raiseAndFocus(w);
-    }
-
+    // Raises the window and, if it is on the screen, gives it the keyboard.
     void raiseAndFocus(xcb_window_t w) {
-        // Maps a minimised window again and raises it, shown or not.
-        send(xcb_map_window_checked(c, w));
         raise(w);
         xcb_generic_error_t *error = nullptr;
         Reply attributes(
@@ -400,20 +388,18 @@ void X11WindowSystem::enumerateTopLevel(const std::function<bool(WindowId)> &vis
     }
 }
 
-int X11WindowSystem::className(WindowId window, char *buffer, int size) {
-    copyText({}, buffer, size);
+std::optional<std::string> X11WindowSystem::className(WindowId window) {
     const Property &wmClass = x().info(xcb_window_t(window)).wmClass;
     if (!wmClass.readable)
-        return -1;
+        return std::nullopt;
     // WM_CLASS holds the instance name, a NUL, the class name.
     const auto separator = wmClass.bytes.find('\0');
     if (wmClass.format != 8 || separator == std::string::npos)
-        return 0;
-    return copyText(wmClass.bytes.substr(separator + 1), buffer, size);
+        return std::string();
+    return untilNul(wmClass.bytes.substr(separator + 1));
 }
 
-int X11WindowSystem::windowText(WindowId window, char *buffer, int size) {
-    copyText({}, buffer, size);
+std::optional<std::string> X11WindowSystem::windowText(WindowId window) {
     const Private::Info &info = x().info(xcb_window_t(window));
     // Without a UTF-8 title, the legacy one.
     const Property &title =
@@ -421,10 +407,10 @@ int X11WindowSystem::windowText(WindowId window, char *buffer, int size) {
             ? info.netWmName
             : info.wmName;
     if (!title.readable)
-        return -1;
+        return std::nullopt;
     if (!title.present() || title.format != 8)
-        return 0;
-    return copyText(title.bytes.substr(0, std::size_t(std::max(size - 1, 0))), buffer, size);
+        return std::string();
+    return untilNul(title.bytes);
 }
 
 bool X11WindowSystem::belongsToThisProcess(WindowId window) {
@@ -479,13 +465,27 @@ bool X11WindowSystem::isMinimised(WindowId window) {
 }
 
 void X11WindowSystem::restore(WindowId window) {
-    // The window manager restores a minimised window it is asked to activate,
-    // and mapping it again does the same without one.
-    x().activate(xcb_window_t(window));
+    Private &p = x();
+    const auto w = xcb_window_t(window);
+    // A manager that activates windows brings a minimised one back as it does.
+    if (p.managerActivates()) {
+        p.requestActivation(w);
+        return;
+    }
+    // Otherwise the window comes back by being mapped again, which is also
+    // what an older manager takes as the request to restore it.
+    p.send(xcb_map_window_checked(p.c, w));
+    p.raiseAndFocus(w);
 }
 
 void X11WindowSystem::activate(WindowId window) {
-    x().activate(xcb_window_t(window));
+    Private &p = x();
+    const auto w = xcb_window_t(window);
+    // To the front only: a window off the screen stays off it.
+    if (p.managerActivates())
+        p.requestActivation(w);
+    else
+        p.raiseAndFocus(w);
 }
 
 // On the toolkit's own connection, what it sent goes out before our requests

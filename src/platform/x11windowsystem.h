@@ -4,8 +4,9 @@
 #pragma once
 // The window system on X11, through xcb. Top-level windows are the client
 // windows, whether or not a window manager has put them into frames, hidden ones
-// included; activation goes through the window manager (_NET_ACTIVE_WINDOW) when
-// one is running, else the window is raised, mapped and given the input focus.
+// included; activating and restoring go through the window manager
+// (_NET_ACTIVE_WINDOW) when one is running, else the window is raised and given
+// the input focus, and restoring maps it again first.
 
 #include "platform/windowsystem.h"
 
@@ -31,8 +32,8 @@ public:
 
     std::string displayName() const override;
     void enumerateTopLevel(const std::function<bool(WindowId)> &visit) override;
-    int className(WindowId window, char *buffer, int size) override;
-    int windowText(WindowId window, char *buffer, int size) override;
+    std::optional<std::string> className(WindowId window) override;
+    std::optional<std::string> windowText(WindowId window) override;
     // Told by _NET_WM_PID and WM_CLIENT_MACHINE, which the toolkit sets on
     // each of its windows.
     bool belongsToThisProcess(WindowId window) override;

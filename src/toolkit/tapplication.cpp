@@ -102,10 +102,23 @@ void TApplication::setShowHint(bool on) {
     }
 }
 
-void TApplication::HelpCommand(platform::HelpCommand command, long data) {
-    if (m_helpFile.isEmpty() || !m_help)
-        return;
-    m_help->command(m_helpFile.toStdString(), command, data);
+platform::HelpFacility *TApplication::help() const {
+    return m_helpFile.isEmpty() ? nullptr : m_help;
+}
+
+void TApplication::showHelpIndex() {
+    if (platform::HelpFacility *facility = help())
+        facility->showIndex(m_helpFile.toStdString());
+}
+
+void TApplication::showHelpTopic(long topic) {
+    if (platform::HelpFacility *facility = help())
+        facility->showTopic(m_helpFile.toStdString(), topic);
+}
+
+void TApplication::quitHelp() {
+    if (platform::HelpFacility *facility = help())
+        facility->quit();
 }
 
 void TApplication::ShowException(const std::exception &error) {

@@ -4,7 +4,7 @@
 #pragma once
 // The application object: title, help file, the current hint and its handler, the
 // hint-display flag (tooltips), the error box for an error raised in a handler,
-// the help commands and the screen's custom cursors.
+// help and the screen's custom cursors.
 
 #include "platform/helpfacility.h"
 
@@ -53,9 +53,10 @@ public:
 
     void setHelpFacility(platform::HelpFacility *facility) { m_help = facility; }
     platform::HelpFacility *helpFacility() const { return m_help; }
-    // Sent only when the help file name is not empty.
-    void HelpCommand(platform::HelpCommand command, long data);
-    void HelpContext(long context) { HelpCommand(platform::HelpCommand::Context, context); }
+    // Help for the help file; nothing is asked while its name is empty.
+    void showHelpIndex();
+    void showHelpTopic(long topic);
+    void quitHelp();
 
     // The error box: message followed by ".", the title as caption, the error icon.
     void ShowException(const std::exception &error);
@@ -95,6 +96,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The facility to ask, when there is one and a help file to ask about.
+    platform::HelpFacility *help() const;
     QWidget *topLevelFor(QWindow *window);
     // What lies under a resting pointer may change without a move (a key, a
     // click, a control shown, moved or given another hint): the hint is

@@ -92,7 +92,7 @@ TMessageDialog::TMessageDialog(Type type, const QString &title, const QString &m
         row->addWidget(push);
         if (kind.result == ModalResult::None) {
             connect(push, &QPushButton::clicked, this,
-                    [helpContext] { Application()->HelpContext(helpContext); });
+                    [helpContext] { Application()->showHelpTopic(helpContext); });
         } else {
             const ModalResult result = kind.result;
             connect(push, &QPushButton::clicked, this, [this, result] { finish(result); });

@@ -20,7 +20,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -36,10 +35,7 @@ struct Seen {
 
 // Waits for the modal about box, looks at it, then closes it with `close`.
 void whenAboutBoxShows(Seen *seen, std::function<void(TAboutBox *)> close) {
-    whenModal([=](QWidget *modal) {
-        auto *box = qobject_cast<TAboutBox *>(modal);
-        if (!box)
-            return;
+    whenModal<TAboutBox>([=](TAboutBox *box) {
         seen->box = box;
         seen->title = box->windowTitle();
         seen->frame = box->frameGeometry();

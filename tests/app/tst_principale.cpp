@@ -5,6 +5,7 @@
 // bar, tooltips, the popup menu, page switching, quitting and log-off.
 
 #include "common/modal.h"
+#include "common/recordinghelp.h"
 #include "common/scratchwindow.h"
 #include "help/helpwindows.h"
 #include "help/thelpfacility.h"
@@ -36,24 +37,6 @@
 #include <stdexcept>
 
 namespace {
-
-class RecordingHelp : public platform::HelpFacility {
-public:
-    struct Call {
-        platform::HelpCommand command;
-        long data;
-    };
-    QList<Call> calls;
-    void command(const std::string &, platform::HelpCommand cmd, long data) override {
-        calls.append({cmd, data});
-    }
-    bool sent(platform::HelpCommand cmd, long data = 0) const {
-        for (const Call &c : calls)
-            if (c.command == cmd && c.data == data)
-                return true;
-        return false;
-    }
-};
 
 QPushButton *buttonCaptioned(QWidget *dialog, const QString &caption) {
     for (QPushButton *b : dialog->findChildren<QPushButton *>())
@@ -287,7 +270,7 @@ void TestPrincipale::desktopKeysFromAColourList() {
         });
     QTest::keyClick(m_window->windowHandle(), keys.key(), keys.keyboardModifiers());
 
-    QCOMPARE(m_help.sent(platform::HelpCommand::Index), outcome == QLatin1String("help index"));
+    QCOMPARE(m_help.calls.contains("index"), outcome == QLatin1String("help index"));
     if (outcome == QLatin1String("quit question"))
         QTRY_COMPARE(question, QStringLiteral("Voulez-vous quitter Chromohm 1.0 ?"));
     QVERIFY(m_window->isVisible());
@@ -423,7 +406,7 @@ void TestPrincipale::quitQuestion() {
     QCOMPARE(title, QStringLiteral("Confirmation"));
     QCOMPARE(message, QStringLiteral("Voulez-vous quitter Chromohm 1.0 ?"));
     QCOMPARE(m_window->isVisible(), !quits);
-    QCOMPARE(m_help.sent(platform::HelpCommand::Quit), quits);
+    QCOMPARE(m_help.calls.contains("quit"), quits);
 }
 
 // Keys typed as a user types them: through the window, to the focused control.
@@ -457,7 +440,7 @@ void TestPrincipale::enterPressesTheFocusedButton() {
     QCOMPARE(focusedCaption, focused);
     QCOMPARE(m_window->isVisible(), !quits);
     QCOMPARE(openAfterEnter, !quits && focused == QLatin1String("&Aide"));
-    QCOMPARE(m_help.sent(platform::HelpCommand::Context, 5), focused == QLatin1String("&Aide"));
+    QCOMPARE(m_help.calls.contains("topic 5"), focused == QLatin1String("&Aide"));
 }
 
 void TestPrincipale::quitHelpLeavesQuestionOpen() {
@@ -473,7 +456,7 @@ void TestPrincipale::quitHelpLeavesQuestionOpen() {
     m_window->close();
     QCOMPARE(captions, (QStringList{"&Oui", "&Non", "&Aide"}));
     QVERIFY(stillOpen);
-    QVERIFY(m_help.sent(platform::HelpCommand::Context, 5));
+    QVERIFY(m_help.calls.contains("topic 5"));
     QVERIFY(m_window->isVisible());
 }
 
@@ -494,10 +477,7 @@ void TestPrincipale::helpViewerFromTheQuitQuestion() {
     ProblemBoxes boxes;
     bool questionStayed = false, mainBlocked = false, viewerUsable = false;
     QString topicPage;
-    whenModal([&](QWidget *modal) {
-        auto *question = qobject_cast<TMessageDialog *>(modal);
-        if (!question)
-            return;
+    whenModal<TMessageDialog>([&](TMessageDialog *question) {
         clickThroughWindow(question->button(TMessageDialog::Button::Help));
         questionStayed = question->isVisible();
         QTabBar *tabs = m_window->PageControl1->tabBar();
@@ -520,9 +500,8 @@ void TestPrincipale::helpViewerFromTheQuitQuestion() {
     QCOMPARE(viewerUsable, present);
     QCOMPARE(visibleViewers().size(), present ? 1 : 0);
 
-    whenModal([](QWidget *modal) {
-        if (auto *question = qobject_cast<TMessageDialog *>(modal))
-            QTest::mouseClick(question->button(TMessageDialog::Button::Yes), Qt::LeftButton);
+    whenModal<TMessageDialog>([](TMessageDialog *question) {
+        QTest::mouseClick(question->button(TMessageDialog::Button::Yes), Qt::LeftButton);
     });
     QTimer::singleShot(0, m_window, &QWidget::close);
     QTimer giveUp; // only a loop that never ends meets it
@@ -577,7 +556,7 @@ void TestPrincipale::logOff() {
     }
     QVERIFY(!m_window->isVisible());
     QCOMPARE(questions, stopsWithoutFormClose ? 1 : 2);
-    QCOMPARE(m_help.sent(platform::HelpCommand::Quit), !stopsWithoutFormClose);
+    QCOMPARE(m_help.calls.contains("quit"), !stopsWithoutFormClose);
 }
 
 void TestPrincipale::errorInHandlerShownAndProgramGoesOn() {

@@ -3,6 +3,7 @@
 
 #include "app/settings.h"
 #include "app/tprincipale.h"
+#include "common/modal.h"
 #include "platform/filebytes.h"
 #include "platform/renamewatch.h"
 #include "platform/unprivileged.h"
@@ -28,22 +29,14 @@ constexpr QPoint LayoutPosition(214, 127);
 
 // Answers the modal boxes as a user would: "&Oui" to the quit question, "OK" to
 // an error box, whose caption and text it keeps.
-class ModalAnswerer : public QObject {
+class ModalAnswerer {
 public:
-    ModalAnswerer() {
-        m_timer.setInterval(10);
-        connect(&m_timer, &QTimer::timeout, this, &ModalAnswerer::answer);
-        m_timer.start();
-    }
     int questions = 0;
     QStringList errors;
     QStringList captions;
 
 private:
-    void answer() {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
+    void answer(QWidget *modal) {
         if (auto *question = qobject_cast<TMessageDialog *>(modal)) {
             ++questions;
             QTest::mouseClick(question->button(TMessageDialog::Button::Yes), Qt::LeftButton);
@@ -55,7 +48,7 @@ private:
             QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
         }
     }
-    QTimer m_timer;
+    EveryModal m_answers{[this](QWidget *modal) { answer(modal); }};
 };
 
 // Closing the main window ends the application's loop; start the next test with

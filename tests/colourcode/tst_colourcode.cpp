@@ -5,8 +5,12 @@
 #include "colourcode/colourcode.h"
 
 #include <QTest>
+#include <utility>
 
 using colourcode::ColourCode;
+// A handler of one of the resistor page's lists, given the list's index.
+using Select = void (ColourCode::*)(int);
+Q_DECLARE_METATYPE(Select)
 
 class TestColourCode : public QObject {
     Q_OBJECT
@@ -93,22 +97,34 @@ void TestColourCode::multiplierTable() {
 }
 
 void TestColourCode::outOfRangeLeavesState_data() {
+    QTest::addColumn<Select>("select");
     QTest::addColumn<int>("index");
-    QTest::newRow("no selection") << -1;
-    QTest::newRow("past the end") << 10;
-    QTest::newRow("far out") << 1000;
+    // Just past the end of each list; the first digit has no black, so 9 colours.
+    QTest::newRow("first digit 9, past its 9 colours") << &ColourCode::SelectFirstDigit << 9;
+    QTest::newRow("second digit 10, past its 10 colours") << &ColourCode::SelectSecondDigit << 10;
+    QTest::newRow("third digit 10, past its 10 colours") << &ColourCode::SelectThirdDigit << 10;
+    QTest::newRow("multiplier 10, past its 10 rows") << &ColourCode::ApplyMultiplier << 10;
+    QTest::newRow("tolerance 7, past its 7 rows") << &ColourCode::LookupTolerance << 7;
+    // No selection, and far out, in every list.
+    const std::pair<const char *, Select> lists[] = {
+        {"first digit", &ColourCode::SelectFirstDigit},
+        {"second digit", &ColourCode::SelectSecondDigit},
+        {"third digit", &ColourCode::SelectThirdDigit},
+        {"multiplier", &ColourCode::ApplyMultiplier},
+        {"tolerance", &ColourCode::LookupTolerance}};
+    for (const auto &[list, select] : lists) {
+        QTest::addRow("%s, no selection", list) << select << -1;
+        QTest::addRow("%s, far out", list) << select << 1000;
+    }
 }
 
 void TestColourCode::outOfRangeLeavesState() {
+    QFETCH(Select, select);
     QFETCH(int, index);
     ColourCode code = codeFor(5, 6, 7, 4);
     code.LookupTolerance(1);
     const ColourCode before = code;
-    code.SelectFirstDigit(index == 10 ? 9 : index);
-    code.SelectSecondDigit(index);
-    code.SelectThirdDigit(index);
-    code.ApplyMultiplier(index);
-    code.LookupTolerance(index == 10 ? 7 : index);
+    (code.*select)(index);
     QCOMPARE(code, before);
     QCOMPARE(QString::fromStdString(code.ComposeValueText(false)),
              QStringLiteral("Valeur = 560 K"));

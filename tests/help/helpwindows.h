@@ -6,6 +6,7 @@
 // the viewers on the screen, the page shown, and the viewer's problem boxes
 // answered as a user would.
 
+#include "common/modal.h"
 #include "help/thelpviewer.h"
 
 #include <QApplication>
@@ -13,9 +14,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-
-namespace {
 
 // The book as the build puts it beside the program.
 inline QString builtBookFolder() {
@@ -35,25 +33,17 @@ inline QList<THelpViewer *> visibleViewers() {
 }
 
 // Answers the viewer's message boxes as a user would, keeping what they said.
-class ProblemBoxes : public QObject {
+class ProblemBoxes {
 public:
-    ProblemBoxes() {
-        m_timer.setInterval(10);
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            for (QWidget *w : QApplication::topLevelWidgets()) {
-                auto *box = qobject_cast<QMessageBox *>(w);
-                if (box && box->isVisible() && box->objectName() == u"HelpProblem") {
-                    texts.append(box->text());
-                    QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-                }
-            }
-        });
-        m_timer.start();
-    }
     QStringList texts;
 
 private:
-    QTimer m_timer;
+    void answer(QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box || box->objectName() != u"HelpProblem")
+            return;
+        texts.append(box->text());
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    }
+    EveryModal m_answers{[this](QWidget *modal) { answer(modal); }};
 };
-
-} // namespace

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: Chromohm developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The help facility and its viewer: the three commands with the book present and
-// absent, the book's folders and limits, the search and the navigation.
+// The help facility and its viewer: index, topic and quit with the book present
+// and absent, the book's folders and limits, the search and the navigation.
 
 #include "help/helpwindows.h"
 #include "help/thelpfacility.h"
@@ -20,8 +20,6 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
-
-using platform::HelpCommand;
 
 namespace {
 
@@ -81,42 +79,40 @@ void TestHelpViewer::cleanup() {
 
 void TestHelpViewer::commands_data() {
     QTest::addColumn<bool>("present");
-    QTest::addColumn<int>("command");
-    QTest::addColumn<int>("data");
+    QTest::addColumn<QString>("request"); // index, topic or quit
+    QTest::addColumn<int>("topic");
     QTest::addColumn<QString>("page");      // empty: no viewer
     QTest::addColumn<QString>("noticeHas"); // empty: no notice
     QTest::addColumn<bool>("reported");
 
-    const int ctx = int(HelpCommand::Context), quit = int(HelpCommand::Quit),
-              index = int(HelpCommand::Index);
-    QTest::newRow("index") << true << index << 0 << "index.html"
+    QTest::newRow("index") << true << "index" << 0 << "index.html"
                            << "" << false;
-    QTest::newRow("topic 5, the quit question") << true << ctx << 5 << "quitter.html"
+    QTest::newRow("topic 5, the quit question") << true << "topic" << 5 << "quitter.html"
                                                 << "" << false;
-    QTest::newRow("topic 1, colour code") << true << ctx << 1 << "resistance.html"
+    QTest::newRow("topic 1, colour code") << true << "topic" << 1 << "resistance.html"
                                           << "" << false;
-    QTest::newRow("topic 2, LED") << true << ctx << 2 << "led.html"
+    QTest::newRow("topic 2, LED") << true << "topic" << 2 << "led.html"
                                   << "" << false;
-    QTest::newRow("topic 3, capacitance") << true << ctx << 3 << "capacite.html"
+    QTest::newRow("topic 3, capacitance") << true << "topic" << 3 << "capacite.html"
                                           << "" << false;
-    QTest::newRow("unknown topic") << true << ctx << 42 << "index.html"
+    QTest::newRow("unknown topic") << true << "topic" << 42 << "index.html"
                                    << "42" << false;
-    QTest::newRow("negative topic") << true << ctx << -1 << "index.html"
+    QTest::newRow("negative topic") << true << "topic" << -1 << "index.html"
                                     << "-1" << false;
-    QTest::newRow("quit, nothing open") << true << quit << 0 << ""
+    QTest::newRow("quit, nothing open") << true << "quit" << 0 << ""
                                         << "" << false;
-    QTest::newRow("index, no book") << false << index << 0 << ""
+    QTest::newRow("index, no book") << false << "index" << 0 << ""
                                     << "" << true;
-    QTest::newRow("topic 5, no book") << false << ctx << 5 << ""
+    QTest::newRow("topic 5, no book") << false << "topic" << 5 << ""
                                       << "" << true;
-    QTest::newRow("quit, no book") << false << quit << 0 << ""
+    QTest::newRow("quit, no book") << false << "quit" << 0 << ""
                                    << "" << false;
 }
 
 void TestHelpViewer::commands() {
     QFETCH(bool, present);
-    QFETCH(int, command);
-    QFETCH(int, data);
+    QFETCH(QString, request);
+    QFETCH(int, topic);
     QFETCH(QString, page);
     QFETCH(QString, noticeHas);
     QFETCH(bool, reported);
@@ -124,7 +120,12 @@ void TestHelpViewer::commands() {
     const QString folder = present ? builtBookFolder() : m_empty.path();
     THelpFacility facility({folder});
     ProblemBoxes boxes;
-    facility.command(HelpFile, HelpCommand(command), data);
+    if (request == u"index")
+        facility.showIndex(HelpFile);
+    else if (request == u"topic")
+        facility.showTopic(HelpFile, topic);
+    else
+        facility.quit();
 
     if (reported) {
         QCOMPARE(boxes.texts.size(), 1);
@@ -147,7 +148,7 @@ void TestHelpViewer::commands() {
     else
         QVERIFY2(facility.viewer()->notice().contains(noticeHas),
                  qPrintable(facility.viewer()->notice()));
-    if (command == int(HelpCommand::Context) && data == 5) {
+    if (request == u"topic" && topic == 5) {
         const QString text = facility.viewer()->browser()->toPlainText();
         QVERIFY(text.contains("Voulez-vous quitter Chromohm 1.0 ?"));
         QVERIFY(facility.viewer()->windowTitle().contains("Quitter Chromohm"));
@@ -158,25 +159,25 @@ void TestHelpViewer::quitClosesOnlyThisProgramsViewer() {
     THelpFacility ours({builtBookFolder()});
     THelpFacility another({builtBookFolder()});
 
-    ours.command(HelpFile, HelpCommand::Index, 0);
+    ours.showIndex(HelpFile);
     QCOMPARE(visibleViewers().size(), 1);
 
     // Another program's quit leaves our viewer alone.
-    another.command(HelpFile, HelpCommand::Quit, 0);
+    another.quit();
     QCOMPARE(visibleViewers(), QList<THelpViewer *>{ours.viewer()});
 
-    ours.command(HelpFile, HelpCommand::Quit, 0);
+    ours.quit();
     QVERIFY(visibleViewers().isEmpty());
     QVERIFY(!ours.viewer());
 
     // Quit again: nothing left to close.
-    ours.command(HelpFile, HelpCommand::Quit, 0);
+    ours.quit();
     QVERIFY(visibleViewers().isEmpty());
 
     // Closed by the user, then quit: still nothing shown.
-    ours.command(HelpFile, HelpCommand::Context, 5);
+    ours.showTopic(HelpFile, 5);
     QVERIFY(ours.viewer()->close());
-    ours.command(HelpFile, HelpCommand::Quit, 0);
+    ours.quit();
     QVERIFY(visibleViewers().isEmpty());
 }
 
@@ -197,7 +198,7 @@ void TestHelpViewer::firstFolderWithABookWins() {
 
     THelpFacility facility({first.path(), second.path()});
     ProblemBoxes boxes;
-    facility.command(HelpFile, HelpCommand::Context, 5);
+    facility.showTopic(HelpFile, 5);
     QVERIFY(boxes.texts.isEmpty());
     QCOMPARE(facility.viewer()->browser()->toPlainText().trimmed(), expected);
 }
@@ -234,7 +235,7 @@ void TestHelpViewer::unreadableBookIsReported() {
 
     THelpFacility facility({folder.path()});
     ProblemBoxes boxes;
-    facility.command(HelpFile, HelpCommand::Index, 0);
+    facility.showIndex(HelpFile);
     QCOMPARE(boxes.texts.size(), 1);
     QVERIFY(
         boxes.texts.first().contains(QDir::toNativeSeparators(folder.filePath(HelpFile.c_str()))));
@@ -252,7 +253,7 @@ void TestHelpViewer::missingTopicPageIsReported() {
 
     THelpFacility facility({folder.path()});
     ProblemBoxes boxes;
-    facility.command(HelpFile, HelpCommand::Context, 5);
+    facility.showTopic(HelpFile, 5);
     QCOMPARE(boxes.texts.size(), 1);
     QVERIFY2(boxes.texts.first().contains("quitter.html"), qPrintable(boxes.texts.first()));
     QCOMPARE(pageName(facility.viewer()), "index.html");
@@ -264,7 +265,7 @@ void TestHelpViewer::bookReadOnceAgainWhenChanged() {
     writeBook(folder.path(), "LIVRE");
     writeFile(folder.path() + "/pages/autre.html", "AUTRE");
     THelpFacility facility({folder.path()});
-    facility.command(HelpFile, HelpCommand::Index, 0);
+    facility.showIndex(HelpFile);
     // Another text of the same size and time: the book read before is used;
     // one time later, it is read again.
     QFile book(folder.path() + "/Chromohm.hlp");
@@ -274,7 +275,7 @@ void TestHelpViewer::bookReadOnceAgainWhenChanged() {
     QVERIFY(book.flush());
     for (const char *expected : {"LIVRE", "AUTRE"}) {
         QVERIFY(book.setFileTime(modified, QFileDevice::FileModificationTime));
-        facility.command(HelpFile, HelpCommand::Index, 0);
+        facility.showIndex(HelpFile);
         QCOMPARE(facility.viewer()->browser()->toPlainText().trimmed(), expected);
         modified = modified.addSecs(1);
     }
@@ -302,7 +303,7 @@ void TestHelpViewer::linksStayInTheBook() {
 
     THelpFacility facility({book});
     ProblemBoxes boxes;
-    facility.command(HelpFile, HelpCommand::Index, 0);
+    facility.showIndex(HelpFile);
     QTextBrowser *page = facility.viewer()->browser();
     QTextCursor anchor = page->document()->find(QStringLiteral("aller"));
     anchor.setPosition(anchor.selectionStart() + 2);
@@ -326,15 +327,15 @@ void TestHelpViewer::defaultFoldersStartBesideTheProgram() {
     writeBook(data, "INSTALLE");
     QCOMPARE(THelpFacility::foldersFor(exe), (QStringList{bin, data}));
     THelpFacility facility(THelpFacility::foldersFor(exe));
-    facility.command(HelpFile, HelpCommand::Index, 0);
+    facility.showIndex(HelpFile);
     QVERIFY(facility.viewer());
     QCOMPARE(facility.viewer()->browser()->toPlainText().trimmed(), QStringLiteral("INSTALLE"));
 }
 
 void TestHelpViewer::backForwardAndIndex() {
     THelpFacility facility({builtBookFolder()});
-    facility.command(HelpFile, HelpCommand::Context, 1);
-    facility.command(HelpFile, HelpCommand::Context, 2);
+    facility.showTopic(HelpFile, 1);
+    facility.showTopic(HelpFile, 2);
     THelpViewer *viewer = facility.viewer();
     auto *back = viewer->findChild<QToolButton *>("HelpBack");
     auto *forward = viewer->findChild<QToolButton *>("HelpForward");
@@ -375,7 +376,7 @@ void TestHelpViewer::searchAcrossTheBook() {
     QFETCH(bool, found);
 
     THelpFacility facility({builtBookFolder()});
-    facility.command(HelpFile, HelpCommand::Index, 0);
+    facility.showIndex(HelpFile);
     THelpViewer *viewer = facility.viewer();
     auto *search = viewer->findChild<QLineEdit *>("HelpSearch");
     QVERIFY(search);
@@ -402,7 +403,7 @@ void TestHelpViewer::viewerNeverKeepsTheProgramAlive() {
     bool viewerShown = false;
     QTimer::singleShot(0, this, [&] {
         mainWindow.show();
-        facility.command(HelpFile, HelpCommand::Index, 0);
+        facility.showIndex(HelpFile);
         viewerShown = facility.viewer() && facility.viewer()->isVisible();
         mainWindow.close();
     });

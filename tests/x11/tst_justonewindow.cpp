@@ -57,11 +57,8 @@ void TestJustOneWindow::windowReadyBeforeTheCheck() {
     QVERIFY(window.testAttribute(Qt::WA_WState_Created));
     const auto id = platform::WindowId(window.winId());
     m_system->flush();
-    char text[platform::WindowSystem::TextBufferSize];
-    QCOMPARE(m_system->className(id, text, sizeof text), 8);
-    QCOMPARE(QByteArray(text), QByteArray("Chromohm"));
-    QCOMPARE(m_system->windowText(id, text, sizeof text), 12);
-    QCOMPARE(QByteArray(text), QByteArray("Chromohm 1.0"));
+    QCOMPARE(m_system->className(id).value_or("<unreadable>"), std::string("Chromohm"));
+    QCOMPARE(m_system->windowText(id).value_or("<unreadable>"), std::string("Chromohm 1.0"));
     QVERIFY(m_system->belongsToThisProcess(id));
 }
 

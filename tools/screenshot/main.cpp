@@ -132,11 +132,11 @@ int main(int argc, char *argv[]) {
     saveAboutBox(window, dir);
 
     // The help viewer at the resistor topic.
-    app.HelpContext(1);
+    app.showHelpTopic(1);
     if (THelpViewer *viewer = help.viewer()) {
         if (QTest::qWaitForWindowExposed(viewer))
             save(viewer, dir, QStringLiteral("help"));
     }
-    app.HelpCommand(platform::HelpCommand::Quit, 0);
+    app.quitHelp();
     return 0;
 }
