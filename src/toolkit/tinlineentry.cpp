@@ -61,5 +61,7 @@ void TInlineEntry::focusOutEvent(QFocusEvent *event) {
 
 void TInlineEntry::hideEvent(QHideEvent *event) {
     QLineEdit::hideEvent(event);
-    finish(false);
+    // Hidden with its page; a minimised window keeps what was typed.
+    if (!event->spontaneous())
+        finish(false);
 }
