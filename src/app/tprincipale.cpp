@@ -7,6 +7,7 @@
 #include "app/tjustone.h"
 #include "platform/timeformat.h"
 #include "toolkit/alignment.h"
+#include "toolkit/eventhooks.h"
 #include "toolkit/hints.h"
 #include "toolkit/resources.h"
 #include "toolkit/tapplication.h"
@@ -133,8 +134,8 @@ TTabSheet *TPrincipale::addPage(const QString &name, const QString &caption) {
 
 // The desktop's keys, beside the layout's own: F1 is the toolbar's "Aide", Ctrl+Q
 // its "Quitter", Shift+F10 or the Menu key open the popup menu from any control,
-// and F2 opens the entry of the page shown. The popup's items keep no shortcut
-// of their own.
+// and F2 or a digit opens the entry of the page shown. The popup's items keep no
+// shortcut of their own.
 void TPrincipale::buildShortcuts() {
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this,
@@ -148,12 +149,31 @@ void TPrincipale::buildShortcuts() {
         connect(menu, &QShortcut::activated, this, &TPrincipale::popupAtFocus);
     }
     auto *entry = new QShortcut(QKeySequence(Qt::Key_F2), this);
-    connect(entry, &QShortcut::activated, this, [this] {
-        if (PageControl1->currentWidget() == TabSheet1)
-            openValueEntryAtValue();
-        else if (PageControl1->currentWidget() == TabSheet3)
-            openMarkingEntry({});
+    connect(entry, &QShortcut::activated, this, [this] { openPageEntry({}); });
+    // No control of the window types digits (the colour lists pass theirs
+    // on), so a digit typed anywhere in it reaches the window.
+    tk::onEvent(this, QEvent::KeyPress, [this](QEvent *event) {
+        const QString digit = tk::typedDigit(event);
+        if (digit.isEmpty() || !openPageEntry(digit))
+            return false;
+        event->accept();
+        return true;
     });
+}
+
+bool TPrincipale::openPageEntry(const QString &typed) {
+    if (PageControl1->currentWidget() == TabSheet1) {
+        if (typed.isEmpty())
+            openValueEntryAtValue();
+        else
+            openValueEntry(typed, false);
+        return true;
+    }
+    if (PageControl1->currentWidget() == TabSheet3) {
+        openMarkingEntry(typed);
+        return true;
+    }
+    return false;
 }
 
 void TPrincipale::popupAtFocus() {

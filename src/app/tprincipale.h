@@ -191,6 +191,9 @@ private:
     void buildShortcuts();
     // The popup menu opened from the keyboard, at the focused control.
     void popupAtFocus();
+    // The entry of the page shown, holding what was typed (F2: nothing typed);
+    // false on a page without one.
+    bool openPageEntry(const QString &typed);
     // src/app/principale_toolbar.cpp
     void buildToolbar();
     // src/colourcode/resistorpage.cpp

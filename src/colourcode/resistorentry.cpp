@@ -45,16 +45,6 @@ void pickEntry(TColourComboBox *list, int index) {
 } // namespace
 
 void TPrincipale::buildValueEntryKeys() {
-    // The colour lists and the check box type nothing, so a digit typed in
-    // them comes on to the page.
-    tk::onEvent(TabSheet1, QEvent::KeyPress, [this](QEvent *event) {
-        const QString digit = tk::typedDigit(event);
-        if (digit.isEmpty())
-            return false;
-        event->accept();
-        openValueEntry(digit, false);
-        return true;
-    });
     tk::onEvent(GroupBox1, QEvent::MouseButtonDblClick, [this](QEvent *event) {
         if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
             return false;

@@ -32,15 +32,6 @@ QString fromStd(const std::string &text) {
 } // namespace
 
 void TPrincipale::buildMarkingEntryKeys() {
-    // The page has no control to type in, so digits reach the window.
-    tk::onEvent(this, QEvent::KeyPress, [this](QEvent *event) {
-        const QString digit = tk::typedDigit(event);
-        if (digit.isEmpty() || PageControl1->currentWidget() != TabSheet3)
-            return false;
-        event->accept();
-        openMarkingEntry(digit);
-        return true;
-    });
     tk::onEvent(GroupBox2, QEvent::MouseButtonDblClick, [this](QEvent *event) {
         if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
             return false;
