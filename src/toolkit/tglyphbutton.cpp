@@ -5,6 +5,7 @@
 
 #include "toolkit/resources.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 
@@ -83,6 +84,15 @@ QSize TGlyphButton::sizeHint() const {
     const int margin = qMax(m_margin, 4);
     return QSize(2 * margin + g.width() + m_spacing + t.width(),
                  qMax(qMax(g.height(), t.height()) + 10, 25));
+}
+
+void TGlyphButton::keyPressEvent(QKeyEvent *event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !(event->modifiers() & ~Qt::KeypadModifier)) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void TGlyphButton::paintEvent(QPaintEvent *) {

@@ -34,6 +34,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // Enter presses the focused button, as it does in a dialog.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QSize imageSize() const;

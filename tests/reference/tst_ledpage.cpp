@@ -399,7 +399,9 @@ void TestLedPage::twoClicksRestoreStart() {
     // The diode note stands under the sentence about the brown values.
     QVERIFY(w->Label61->y() >= w->Label42->geometry().bottom());
 
-    QTest::mouseClick(w->AlimLed, Qt::LeftButton);
+    // Back by Enter on the focused button, as by a click.
+    w->AlimLed->setFocus();
+    QTest::keyClick(w->AlimLed, Qt::Key_Return);
     QVERIFY(state() == start);
     QCOMPARE(pixels(w->AlimLed->glyph().toImage()),
              pixels(tk::loadImage(QStringLiteral("CONTINU"))));
