@@ -3,8 +3,6 @@
 
 #include "colourcode/capacitancemarking.h"
 
-#include "colourcode/valuereader.h"
-
 namespace colourcode {
 
 namespace {
@@ -19,7 +17,9 @@ struct UnitRow {
     int exponent; // of a picofarad
 };
 
-// Lowercase m is milli (1m, 1 mF); capital M is the ±20 % letter.
+// Lowercase m is milli (1m, 1 mF); capital M is the ±20 % letter. F alone is
+// the farad, where it is not a tolerance letter.
+constexpr int FaradExponent = 12;
 constexpr UnitRow Units[] = {
     {"p", 0}, {"P", 0},      {"n", 3},      {"N", 3}, {"u", 6},
     {"U", 6}, {"\u00B5", 6}, {"\u03BC", 6}, {"m", 9},
@@ -58,9 +58,26 @@ bool takeUnitMark(TextScanner &in, NumberText &number, std::optional<int> &unit)
     return true;
 }
 
+// A unit after the number: "100 n", "0,47 F". After a code's digits a capital
+// F is the ±1 % letter, and after three digits a lone m the ±20 % one.
+std::optional<int> takeUnitAfter(TextScanner &in, const NumberText &number) {
+    const std::size_t before = in.pos();
+    in.skipBlanks();
+    const std::size_t digits = number.digits.size();
+    const bool code = number.exponent == 0 && (digits == 2 || digits == 3);
+    const bool toleranceM =
+        code && digits == 3 && in.peek() == 'm' && in.peek(1) != 'F' && in.peek(1) != 'f';
+    std::optional<int> unit = toleranceM ? std::nullopt : takeUnit(in);
+    if (!unit && !code && (in.peek() == 'F' || in.peek() == 'f'))
+        unit = FaradExponent; // its F is read as a unit letter's is
+    if (!unit)
+        in.seek(before);
+    return unit;
+}
+
 std::string_view takeToleranceLetter(TextScanner &in) {
     const char c = in.peek();
-    const char upper = (c >= 'a' && c <= 'z' && c != 'm') ? char(c - 'a' + 'A') : c;
+    const char upper = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
     for (const ToleranceLetter &row : ToleranceLetters)
         if (row.letter == upper) {
             in.advance();
@@ -87,7 +104,7 @@ bool readCode(NumberText &number) {
 } // namespace
 
 MarkingReading readMarking(std::string_view text) {
-    if (text.size() > MaxTypedLength)
+    if (text.size() > MaxTypedBytes)
         return {std::nullopt, {}, refusal::MarkingNotRecognised};
     TextScanner in(text);
     in.skipBlanks();
@@ -99,11 +116,7 @@ MarkingReading readMarking(std::string_view text) {
         readGroupedDigits(in, number.digits);
         if (number.digits.empty() || !takeUnitMark(in, number, unit)) {
             readFraction(in, number);
-            const std::size_t before = in.pos();
-            in.skipBlanks();
-            unit = takeUnit(in);
-            if (!unit)
-                in.seek(before);
+            unit = takeUnitAfter(in, number);
         }
     }
     if (unit && !in.take("F"))

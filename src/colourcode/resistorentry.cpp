@@ -9,7 +9,7 @@
 #include "app/tprincipale.h"
 
 #include "colourcode/bandselection.h"
-#include "colourcode/valuereader.h"
+#include "colourcode/typedtext.h"
 #include "toolkit/eventhooks.h"
 #include "toolkit/tapplication.h"
 #include "toolkit/tcolourcombobox.h"
@@ -62,7 +62,7 @@ void TPrincipale::buildValueEntry() {
     ValueEntry = new TInlineEntry(GroupBox1);
     ValueEntry->setObjectName(QStringLiteral("ValueEntry"));
     ValueEntry->setFont(Label1->font());
-    ValueEntry->setMaxLength(int(colourcode::MaxTypedLength));
+    ValueEntry->setMaxLength(colourcode::MaxTypedCharacters);
     ValueEntry->setAccessibleName(QStringLiteral("Valeur à saisir"));
     const int height = ValueEntry->sizeHint().height();
     const int left = Label1->x() - EntryTextInset;

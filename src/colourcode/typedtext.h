@@ -32,6 +32,11 @@ inline constexpr int MaxSignificantDigits = 15;
 
 std::uint64_t powerOfTen(int n);
 
+// What an entry takes, in characters; the readers refuse unread a text of more
+// bytes than that many characters can have in UTF-8. No value needs more.
+inline constexpr int MaxTypedCharacters = 64;
+inline constexpr std::size_t MaxTypedBytes = 4 * MaxTypedCharacters;
+
 class TextScanner {
 public:
     explicit TextScanner(std::string_view text) : m_text(text) {}

@@ -85,7 +85,7 @@ std::optional<int> readTolerance(TextScanner &in, std::string_view &refused) {
 } // namespace
 
 ValueReading readValue(std::string_view text) {
-    if (text.size() > MaxTypedLength)
+    if (text.size() > MaxTypedBytes)
         return {std::nullopt, refusal::NotRecognised};
     TextScanner in(text);
     in.skipBlanks();

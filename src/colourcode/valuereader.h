@@ -32,9 +32,6 @@ struct ValueReading {
     std::string_view refusal; // empty when the value was read
 };
 
-// Longer texts are refused unread: no value needs more.
-inline constexpr std::size_t MaxTypedLength = 64;
-
 ValueReading readValue(std::string_view text);
 
 } // namespace colourcode

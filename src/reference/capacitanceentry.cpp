@@ -19,9 +19,11 @@
 #include <QMouseEvent>
 #include <QTabWidget>
 
+#include <algorithm>
+
 namespace {
 
-// The entry takes the room left of the first column, inset from the frame.
+// The entry stands at the row's start, inset from the frame.
 constexpr int EntryInset = 6;
 constexpr int Gap = 4;
 
@@ -52,12 +54,16 @@ void TPrincipale::buildMarkingEntry() {
     MarkingEntry = new TInlineEntry(GroupBox2);
     MarkingEntry->setObjectName(QStringLiteral("MarkingEntry"));
     MarkingEntry->setFrame(false);
-    MarkingEntry->setMaxLength(int(colourcode::MaxTypedLength));
+    MarkingEntry->setMaxLength(colourcode::MaxTypedCharacters);
     MarkingEntry->setAccessibleName(QStringLiteral("Marquage à lire"));
     // A line of the guide's text and the entry's one-pixel margin above it:
-    // the row is the last the box has room for.
-    MarkingEntry->setGeometry(EntryInset, top - 1, firstColumn - Gap - EntryInset,
-                              child("GroupBox2Micro7")->height() + 1);
+    // the row is the last the box has room for. It reaches into the first
+    // column as far as that column's usual answers leave room; a longer answer
+    // moves right of it.
+    const TLabel *above = child("GroupBox2Micro7");
+    const int right = above->geometry().center().x() -
+                      above->fontMetrics().horizontalAdvance(QStringLiteral("0,0000001")) / 2 - Gap;
+    MarkingEntry->setGeometry(EntryInset, top - 1, right - EntryInset, above->height() + 1);
 
     auto answer = [&](const char *name) {
         auto *label = new TLabel(GroupBox2);
@@ -109,7 +115,9 @@ void TPrincipale::updateMarkingAnswer() {
         // Centred under the row above, as the guide's rows stand.
         const QWidget *above = GroupBox2->findChild<QWidget *>(QLatin1String(cell.above));
         cell.label->setCaption(fromStd(cell.text));
-        cell.label->move(above->geometry().center().x() - cell.label->width() / 2, cell.label->y());
+        const int centred = above->geometry().center().x() - cell.label->width() / 2;
+        cell.label->move(std::max(centred, MarkingEntry->geometry().right() + 1 + Gap),
+                         cell.label->y());
         cell.label->setVisible(!refused);
         // A number alone says nothing to a screen reader: it hears the unit too.
         cell.label->setAccessibleName(cell.label->caption() + u' ' + QString::fromUtf8(cell.unit));

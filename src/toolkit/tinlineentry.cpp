@@ -7,6 +7,9 @@
 #include <QKeyEvent>
 
 TInlineEntry::TInlineEntry(QWidget *parent) : QLineEdit(parent) {
+    // The window's own popup menu rather than the line edit's editing menu,
+    // whose commands have their keys.
+    setContextMenuPolicy(Qt::NoContextMenu);
     hide();
 }
 

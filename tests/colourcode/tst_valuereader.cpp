@@ -160,6 +160,9 @@ void TestValueReader::markings_data() {
     QTest::newRow("473J") << "473J" << 47ull << 3 << "± 5 %";
     QTest::newRow("104 k") << "104 k" << 1ull << 5 << "± 10 %";
     QTest::newRow("225Z") << "225Z" << 22ull << 5 << "+80/−20 %";
+    QTest::newRow("104m: ±20 %, not milli") << "104m" << 1ull << 5 << "± 20 %";
+    QTest::newRow("47F: ±1 %, not farads") << "47F" << 47ull << 0 << "± 1 %";
+    QTest::newRow("0,47 F: farads") << "0,47 F" << 47ull << 10 << none;
     QTest::newRow("470") << "470" << 47ull << 0 << none;
     QTest::newRow("100") << "100" << 1ull << 1 << none;
     QTest::newRow("109C") << "109C" << 1ull << 0 << "± 0,25 pF";
