@@ -153,10 +153,13 @@ std::string guideNumber(const Decimal &value) {
         integer = digits.substr(0, std::size_t(point));
         fraction = digits.substr(std::size_t(point));
     }
-    if (integer.size() >= 5)
-        for (int at = int(integer.size()) - 3; at > 0; at -= 3)
-            integer.insert(std::size_t(at), " ");
-    return fraction.empty() ? integer : integer + "," + fraction;
+    std::string text;
+    for (std::size_t i = 0; i < integer.size(); ++i) {
+        if (integer.size() >= 5 && i > 0 && (integer.size() - i) % 3 == 0)
+            text += ' ';
+        text += integer[i];
+    }
+    return fraction.empty() ? text : text + "," + fraction;
 }
 
 MarkingAnswer answerMarking(std::string_view text) {
