@@ -12,7 +12,6 @@
 #include "toolkit/resources.h"
 #include "toolkit/tapplication.h"
 #include "toolkit/texactsizeiconengine.h"
-#include "toolkit/tinlineentry.h"
 #include "toolkit/tmessagedialog.h"
 #include "toolkit/tstatusbar.h"
 
@@ -86,13 +85,7 @@ TPrincipale::TPrincipale(SettingsFile settings)
     Application()->runHandler([this] { FormCreate(); });
 }
 
-TPrincipale::~TPrincipale() {
-    // An open entry says it closes when the window's children are hidden on
-    // the way out, after this part of the window is gone: it is not heard.
-    for (TInlineEntry *entry : {ValueEntry, MarkingEntry})
-        if (entry)
-            entry->disconnect(this);
-}
+TPrincipale::~TPrincipale() = default;
 
 void TPrincipale::buildFrame() {
     setObjectName(QStringLiteral("Principale"));

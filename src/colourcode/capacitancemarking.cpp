@@ -36,6 +36,11 @@ constexpr ToleranceLetter ToleranceLetters[] = {
     {'K', "± 10 %"},   {'M', "± 20 %"},    {'Z', "+80/\u221220 %"},
 };
 
+// Two or three digits as typed, no decimal mark: a code, not a value.
+bool looksLikeCode(const NumberText &number) {
+    return number.exponent == 0 && (number.digits.size() == 2 || number.digits.size() == 3);
+}
+
 std::optional<int> takeUnit(TextScanner &in) {
     for (const UnitRow &unit : Units)
         if (in.take(unit.letter))
@@ -52,9 +57,7 @@ bool takeUnitMark(TextScanner &in, NumberText &number, std::optional<int> &unit)
         return false;
     }
     unit = letter;
-    const std::string_view fraction = in.digits();
-    number.digits += fraction;
-    number.exponent -= int(fraction.size());
+    readFractionDigits(in, number);
     return true;
 }
 
@@ -63,10 +66,9 @@ bool takeUnitMark(TextScanner &in, NumberText &number, std::optional<int> &unit)
 std::optional<int> takeUnitAfter(TextScanner &in, const NumberText &number) {
     const std::size_t before = in.pos();
     in.skipBlanks();
-    const std::size_t digits = number.digits.size();
-    const bool code = number.exponent == 0 && (digits == 2 || digits == 3);
-    const bool toleranceM =
-        code && digits == 3 && in.peek() == 'm' && in.peek(1) != 'F' && in.peek(1) != 'f';
+    const bool code = looksLikeCode(number);
+    const bool toleranceM = code && number.digits.size() == 3 && in.peek() == 'm' &&
+                            in.peek(1) != 'F' && in.peek(1) != 'f';
     std::optional<int> unit = toleranceM ? std::nullopt : takeUnit(in);
     if (!unit && !code && (in.peek() == 'F' || in.peek() == 'f'))
         unit = FaradExponent; // its F is read as a unit letter's is
@@ -89,7 +91,7 @@ std::string_view takeToleranceLetter(TextScanner &in) {
 // Two significant digits and a multiplier digit, in picofarads: 0 to 6 are
 // powers of ten, 8 and 9 mean × 0,01 and × 0,1; 7 is no multiplier.
 bool readCode(NumberText &number) {
-    if (number.exponent != 0 || number.digits.size() < 2 || number.digits.size() > 3)
+    if (!looksLikeCode(number))
         return false;
     if (number.digits.size() == 3) {
         const char multiplier = number.digits[2];
@@ -127,16 +129,15 @@ MarkingReading readMarking(std::string_view text) {
     in.skipBlanks();
     if (number.digits.empty() || !in.atEnd())
         return {std::nullopt, {}, refusal::MarkingNotRecognised};
-    if (!unit && !readCode(number)) {
-        const bool plainNumber = number.digits.size() != 3 || number.exponent != 0;
-        return {
-            std::nullopt, {}, plainNumber ? refusal::UnitMissing : refusal::MarkingNotRecognised};
-    }
+    if (!unit && !readCode(number)) // a plain number, or a code with no multiplier
+        return {std::nullopt,
+                {},
+                looksLikeCode(number) ? refusal::MarkingNotRecognised : refusal::UnitMissing};
     number.exponent += unit.value_or(0);
     Decimal picofarads;
     if (toDecimal(number, picofarads) != DigitsResult::Ok ||
         picofarads.digitCount() > MaxMarkingDigits)
-        return {std::nullopt, {}, refusal::MarkingTooManyDigits};
+        return {std::nullopt, {}, refusal::TooManyDigits};
     reading.picofarads = picofarads;
     return reading;
 }

@@ -19,7 +19,6 @@ namespace refusal {
 inline constexpr std::string_view EmptyMarking = "Tapez un marquage, par exemple 104";
 inline constexpr std::string_view MarkingNotRecognised = "Marquage non reconnu";
 inline constexpr std::string_view UnitMissing = "Précisez l'unité : pF, nF ou µF";
-inline constexpr std::string_view MarkingTooManyDigits = "Trop de chiffres";
 inline constexpr std::string_view CapacitanceTooSmall = "Trop petite : au moins 0,1 pF";
 inline constexpr std::string_view CapacitanceTooLarge = "Trop grande : au plus 1 F";
 } // namespace refusal

@@ -21,7 +21,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QMouseEvent>
 #include <QShortcut>
 #include <QTabWidget>
 
@@ -32,10 +31,6 @@ namespace {
 constexpr int EntryTextInset = 4;
 constexpr int PreviewGap = 2;
 
-QString fromStd(const std::string &text) {
-    return QString::fromStdString(text);
-}
-
 // What a pick by the user does: the entry becomes current, then the list tells.
 void pickEntry(TColourComboBox *list, int index) {
     list->setCurrentIndex(index);
@@ -45,12 +40,7 @@ void pickEntry(TColourComboBox *list, int index) {
 } // namespace
 
 void TPrincipale::buildValueEntryKeys() {
-    tk::onEvent(GroupBox1, QEvent::MouseButtonDblClick, [this](QEvent *event) {
-        if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
-            return false;
-        openValueEntryAtValue();
-        return true;
-    });
+    tk::onDoubleClick(GroupBox1, [this] { openValueEntryAtValue(); });
     auto *copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, [this] {
         if (PageControl1->currentWidget() == TabSheet1)
@@ -101,25 +91,22 @@ void TPrincipale::openValueEntry(const QString &text, bool selectAll) {
 }
 
 void TPrincipale::openValueEntryAtValue() {
-    openValueEntry(fromStd(colourcode::entryNotation(bandSelection())), true);
+    openValueEntry(QString::fromStdString(colourcode::entryNotation(bandSelection())), true);
 }
 
 void TPrincipale::updateValuePreview() {
     const colourcode::EntryPlan plan =
         colourcode::planEntry(ValueEntry->text().toStdString(), bandSelection());
-    const QString preview = fromStd(plan.preview);
+    const QString preview = QString::fromStdString(plan.preview);
     ValuePreview->setCaption(preview);
-    // Spoken with the ohm sign as the word, as the value line is, and announced
-    // as the entry's description, which a screen reader reads for the focused entry.
+    // Spoken with the ohm sign as the word, as the value line is.
     QString spoken = preview;
     spoken.remove(u'\u2192').replace(u'\n', QStringLiteral(", "));
     spoken = spoken.replace(u'\u03A9', QStringLiteral(" ohm ")).simplified();
     ValuePreview->setAccessibleName(spoken);
-    ValueEntry->setAccessibleDescription(spoken);
     QAccessibleEvent nameChanged(ValuePreview, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&nameChanged);
-    QAccessibleEvent descriptionChanged(ValueEntry, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&descriptionChanged);
+    ValueEntry->announce(spoken);
 }
 
 void TPrincipale::acceptValueEntry() {
@@ -154,5 +141,6 @@ void TPrincipale::selectBands(const colourcode::BandSelection &bands) {
 }
 
 void TPrincipale::copyReading() {
-    QGuiApplication::clipboard()->setText(fromStd(colourcode::readingText(bandSelection())));
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(colourcode::readingText(bandSelection())));
 }

@@ -100,13 +100,17 @@ void readGroupedDigits(TextScanner &in, std::string &digits) {
     }
 }
 
+void readFractionDigits(TextScanner &in, NumberText &number) {
+    const std::string_view fraction = in.digits();
+    number.digits += fraction;
+    number.exponent -= int(fraction.size());
+}
+
 void readFraction(TextScanner &in, NumberText &number) {
     if (in.peek() != ',' && in.peek() != '.')
         return;
     in.advance();
-    const std::string_view fraction = in.digits();
-    number.digits += fraction;
-    number.exponent -= int(fraction.size());
+    readFractionDigits(in, number);
 }
 
 DigitsResult toDecimal(const NumberText &number, Decimal &out) {

@@ -32,6 +32,10 @@ inline constexpr int MaxSignificantDigits = 15;
 
 std::uint64_t powerOfTen(int n);
 
+namespace refusal {
+inline constexpr std::string_view TooManyDigits = "Trop de chiffres";
+} // namespace refusal
+
 // What an entry takes, in characters; the readers refuse unread a text of more
 // bytes than that many characters can have in UTF-8. No value needs more.
 inline constexpr int MaxTypedCharacters = 64;
@@ -73,7 +77,9 @@ struct NumberText {
 // Digits with blanks only between groups of three ("4 700", "1 000 000"), appended.
 void readGroupedDigits(TextScanner &in, std::string &digits);
 
-// A fraction after a comma or a point, if one stands here; appended to number.
+// The digits after a decimal mark, appended to the number as its fraction.
+void readFractionDigits(TextScanner &in, NumberText &number);
+// A fraction after a comma or a point, if one stands here.
 void readFraction(TextScanner &in, NumberText &number);
 
 enum class DigitsResult { Ok, TooMany };

@@ -37,9 +37,7 @@ std::optional<NumberText> readNumber(TextScanner &in) {
     std::optional<int> prefix = prefixExponent(in.peek());
     if (prefix && isDigit(in.peek(1))) {
         in.advance();
-        const std::string_view fraction = in.digits();
-        number.digits += fraction;
-        number.exponent -= int(fraction.size());
+        readFractionDigits(in, number);
     } else {
         readFraction(in, number);
         const std::size_t before = in.pos();

@@ -23,7 +23,6 @@ struct TypedValue {
 namespace refusal {
 inline constexpr std::string_view Empty = "Tapez une valeur, par exemple 4k7";
 inline constexpr std::string_view NotRecognised = "Valeur non reconnue";
-inline constexpr std::string_view TooManyDigits = "Trop de chiffres";
 inline constexpr std::string_view ToleranceNotListed = "Tolérance absente de la liste";
 } // namespace refusal
 

@@ -15,8 +15,6 @@
 #include "toolkit/tinlineentry.h"
 #include "toolkit/tlabel.h"
 
-#include <QAccessible>
-#include <QMouseEvent>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -27,19 +25,10 @@ namespace {
 constexpr int EntryInset = 6;
 constexpr int Gap = 4;
 
-QString fromStd(const std::string &text) {
-    return QString::fromStdString(text);
-}
-
 } // namespace
 
 void TPrincipale::buildMarkingEntryKeys() {
-    tk::onEvent(GroupBox2, QEvent::MouseButtonDblClick, [this](QEvent *event) {
-        if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
-            return false;
-        openMarkingEntry({});
-        return true;
-    });
+    tk::onDoubleClick(GroupBox2, [this] { openMarkingEntry({}); });
 }
 
 void TPrincipale::buildMarkingEntry() {
@@ -99,7 +88,7 @@ void TPrincipale::updateMarkingAnswer() {
     const colourcode::MarkingAnswer answer =
         colourcode::answerMarking(MarkingEntry->text().toStdString());
     const bool refused = !answer.refusal.empty();
-    MarkingReason->setCaption(fromStd(answer.refusal));
+    MarkingReason->setCaption(QString::fromStdString(answer.refusal));
     MarkingReason->setVisible(refused);
     struct Cell {
         TLabel *label;
@@ -114,7 +103,7 @@ void TPrincipale::updateMarkingAnswer() {
     for (const Cell &cell : cells) {
         // Centred under the row above, as the guide's rows stand.
         const QWidget *above = GroupBox2->findChild<QWidget *>(QLatin1String(cell.above));
-        cell.label->setCaption(fromStd(cell.text));
+        cell.label->setCaption(QString::fromStdString(cell.text));
         const int centred = above->geometry().center().x() - cell.label->width() / 2;
         cell.label->move(std::max(centred, MarkingEntry->geometry().right() + 1 + Gap),
                          cell.label->y());
@@ -123,14 +112,12 @@ void TPrincipale::updateMarkingAnswer() {
         cell.label->setAccessibleName(cell.label->caption() + u' ' + QString::fromUtf8(cell.unit));
         spoken << cell.label->accessibleName();
     }
-    MarkingTolerance->setCaption(fromStd(answer.tolerance));
+    MarkingTolerance->setCaption(QString::fromStdString(answer.tolerance));
     MarkingTolerance->move(GroupBox2->width() - EntryInset - MarkingTolerance->width(),
                            MarkingTolerance->y());
-    MarkingTolerance->setVisible(!refused && !answer.tolerance.empty());
-    if (MarkingTolerance->isVisibleTo(GroupBox2))
+    const bool tolerance = !refused && !answer.tolerance.empty();
+    MarkingTolerance->setVisible(tolerance);
+    if (tolerance)
         spoken << MarkingTolerance->caption();
-    MarkingEntry->setAccessibleDescription(refused ? MarkingReason->caption()
-                                                   : spoken.join(QStringLiteral(", ")));
-    QAccessibleEvent changed(MarkingEntry, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
+    MarkingEntry->announce(refused ? MarkingReason->caption() : spoken.join(QStringLiteral(", ")));
 }

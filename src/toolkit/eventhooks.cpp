@@ -4,6 +4,7 @@
 #include "toolkit/eventhooks.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QObject>
 
 namespace {
@@ -31,6 +32,15 @@ namespace tk {
 
 void onEvent(QObject *watched, QEvent::Type type, std::function<bool(QEvent *)> handler) {
     new EventHook(watched, type, std::move(handler));
+}
+
+void onDoubleClick(QObject *watched, std::function<void()> action) {
+    onEvent(watched, QEvent::MouseButtonDblClick, [action = std::move(action)](QEvent *event) {
+        if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
+            return false;
+        action();
+        return true;
+    });
 }
 
 QString typedDigit(const QEvent *event) {

@@ -18,6 +18,10 @@ namespace tk {
 // handler returns true when it has used the event. Lasts as long as the object.
 void onEvent(QObject *watched, QEvent::Type type, std::function<bool(QEvent *)> handler);
 
+// Calls the action on a double-click of the left button on the widget or on a
+// child that leaves the click to it (a label).
+void onDoubleClick(QObject *watched, std::function<void()> action);
+
 // The digit a key press types (with Shift, as on a French keyboard, or on the
 // keypad), or an empty text for any other key or with Ctrl, Alt or Meta.
 QString typedDigit(const QEvent *event);

@@ -3,6 +3,7 @@
 
 #include "toolkit/tinlineentry.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 
@@ -41,6 +42,12 @@ void TInlineEntry::finish(bool giveFocusBack) {
     emit closed();
 }
 
+void TInlineEntry::announce(const QString &text) {
+    setAccessibleDescription(text);
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
 void TInlineEntry::keyPressEvent(QKeyEvent *event) {
     switch (event->key()) {
     case Qt::Key_Escape:
@@ -64,7 +71,8 @@ void TInlineEntry::focusOutEvent(QFocusEvent *event) {
 
 void TInlineEntry::hideEvent(QHideEvent *event) {
     QLineEdit::hideEvent(event);
-    // Hidden with its page; a minimised window keeps what was typed.
-    if (!event->spontaneous())
+    // Hidden with its page. A minimised window keeps what was typed; a window
+    // closing or going away has no one left to tell.
+    if (!event->spontaneous() && window()->isVisible())
         finish(false);
 }

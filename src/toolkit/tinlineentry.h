@@ -21,6 +21,9 @@ public:
     // Hides the entry; the focus goes back where it was when it opened.
     void close();
     bool isOpen() const { return m_open; }
+    // What the typed text gives, as the entry's description, which a screen
+    // reader announces for the focused entry.
+    void announce(const QString &text);
 
 signals:
     void accepted();

@@ -180,7 +180,7 @@ void TestValueReader::markings_data() {
         QTest::newRow(marking) << marking << 0ull << 0 << text(refusal::UnitMissing);
     for (const char *marking : {"477", "104X", "abc", "4n7n", "104 JK"})
         QTest::newRow(marking) << marking << 0ull << 0 << text(refusal::MarkingNotRecognised);
-    QTest::newRow("7 digits") << "1234567 pF" << 0ull << 0 << text(refusal::MarkingTooManyDigits);
+    QTest::newRow("7 digits") << "1234567 pF" << 0ull << 0 << text(refusal::TooManyDigits);
 }
 
 void TestValueReader::markings() {
