@@ -5,11 +5,14 @@
 // of what Enter would select from any state of the page: a value read is exact
 // and within bounds, the bands picked exist in the lists, and their notation
 // reads back as the same bands. Capacitor markings: an answer or a reason, never
-// both, and each column of the answer reads back as the same capacitance.
+// both, and each column of the answer reads back as the same capacitance. LED
+// questions: an answer or a reason, its resistor never giving more current than
+// asked, and the value above the one below.
 
 #include "colourcode/bandselection.h"
-#include "colourcode/capacitancemarking.h"
 #include "colourcode/valuereader.h"
+#include "reference/capacitancemarking.h"
+#include "reference/ledresistor.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -20,6 +23,7 @@
 namespace {
 
 using namespace colourcode;
+using namespace reference;
 
 void check(bool condition) {
     if (!condition)
@@ -74,5 +78,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             check(readMarking(*column + unit).picofarads == marking.picofarads);
         }
     }
+
+    const LedAnswer led = answerLed(text, now.fiveBands ? Supply::Alternating : Supply::Direct);
+    check(led.refusal.empty() != led.rows.empty());
+    for (const LedRow &row : led.rows) {
+        check(compare(row.above.milliamps, row.milliamps) <= 0);
+        check(!row.below || compare(row.below->ohms, row.above.ohms) < 0);
+        check(!rowDetails(row, Warning::Full).empty());
+    }
+    check(!spokenAnswer(led).empty());
     return 0;
 }

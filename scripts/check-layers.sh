@@ -3,8 +3,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Fails on an include that runs up the layers: platform <- toolkit <- toolbar,
-# help and the pages <- app (the picture packer of the build uses the toolkit). The colour-code core stands alone; a page file
-# may include the main window's class, whose methods it defines.
+# help and the pages <- app (the picture packer of the build uses the toolkit). The
+# core stands alone: the colour code, and the reference pages' own readers, which
+# may use the colour code's; a page file may include the main window's class,
+# whose methods it defines.
 set -eu
 cd "$(dirname "$0")/.."
 
@@ -17,6 +19,8 @@ allowed() { # file -> the folders its includes may name
     src/toolbar/*) echo "platform toolkit toolbar" ;;
     src/help/*) echo "platform toolkit help" ;;
     src/pack/*) echo "toolkit" ;;
+    src/reference/capacitancemarking.* | src/reference/ledresistor.*)
+        echo "colourcode/typedtext.h colourcode/standardseries.h reference/capacitancemarking.h reference/ledresistor.h" ;;
     src/reference/*) echo "platform toolkit colourcode reference app/tprincipale.h" ;;
     src/app/*) echo "platform toolkit toolbar help colourcode reference app" ;;
     *) echo "" ;;

@@ -13,11 +13,13 @@
 #include "toolkit/tapplication.h"
 #include "toolkit/texactsizeiconengine.h"
 #include "toolkit/tmessagedialog.h"
+#include "toolkit/tpageentry.h"
 #include "toolkit/tstatusbar.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QSessionManager>
 #include <QShortcut>
@@ -134,8 +136,8 @@ TTabSheet *TPrincipale::addPage(const QString &name, const QString &caption) {
 
 // The desktop's keys, beside the layout's own: F1 is the toolbar's "Aide", Ctrl+Q
 // its "Quitter", Shift+F10 or the Menu key open the popup menu from any control,
-// and F2 or a digit opens the entry of the page shown. The popup's items keep no
-// shortcut of their own.
+// and F2 opens the entry of the page shown. The popup's items keep no shortcut of
+// their own.
 void TPrincipale::buildShortcuts() {
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this,
@@ -150,27 +152,25 @@ void TPrincipale::buildShortcuts() {
     }
     auto *entry = new QShortcut(QKeySequence(Qt::Key_F2), this);
     connect(entry, &QShortcut::activated, this, [this] { openPageEntry({}); });
-    // No control of the window types digits (the colour lists pass theirs
-    // on), so a digit typed anywhere in it reaches the window.
-    tk::onEvent(this, QEvent::KeyPress, [this](QEvent *event) {
-        const QString digit = tk::typedDigit(event);
-        if (digit.isEmpty() || !openPageEntry(digit))
-            return false;
-        event->accept();
-        return true;
-    });
+}
+
+// No control of the window types text (the colour lists pass their keys on),
+// so a key typed anywhere in it that begins what the page shown reads reaches
+// the window and opens that page's entry.
+void TPrincipale::keyPressEvent(QKeyEvent *event) {
+    const QString typed = tk::typedCharacter(event);
+    if (!typed.isEmpty() && openPageEntry(typed))
+        return;
+    QWidget::keyPressEvent(event);
 }
 
 bool TPrincipale::openPageEntry(const QString &typed) {
-    if (PageControl1->currentWidget() == TabSheet1) {
-        if (typed.isEmpty())
-            openValueEntryAtValue();
-        else
-            openValueEntry(typed, false);
-        return true;
-    }
-    if (PageControl1->currentWidget() == TabSheet3) {
-        openMarkingEntry(typed);
+    for (TPageEntry *entry : {m_valueEntry, m_supplyEntry, m_markingEntry}) {
+        if (!entry || entry->page() != PageControl1->currentWidget())
+            continue;
+        if (!typed.isEmpty())
+            return entry->openOnKey(typed);
+        entry->openAtRest();
         return true;
     }
     return false;

@@ -16,7 +16,11 @@
 //    (help quit through src/help/, settings save in src/app/settings.cpp into
 //    the settings file the window was given);
 //  - handlers are connected through TApplication::handler, so that an error
-//    raised in one is shown where it is raised and the rest of it is skipped.
+//    raised in one is shown where it is raised and the rest of it is skipped;
+//  - each page reads the bench's question typed in through its TPageEntry
+//    (src/toolkit/tpageentry.h): the key that opens it comes through
+//    keyPressEvent, and the page's entry file says what it reads, where it and
+//    its answer stand and what Enter does.
 
 #include "app/settings.h"
 #include "colourcode/bandselection.h"
@@ -27,6 +31,7 @@
 
 class QAction;
 class QCheckBox;
+class QKeyEvent;
 class QMenu;
 class QSessionManager;
 class QTabWidget;
@@ -46,6 +51,7 @@ class TBevel;
 class TImage;
 class TGlyphButton;
 class TInlineEntry;
+class TPageEntry;
 
 class TPrincipale : public QWidget {
     Q_OBJECT
@@ -122,12 +128,13 @@ public:
     // The entry and its preview are made when first opened.
     TInlineEntry *ValueEntry = nullptr;
     TLabel *ValuePreview = nullptr;
-    void openValueEntry(const QString &text, bool selectAll);
-    // Holding the value shown, in the notation the entry reads.
-    void openValueEntryAtValue();
     colourcode::BandSelection bandSelection() const;
     // As the user would pick them: the band count first, then each list in turn.
     void selectBands(const colourcode::BandSelection &bands);
+    // A resistance in the value entry's notation, on the colour-code page, as
+    // Enter in the value entry takes it; where the page cannot show it, the
+    // entry opens holding it and says why.
+    void takeResistance(const QString &text);
     void copyReading();
 
     // --- LED page (src/reference/ledpage.cpp) --------------------------------
@@ -139,6 +146,17 @@ public:
     TGlyphButton *AlimLed = nullptr;
 
     void AlimLedClick();
+
+    // The series resistor for a supply and an LED typed in
+    // (src/reference/ledentry.cpp): the entry beside AlimLed, the typed supply
+    // as one more column of the table shown, the details under it; made when
+    // first opened.
+    TInlineEntry *SupplyEntry = nullptr;
+    TLabel *SupplyColumn = nullptr;
+    TLabel *SupplyFirstValue = nullptr;
+    TLabel *SupplySecondValue = nullptr;
+    TLabel *SupplyFirstDetails = nullptr;
+    TLabel *SupplySecondDetails = nullptr;
 
     // --- Capacitance page (src/reference/capacitancepage.cpp) ----------------
     TGroupBox *GroupBox2 = nullptr;
@@ -154,7 +172,10 @@ public:
     TLabel *MarkingPico = nullptr;
     TLabel *MarkingTolerance = nullptr;
     TLabel *MarkingReason = nullptr;
-    void openMarkingEntry(const QString &text);
+
+    // The entry of the page shown, holding a text as typed there (F2: nothing
+    // typed); false on a page without one, or where nothing it reads begins so.
+    bool openPageEntry(const QString &typed);
 
     // --- Handlers of the frame (src/app/tprincipale.cpp) ---------------------
     void FormCreate();
@@ -165,10 +186,11 @@ public:
     void BarreCapaciteClick();
     void PopupInformationsClick();
     void BarreAideClick();
-    void BarreAproposClick();
     void BarreQuitterClick();
     void FormCloseQuery(bool &CanClose);
     void FormClose();
+    // src/app/principale_toolbar.cpp
+    void BarreAproposClick();
 
     // The quit question at a log-off or shutdown; false refuses it. Consent
     // lets the session's end, if it follows, stop the program at once, without
@@ -181,6 +203,7 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
@@ -191,9 +214,6 @@ private:
     void buildShortcuts();
     // The popup menu opened from the keyboard, at the focused control.
     void popupAtFocus();
-    // The entry of the page shown, holding what was typed (F2: nothing typed);
-    // false on a page without one.
-    bool openPageEntry(const QString &typed);
     // src/app/principale_toolbar.cpp
     void buildToolbar();
     // src/colourcode/resistorpage.cpp
@@ -204,16 +224,21 @@ private:
     void connectResistorPage();
     // src/colourcode/resistorentry.cpp
     void buildValueEntryKeys();
-    void buildValueEntry();
-    void updateValuePreview();
-    void acceptValueEntry();
-    // src/reference/ledpage.cpp
+    void buildValueEntry(TInlineEntry *entry);
+    QString valuePreview(const QString &text);
+    void acceptValueEntry(const QString &text);
+    // src/reference/ledpage.cpp, src/reference/ledentry.cpp
     void buildLedPage();
+    void buildSupplyEntryKeys();
+    void buildSupplyEntry(TInlineEntry *entry);
+    void layOutSupplyEntry(bool open);
+    QString supplyAnswer(const QString &text);
+    void acceptSupplyEntry(const QString &text);
     // src/reference/capacitancepage.cpp, src/reference/capacitanceentry.cpp
     void buildCapacitancePage();
     void buildMarkingEntryKeys();
-    void buildMarkingEntry();
-    void updateMarkingAnswer();
+    void buildMarkingEntry(TInlineEntry *entry);
+    QString markingAnswer(const QString &text);
 
     // FormCreate's steps that belong to the pages and the toolbar.
     void resistorPageFirstStep();
@@ -226,6 +251,19 @@ private:
     void prepareSettingsFolder() const;
 
     SettingsFile m_settings;
+
+    // The pages' entries, each made with its page.
+    TPageEntry *m_valueEntry = nullptr;
+    TPageEntry *m_supplyEntry = nullptr;
+    TPageEntry *m_markingEntry = nullptr;
+    // What the entries stand beside: the LED tables' columns (cells of the
+    // direct, then the alternating table, by column) and separators, the
+    // guide's bottom row and its step.
+    QList<QWidget *> m_ledColumns[2][4];
+    QWidget *m_ledSeparators[2] = {};
+    int m_ledSeparatorWidth = 0;
+    TLabel *m_guideBottomRow[3] = {};
+    int m_guideRowStep = 0;
 
     bool m_endSessionConsent = false;
     bool m_painted = false;

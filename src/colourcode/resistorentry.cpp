@@ -10,12 +10,12 @@
 
 #include "colourcode/bandselection.h"
 #include "colourcode/typedtext.h"
-#include "toolkit/eventhooks.h"
+#include "colourcode/valuereader.h"
 #include "toolkit/tapplication.h"
 #include "toolkit/tcolourcombobox.h"
 #include "toolkit/tgroupbox.h"
-#include "toolkit/tinlineentry.h"
 #include "toolkit/tlabel.h"
+#include "toolkit/tpageentry.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -40,7 +40,20 @@ void pickEntry(TColourComboBox *list, int index) {
 } // namespace
 
 void TPrincipale::buildValueEntryKeys() {
-    tk::onDoubleClick(GroupBox1, [this] { openValueEntryAtValue(); });
+    m_valueEntry = new TPageEntry(
+        TabSheet1,
+        {QStringLiteral("Valeur à saisir"),
+         [](const QString &typed) { return colourcode::beginsValue(typed.toStdString()); },
+         [this](TInlineEntry *entry) { buildValueEntry(entry); },
+         [this](bool open) {
+             for (TLabel *label : {Label1, Label2, Label3})
+                 label->setVisible(!open);
+             ValuePreview->setVisible(open);
+         },
+         [this](const QString &text) { return valuePreview(text); },
+         [this](const QString &text) { acceptValueEntry(text); },
+         [this] { return QString::fromStdString(colourcode::entryNotation(bandSelection())); }});
+    m_valueEntry->openOnDoubleClick(GroupBox1);
     auto *copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, [this] {
         if (PageControl1->currentWidget() == TabSheet1)
@@ -48,12 +61,11 @@ void TPrincipale::buildValueEntryKeys() {
     });
 }
 
-void TPrincipale::buildValueEntry() {
-    ValueEntry = new TInlineEntry(GroupBox1);
+void TPrincipale::buildValueEntry(TInlineEntry *entry) {
+    ValueEntry = entry;
     ValueEntry->setObjectName(QStringLiteral("ValueEntry"));
     ValueEntry->setFont(Label1->font());
     ValueEntry->setMaxLength(colourcode::MaxTypedCharacters);
-    ValueEntry->setAccessibleName(QStringLiteral("Valeur à saisir"));
     const int height = ValueEntry->sizeHint().height();
     const int left = Label1->x() - EntryTextInset;
     ValueEntry->setGeometry(left, Label1->y() + (Label1->height() - height) / 2,
@@ -67,36 +79,10 @@ void TPrincipale::buildValueEntry() {
     ValuePreview->setGeometry(Label1->x(), top, GroupBox1->width() - 2 * Label1->x(),
                               GroupBox1->contentsRect().bottom() - top);
     ValuePreview->hide();
-
-    connect(ValueEntry, &QLineEdit::textChanged, this, &TPrincipale::updateValuePreview);
-    connect(ValueEntry, &TInlineEntry::accepted, this,
-            TApplication::handler(this, &TPrincipale::acceptValueEntry));
-    connect(ValueEntry, &TInlineEntry::closed, this, [this] {
-        ValuePreview->hide();
-        for (TLabel *label : {Label1, Label2, Label3})
-            label->show();
-    });
 }
 
-void TPrincipale::openValueEntry(const QString &text, bool selectAll) {
-    if (!ValueEntry)
-        buildValueEntry();
-    if (ValueEntry->isOpen())
-        return;
-    for (TLabel *label : {Label1, Label2, Label3})
-        label->hide();
-    ValuePreview->show();
-    ValueEntry->open(text, selectAll);
-    updateValuePreview();
-}
-
-void TPrincipale::openValueEntryAtValue() {
-    openValueEntry(QString::fromStdString(colourcode::entryNotation(bandSelection())), true);
-}
-
-void TPrincipale::updateValuePreview() {
-    const colourcode::EntryPlan plan =
-        colourcode::planEntry(ValueEntry->text().toStdString(), bandSelection());
+QString TPrincipale::valuePreview(const QString &text) {
+    const colourcode::EntryPlan plan = colourcode::planEntry(text.toStdString(), bandSelection());
     const QString preview = QString::fromStdString(plan.preview);
     ValuePreview->setCaption(preview);
     // Spoken with the ohm sign as the word, as the value line is.
@@ -106,16 +92,24 @@ void TPrincipale::updateValuePreview() {
     ValuePreview->setAccessibleName(spoken);
     QAccessibleEvent nameChanged(ValuePreview, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&nameChanged);
-    ValueEntry->announce(spoken);
+    return spoken;
 }
 
-void TPrincipale::acceptValueEntry() {
-    const colourcode::EntryPlan plan =
-        colourcode::planEntry(ValueEntry->text().toStdString(), bandSelection());
+void TPrincipale::acceptValueEntry(const QString &text) {
+    const colourcode::EntryPlan plan = colourcode::planEntry(text.toStdString(), bandSelection());
     if (!plan.bands)
         return; // the preview says why
-    ValueEntry->close();
+    m_valueEntry->dismiss();
     selectBands(*plan.bands);
+}
+
+void TPrincipale::takeResistance(const QString &text) {
+    BarreResistanceClick();
+    const colourcode::EntryPlan plan = colourcode::planEntry(text.toStdString(), bandSelection());
+    if (plan.bands)
+        selectBands(*plan.bands);
+    else // the page cannot show it: the entry says why
+        m_valueEntry->openHolding(text);
 }
 
 colourcode::BandSelection TPrincipale::bandSelection() const {

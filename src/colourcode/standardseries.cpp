@@ -53,6 +53,14 @@ std::string_view seriesName(Series series) {
     return rowOf(series).name;
 }
 
+std::vector<std::uint64_t> seriesDecade(Series series) {
+    const SeriesRow &row = rowOf(series);
+    std::vector<std::uint64_t> values;
+    for (std::size_t i = 0; i < row.decade.size(); i += row.stride)
+        values.push_back(row.decade[i]);
+    return values;
+}
+
 Series seriesForTolerance(int hundredthsOfPercent) {
     if (hundredthsOfPercent >= 1000)
         return Series::E12;
@@ -81,12 +89,7 @@ Decimal nearestInSeries(const Decimal &value, Series series) {
         below = row.decade[i];
     }
     const std::uint64_t nearest = 2 * scaled >= (below + above) * scale ? above : below;
-    Decimal result{nearest, value.exponent + digits - 3};
-    while (result.significand % 10 == 0) {
-        result.significand /= 10;
-        ++result.exponent;
-    }
-    return result;
+    return normalised({nearest, value.exponent + digits - 3});
 }
 
 } // namespace colourcode

@@ -8,7 +8,9 @@
 
 #include "colourcode/typedtext.h"
 
+#include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace colourcode {
 
@@ -18,6 +20,9 @@ std::string_view seriesName(Series series);
 
 // ±10 % E12, ±5 % E24, ±2 % E48, ±1 % E96, finer E192.
 Series seriesForTolerance(int hundredthsOfPercent);
+
+// One decade of the series as three-digit values, from 100 up: 100, 120 ... 820 for E12.
+std::vector<std::uint64_t> seriesDecade(Series series);
 
 // The series value nearest to a positive value, by difference; halfway goes up.
 Decimal nearestInSeries(const Decimal &value, Series series);

@@ -19,6 +19,16 @@ std::uint64_t powerOfTen(int n) {
     return p;
 }
 
+Decimal normalised(Decimal value) {
+    if (value.significand == 0)
+        return {};
+    while (value.significand % 10 == 0) {
+        value.significand /= 10;
+        ++value.exponent;
+    }
+    return value;
+}
+
 int compare(const Decimal &a, const Decimal &b) {
     if (a.significand == 0 || b.significand == 0)
         return (a.significand > 0) - (b.significand > 0);
@@ -132,6 +142,104 @@ DigitsResult toDecimal(const NumberText &number, Decimal &out) {
     for (char c : digits)
         out.significand = out.significand * 10 + std::uint64_t(c - '0');
     return DigitsResult::Ok;
+}
+
+namespace {
+
+bool isAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// The longest symbol of the table that stands here, taken.
+const UnitSymbol *takeSymbol(TextScanner &in, std::span<const UnitSymbol> units, UnitEnd end) {
+    const UnitSymbol *best = nullptr;
+    for (const UnitSymbol &unit : units) {
+        const std::size_t start = in.pos();
+        if (in.take(unit.symbol)) {
+            const bool ends = end == UnitEnd::Anywhere || !isAsciiLetter(in.peek());
+            if (ends && (!best || unit.symbol.size() > best->symbol.size()))
+                best = &unit;
+            in.seek(start);
+        }
+    }
+    if (best)
+        in.seek(in.pos() + best->symbol.size());
+    return best;
+}
+
+} // namespace
+
+std::optional<Quantity> readNumber(TextScanner &in, std::span<const UnitSymbol> units) {
+    Quantity quantity;
+    readGroupedDigits(in, quantity.number.digits);
+    const std::size_t beforeMark = in.pos();
+    if (const UnitSymbol *mark = takeSymbol(in, units, UnitEnd::Anywhere)) {
+        if (isDigit(in.peek())) {
+            quantity.unit = mark;
+            readFractionDigits(in, quantity.number);
+            return quantity;
+        }
+        in.seek(beforeMark);
+    }
+    readFraction(in, quantity.number);
+    if (quantity.number.digits.empty())
+        return std::nullopt;
+    return quantity;
+}
+
+const UnitSymbol *takeUnitAfter(TextScanner &in, std::span<const UnitSymbol> units, UnitEnd end) {
+    const std::size_t before = in.pos();
+    in.skipBlanks();
+    const UnitSymbol *unit = takeSymbol(in, units, end);
+    if (!unit)
+        in.seek(before);
+    return unit;
+}
+
+std::optional<Quantity> readQuantity(TextScanner &in, std::span<const UnitSymbol> units,
+                                     UnitEnd end) {
+    std::optional<Quantity> quantity = readNumber(in, units);
+    if (quantity && !quantity->unit)
+        quantity->unit = takeUnitAfter(in, units, end);
+    return quantity;
+}
+
+DigitsResult toDecimal(const Quantity &quantity, Decimal &out) {
+    NumberText number = quantity.number;
+    if (quantity.unit)
+        number.exponent += quantity.unit->exponent;
+    return toDecimal(number, out);
+}
+
+bool beginsNumber(std::string_view character, std::span<const UnitSymbol> units) {
+    if (character.size() == 1 &&
+        (isDigit(character.front()) || character.front() == ',' || character.front() == '.'))
+        return true;
+    for (const UnitSymbol &unit : units)
+        if (unit.symbol == character)
+            return true;
+    return false;
+}
+
+std::string frenchNumber(const Decimal &value) {
+    const std::string digits = std::to_string(value.significand);
+    const int point = int(digits.size()) + value.exponent; // digits before the comma
+    std::string integer = "0", fraction;
+    if (point <= 0) {
+        fraction = std::string(std::size_t(-point), '0') + digits;
+    } else if (point >= int(digits.size())) {
+        integer = digits + std::string(std::size_t(point - int(digits.size())), '0');
+    } else {
+        integer = digits.substr(0, std::size_t(point));
+        fraction = digits.substr(std::size_t(point));
+    }
+    std::string text;
+    for (std::size_t i = 0; i < integer.size(); ++i) {
+        if (integer.size() >= 5 && i > 0 && (integer.size() - i) % 3 == 0)
+            text += ' ';
+        text += integer[i];
+    }
+    return fraction.empty() ? text : text + "," + fraction;
 }
 
 } // namespace colourcode

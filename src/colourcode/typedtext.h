@@ -7,6 +7,8 @@
 // that knows the blanks and decimal marks a French text has.
 
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -32,7 +34,12 @@ inline constexpr int MaxSignificantDigits = 15;
 
 std::uint64_t powerOfTen(int n);
 
+// The same value without trailing zeros in its significand.
+Decimal normalised(Decimal value);
+
+// Why a text is refused, in the words shown to the user; these every reader shares.
 namespace refusal {
+inline constexpr std::string_view NotRecognised = "Valeur non reconnue";
 inline constexpr std::string_view TooManyDigits = "Trop de chiffres";
 } // namespace refusal
 
@@ -85,5 +92,50 @@ void readFraction(TextScanner &in, NumberText &number);
 enum class DigitsResult { Ok, TooMany };
 // Strips leading and trailing zeros; no digits at all read as zero.
 DigitsResult toDecimal(const NumberText &number, Decimal &out);
+
+// A unit or a unit prefix of a reader's table: its symbol as typed, the power of
+// ten it stands for, and what it measures where a reader has more than one.
+struct UnitSymbol {
+    std::string_view symbol;
+    int exponent = 0;
+    int kind = 0;
+};
+
+// A number as typed and the unit that came with it, its power of ten not yet applied.
+struct Quantity {
+    NumberText number;
+    const UnitSymbol *unit = nullptr;
+};
+
+// Digits with a comma or a point and blanks between groups of three, or a unit
+// of the table standing for the decimal mark ("4k7", "k47", "n47", "3V3"). None,
+// with the scanner anywhere, when no digit stands there.
+std::optional<Quantity> readNumber(TextScanner &in, std::span<const UnitSymbol> units);
+
+// Where a unit after a number may end: anywhere ("4,7kohm", "100nF"), or only
+// where a word does, so that a word after the number is not taken for one ("12 vert").
+enum class UnitEnd { Anywhere, AtWordEnd };
+
+// A unit of the table after a number, blanks between or not; nothing taken when
+// none stands there. The longest symbol that matches wins.
+const UnitSymbol *takeUnitAfter(TextScanner &in, std::span<const UnitSymbol> units,
+                                UnitEnd end = UnitEnd::Anywhere);
+
+// A number and its unit, after it or as its decimal mark.
+std::optional<Quantity> readQuantity(TextScanner &in, std::span<const UnitSymbol> units,
+                                     UnitEnd end = UnitEnd::Anywhere);
+
+// The quantity's value with its unit's power of ten applied.
+DigitsResult toDecimal(const Quantity &quantity, Decimal &out);
+
+// Whether a text a reader of such numbers takes can begin with this character
+// (a UTF-8 text of one character): a digit, a decimal mark, or a unit of the
+// table standing for the mark.
+bool beginsNumber(std::string_view character, std::span<const UnitSymbol> units);
+
+// The guide's way with numbers: a decimal comma, no exponent, no trailing zero,
+// a blank between groups of three digits only from five digits on ("1000",
+// "10 000").
+std::string frenchNumber(const Decimal &value);
 
 } // namespace colourcode

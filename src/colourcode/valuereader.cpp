@@ -9,50 +9,11 @@ namespace colourcode {
 
 namespace {
 
-// The power of ten a unit prefix stands for; R marks the decimal place of plain ohms.
-std::optional<int> prefixExponent(char c) {
-    switch (c) {
-    case 'k':
-    case 'K':
-        return 3;
-    case 'M':
-        return 6;
-    case 'G':
-        return 9;
-    case 'R':
-    case 'r':
-        return 0;
-    case 'm':
-        return -3;
-    default:
-        return std::nullopt;
-    }
-}
-
-// "4,7", "4.7", "4k7", "k47", "470", then a unit prefix after the number
-// ("4,7 k") unless a prefix letter already stood for the decimal mark.
-std::optional<NumberText> readNumber(TextScanner &in) {
-    NumberText number;
-    readGroupedDigits(in, number.digits);
-    std::optional<int> prefix = prefixExponent(in.peek());
-    if (prefix && isDigit(in.peek(1))) {
-        in.advance();
-        readFractionDigits(in, number);
-    } else {
-        readFraction(in, number);
-        const std::size_t before = in.pos();
-        in.skipBlanks();
-        prefix = prefixExponent(in.peek());
-        if (prefix)
-            in.advance();
-        else
-            in.seek(before);
-    }
-    if (number.digits.empty())
-        return std::nullopt;
-    number.exponent += prefix.value_or(0);
-    return number;
-}
+// The unit prefixes, after the number or standing for its decimal mark; R marks
+// the decimal place of plain ohms.
+constexpr UnitSymbol Prefixes[] = {
+    {"k", 3}, {"K", 3}, {"M", 6}, {"G", 9}, {"T", 12}, {"R", 0}, {"r", 0}, {"m", -3},
+};
 
 bool takeOhmSign(TextScanner &in) {
     // The ohm sign and the Greek capital omega look the same; keyboards give either.
@@ -82,6 +43,10 @@ std::optional<int> readTolerance(TextScanner &in, std::string_view &refused) {
 
 } // namespace
 
+bool beginsValue(std::string_view character) {
+    return beginsNumber(character, Prefixes);
+}
+
 ValueReading readValue(std::string_view text) {
     if (text.size() > MaxTypedBytes)
         return {std::nullopt, refusal::NotRecognised};
@@ -89,7 +54,7 @@ ValueReading readValue(std::string_view text) {
     in.skipBlanks();
     if (in.atEnd())
         return {std::nullopt, refusal::Empty};
-    const std::optional<NumberText> number = readNumber(in);
+    const std::optional<Quantity> number = readQuantity(in, Prefixes);
     if (!number)
         return {std::nullopt, refusal::NotRecognised};
     in.skipBlanks();

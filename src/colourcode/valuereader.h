@@ -22,7 +22,6 @@ struct TypedValue {
 // Why a text is refused, in the words shown to the user.
 namespace refusal {
 inline constexpr std::string_view Empty = "Tapez une valeur, par exemple 4k7";
-inline constexpr std::string_view NotRecognised = "Valeur non reconnue";
 inline constexpr std::string_view ToleranceNotListed = "Tolérance absente de la liste";
 } // namespace refusal
 
@@ -32,5 +31,9 @@ struct ValueReading {
 };
 
 ValueReading readValue(std::string_view text);
+
+// Whether a value the reader takes can begin with this one character: a digit, a
+// decimal mark, or a prefix standing for the mark ("k47", "R47").
+bool beginsValue(std::string_view character);
 
 } // namespace colourcode

@@ -2,10 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The capacitance page of TPrincipale: a fixed guide between microfarads,
-// nanofarads and picofarads. The texts are written out, never formatted, so the
-// system's decimal separator and digit grouping cannot touch them.
+// nanofarads and picofarads. Its numbers are written by the guide's own rule,
+// which the marking entry's answers share, never by the system's locale.
 
 #include "app/tprincipale.h"
+#include "reference/capacitancemarking.h"
 #include "reference/pagerows.h"
 #include "toolkit/hints.h"
 #include "toolkit/place.h"
@@ -13,41 +14,42 @@
 #include "toolkit/tbevel.h"
 #include "toolkit/tgroupbox.h"
 #include "toolkit/timage.h"
+#include "toolkit/tlabel.h"
 
+#include <string>
+
+using reference::Decimal;
 using reference::Look;
 using reference::PageRow;
 
 namespace {
 
-// Headers and column rules, then the rows left to right, as they are read.
-const PageRow GuideRows[] = {
+// Headers and column rules.
+const PageRow GuideFrame[] = {
     {"GroupBox2Micro", "GroupBox2", 56, 32, 0, 0, "Micro-Farad (µF)", Look::Bold},
     {"GroupBox2Nano", "GroupBox2", 178, 32, 0, 0, "Nano-Farad (nF)", Look::Bold},
     {"GroupBox2Pico", "GroupBox2", 296, 32, 0, 0, "Pico-Farad (pF)", Look::Bold},
     {"Bevel1", "GroupBox2", 165, 40, 12, 140, "", Look::ColumnRule},
     {"Bevel2", "GroupBox2", 286, 40, 11, 140, "", Look::ColumnRule},
-    {"GroupBox2Micro1", "GroupBox2", 88, 52, 0, 0, "0,001", Look::Regular},
-    {"GroupBox2Nano1", "GroupBox2", 217, 52, 0, 0, "1,0", Look::Regular},
-    {"GroupBox2Pico1", "GroupBox2", 328, 52, 0, 0, "1000", Look::Regular},
-    {"GroupBox2Micro2", "GroupBox2", 85, 70, 0, 0, "0,0022", Look::Regular},
-    {"GroupBox2Nano2", "GroupBox2", 217, 70, 0, 0, "2,2", Look::Regular},
-    {"GroupBox2Pico2", "GroupBox2", 328, 70, 0, 0, "2200", Look::Regular},
-    {"GroupBox2Micro3", "GroupBox2", 92, 88, 0, 0, "0,01", Look::Regular},
-    {"GroupBox2Nano3", "GroupBox2", 218, 88, 0, 0, "10", Look::Regular},
-    {"GroupBox2Pico3", "GroupBox2", 325, 88, 0, 0, "10 000", Look::Regular},
-    {"GroupBox2Micro4", "GroupBox2", 88, 106, 0, 0, "0,047", Look::Regular},
-    {"GroupBox2Nano4", "GroupBox2", 218, 106, 0, 0, "47", Look::Regular},
-    {"GroupBox2Pico4", "GroupBox2", 325, 106, 0, 0, "47 000", Look::Regular},
-    {"GroupBox2Micro5", "GroupBox2", 94, 124, 0, 0, "0,1", Look::Regular},
-    {"GroupBox2Nano5", "GroupBox2", 216, 124, 0, 0, "100", Look::Regular},
-    {"GroupBox2Pico5", "GroupBox2", 323, 124, 0, 0, "100 000", Look::Regular},
-    {"GroupBox2Micro6", "GroupBox2", 90, 142, 0, 0, "0,33", Look::Regular},
-    {"GroupBox2Nano6", "GroupBox2", 216, 142, 0, 0, "330", Look::Regular},
-    {"GroupBox2Pico6", "GroupBox2", 323, 142, 0, 0, "330 000", Look::Regular},
-    {"GroupBox2Micro7", "GroupBox2", 90, 160, 0, 0, "1,00", Look::Regular},
-    {"GroupBox2Nano7", "GroupBox2", 213, 160, 0, 0, "1000", Look::Regular},
-    {"GroupBox2Pico7", "GroupBox2", 320, 160, 0, 0, "1 000 000", Look::Regular},
 };
+
+// The rows, each one capacitance written in the three columns as the guide
+// writes numbers, left to right as they are read; the lefts stand the texts
+// roughly centred in their columns.
+struct GuideRow {
+    Decimal picofarads;
+    int lefts[3];
+};
+
+constexpr int FirstRowTop = 52;
+constexpr int RowStep = 18;
+constexpr GuideRow GuideRows[] = {
+    {{1, 3}, {88, 217, 328}},  {{22, 2}, {85, 217, 328}}, {{1, 4}, {92, 218, 325}},
+    {{47, 3}, {88, 218, 325}}, {{1, 5}, {94, 216, 323}},  {{33, 4}, {90, 216, 323}},
+    {{1, 6}, {90, 213, 320}},
+};
+
+constexpr const char *ColumnNames[] = {"GroupBox2Micro", "GroupBox2Nano", "GroupBox2Pico"};
 
 } // namespace
 
@@ -64,8 +66,19 @@ void TPrincipale::buildCapacitancePage() {
     GroupBox2->setBackgroundRole(QPalette::Button);
     GroupBox2->setAutoFillBackground(true);
 
-    for (const PageRow &row : GuideRows)
+    for (const PageRow &row : GuideFrame)
         reference::addControl(page, row);
+    for (std::size_t k = 0; k < std::size(GuideRows); ++k) {
+        for (int column = 0; column < 3; ++column) {
+            const std::string name = ColumnNames[column] + std::to_string(k + 1);
+            const std::string text =
+                reference::guideText(GuideRows[k].picofarads, reference::GuideColumn(column));
+            m_guideBottomRow[column] = static_cast<TLabel *>(reference::addControl(
+                page, {name.c_str(), "GroupBox2", GuideRows[k].lefts[column],
+                       FirstRowTop + RowStep * int(k), 0, 0, text.c_str(), Look::Regular}));
+        }
+    }
+    m_guideRowStep = RowStep;
 
     Bevel1 = GroupBox2->findChild<TBevel *>(QStringLiteral("Bevel1"));
     Bevel2 = GroupBox2->findChild<TBevel *>(QStringLiteral("Bevel2"));

@@ -15,6 +15,9 @@
 #include "toolkit/timage.h"
 #include "toolkit/tlabel.h"
 
+#include <cstdlib>
+#include <span>
+
 using reference::Look;
 using reference::PageRow;
 
@@ -77,6 +80,17 @@ const char *const CircuitDescription =
     "Alimentation +VS en haut, courant IF traversant la résistance R puis la Led jusqu'à 0V en "
     "bas ; formule R = (VS − VF) / IF";
 
+// The column of a table's cell: the header it stands under, or -1 for the row
+// labels and marks.
+int columnOf(const PageRow &row) {
+    constexpr int HeaderLefts[] = {122, 175, 227, 280};
+    constexpr int Slack = 3; // the alternating table's values stand a little apart
+    for (int column = 0; column < 4; ++column)
+        if (std::abs(row.left - HeaderLefts[column]) <= Slack)
+            return column;
+    return -1;
+}
+
 QString utf8(const char *text) {
     return QString::fromUtf8(text);
 }
@@ -126,10 +140,17 @@ void TPrincipale::buildLedPage() {
                          "Valeur de résistance (en ohms), alimentation alternative");
     GroupBox4->hide();
 
-    for (const PageRow &row : DirectTable)
-        reference::addControl(page, row);
-    for (const PageRow &row : AlternatingTable)
-        reference::addControl(page, row);
+    // Each table's cells by column, and its separator, kept for the supply
+    // entry's column beside them.
+    const std::span<const PageRow> tables[] = {DirectTable, AlternatingTable};
+    for (int table = 0; table < 2; ++table)
+        for (const PageRow &row : tables[table]) {
+            QWidget *control = reference::addControl(page, row);
+            if (row.look == Look::Separator)
+                m_ledSeparators[table] = control;
+            else if (const int column = columnOf(row); column >= 0)
+                m_ledColumns[table][column] << control;
+        }
 
     Label42 = sentence(page, "Label42", {28, 190},
                        "Le chiffre en brun correspond à la valeur de résistance qu'il faut ajouter "
@@ -142,6 +163,7 @@ void TPrincipale::buildLedPage() {
 
     setTabOrder(AlimLed, GroupBox3);
     setTabOrder(GroupBox3, GroupBox4);
+    buildSupplyEntryKeys();
 }
 
 void TPrincipale::ledPagePrepare() {

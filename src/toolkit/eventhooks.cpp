@@ -43,14 +43,11 @@ void onDoubleClick(QObject *watched, std::function<void()> action) {
     });
 }
 
-QString typedDigit(const QEvent *event) {
-    if (event->type() != QEvent::KeyPress)
+QString typedCharacter(const QKeyEvent *event) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return {};
-    const auto *key = static_cast<const QKeyEvent *>(event);
-    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return {};
-    const QString text = key->text();
-    return text.size() == 1 && text.front() >= u'0' && text.front() <= u'9' ? text : QString();
+    const QString text = event->text();
+    return text.size() == 1 && text.front().isPrint() && !text.front().isSpace() ? text : QString();
 }
 
 } // namespace tk

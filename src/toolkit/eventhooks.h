@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class QKeyEvent;
 class QObject;
 
 namespace tk {
@@ -22,8 +23,9 @@ void onEvent(QObject *watched, QEvent::Type type, std::function<bool(QEvent *)> 
 // child that leaves the click to it (a label).
 void onDoubleClick(QObject *watched, std::function<void()> action);
 
-// The digit a key press types (with Shift, as on a French keyboard, or on the
-// keypad), or an empty text for any other key or with Ctrl, Alt or Meta.
-QString typedDigit(const QEvent *event);
+// The one printable character a key press types (with Shift, as digits are on a
+// French keyboard, or on the keypad), or an empty text for any other key or with
+// Ctrl, Alt or Meta.
+QString typedCharacter(const QKeyEvent *event);
 
 } // namespace tk

@@ -14,7 +14,7 @@ TInlineEntry::TInlineEntry(QWidget *parent) : QLineEdit(parent) {
     hide();
 }
 
-void TInlineEntry::open(const QString &text, bool selectAll) {
+void TInlineEntry::open(const QString &text, Cursor cursor) {
     if (!m_open)
         m_focusBefore = QApplication::focusWidget();
     m_open = true;
@@ -22,13 +22,13 @@ void TInlineEntry::open(const QString &text, bool selectAll) {
     show();
     raise();
     setFocus(Qt::OtherFocusReason);
-    if (selectAll)
-        this->selectAll();
+    if (cursor == Cursor::SelectingAll)
+        selectAll();
     else
         end(false);
 }
 
-void TInlineEntry::close() {
+void TInlineEntry::dismiss() {
     finish(true);
 }
 
@@ -51,7 +51,7 @@ void TInlineEntry::announce(const QString &text) {
 void TInlineEntry::keyPressEvent(QKeyEvent *event) {
     switch (event->key()) {
     case Qt::Key_Escape:
-        close();
+        dismiss();
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:

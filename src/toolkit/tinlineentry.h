@@ -15,11 +15,12 @@ class TInlineEntry : public QLineEdit {
 public:
     explicit TInlineEntry(QWidget *parent = nullptr);
 
+    enum class Cursor { SelectingAll, AtEnd };
     // Shows the entry holding the text, with the focus: the whole text selected,
     // or the cursor after it.
-    void open(const QString &text, bool selectAll);
+    void open(const QString &text, Cursor cursor);
     // Hides the entry; the focus goes back where it was when it opened.
-    void close();
+    void dismiss();
     bool isOpen() const { return m_open; }
     // What the typed text gives, as the entry's description, which a screen
     // reader announces for the focused entry.

@@ -2,11 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Typed values against the core alone: the resistances the reader takes and
-// refuses, the series value it falls back on and the bands Enter would pick;
-// the capacitor markings, and their answer as the conversion guide writes it.
+// refuses, the series value it falls back on and the bands Enter would pick.
 
 #include "colourcode/bandselection.h"
-#include "colourcode/capacitancemarking.h"
 #include "colourcode/standardseries.h"
 #include "colourcode/valuereader.h"
 
@@ -23,10 +21,6 @@ private slots:
     void nearest();
     void plans_data();
     void plans();
-    void markings_data();
-    void markings();
-    void answers_data();
-    void answers();
 };
 
 namespace {
@@ -55,7 +49,7 @@ void TestValueReader::reads_data() {
     QTest::newRow("1G5 +/-0,25%") << "1G5 +/-0,25%" << 15ull << 8 << 5 << "";
     QTest::newRow("10 000 ohm 10%") << "10 000 ohm 10%" << 1ull << 4 << 0 << "";
     QTest::newRow("empty") << " " << 0ull << 0 << -1 << text(refusal::Empty);
-    for (const char *typed : {"4 70", "4k7k", "4,7k5", "abc", "5%", "4 k 7", "47 5", "1T"})
+    for (const char *typed : {"4 70", "4k7k", "4,7k5", "abc", "5%", "4 k 7", "47 5"})
         QTest::newRow(typed) << typed << 0ull << 0 << -1 << text(refusal::NotRecognised);
     QTest::newRow("±20 %") << "1 M ±20 %" << 0ull << 0 << -1 << text(refusal::ToleranceNotListed);
     QTest::newRow("16 digits") << "1234567890123456" << 0ull << 0 << -1
@@ -126,6 +120,7 @@ void TestValueReader::plans_data() {
         << "150 G" << false << 1 << "→ 150 G Ω ±5%, cinq anneaux\nmarron, vert, noir, blanc, doré";
     QTest::newRow("too small") << "9,9" << false << 1 << text(refusal::TooSmall);
     QTest::newRow("too large") << "1000 G" << true << 1 << text(refusal::TooLarge);
+    QTest::newRow("tera") << "1T" << true << 1 << text(refusal::TooLarge);
     QTest::newRow("rounds past the top") << "999,6G" << true << 6 << text(refusal::TooLarge);
     QTest::newRow("E96 under 100") << "47,3" << false << 2 << text(refusal::ThreeDigitsTooSmall);
 }
@@ -147,77 +142,6 @@ void TestValueReader::plans() {
     }
     QCOMPARE(QString::fromStdString(readingText(Start)),
              QStringLiteral("12 K Ω ±5% : marron, rouge, orange, doré"));
-}
-
-void TestValueReader::markings_data() {
-    QTest::addColumn<QString>("marking");
-    QTest::addColumn<qulonglong>("significand"); // of picofarads; 0 with a refusal
-    QTest::addColumn<int>("exponent");
-    QTest::addColumn<QString>("tolerance"); // or the refusal
-    const QString none;
-    for (const char *marking : {"104", "0,1µF", "0.1 uF", "100nF", "100 n", "μ1"})
-        QTest::newRow(marking) << marking << 1ull << 5 << none;
-    QTest::newRow("473J") << "473J" << 47ull << 3 << "± 5 %";
-    QTest::newRow("104 k") << "104 k" << 1ull << 5 << "± 10 %";
-    QTest::newRow("225Z") << "225Z" << 22ull << 5 << "+80/−20 %";
-    QTest::newRow("104m: ±20 %, not milli") << "104m" << 1ull << 5 << "± 20 %";
-    QTest::newRow("47F: ±1 %, not farads") << "47F" << 47ull << 0 << "± 1 %";
-    QTest::newRow("0,47 F: farads") << "0,47 F" << 47ull << 10 << none;
-    QTest::newRow("470") << "470" << 47ull << 0 << none;
-    QTest::newRow("100") << "100" << 1ull << 1 << none;
-    QTest::newRow("109C") << "109C" << 1ull << 0 << "± 0,25 pF";
-    QTest::newRow("478") << "478" << 47ull << -2 << none;
-    QTest::newRow("47") << "47" << 47ull << 0 << none;
-    QTest::newRow("4n7") << "4n7" << 47ull << 2 << none;
-    QTest::newRow("n47") << "n47" << 47ull << 1 << none;
-    QTest::newRow("2u2") << "2u2" << 22ull << 5 << none;
-    QTest::newRow("1µ5") << "1µ5" << 15ull << 5 << none;
-    QTest::newRow("4p7") << "4p7" << 47ull << -1 << none;
-    QTest::newRow("1m") << "1m" << 1ull << 9 << none;
-    QTest::newRow("2 200 pF") << "2 200 pF" << 22ull << 2 << none;
-    QTest::newRow("empty") << "" << 0ull << 0 << text(refusal::EmptyMarking);
-    for (const char *marking : {"2200", "4,7", "1"})
-        QTest::newRow(marking) << marking << 0ull << 0 << text(refusal::UnitMissing);
-    for (const char *marking : {"477", "104X", "abc", "4n7n", "104 JK"})
-        QTest::newRow(marking) << marking << 0ull << 0 << text(refusal::MarkingNotRecognised);
-    QTest::newRow("7 digits") << "1234567 pF" << 0ull << 0 << text(refusal::TooManyDigits);
-}
-
-void TestValueReader::markings() {
-    QFETCH(QString, marking);
-    QFETCH(qulonglong, significand);
-    QFETCH(int, exponent);
-    QFETCH(QString, tolerance);
-    const MarkingReading reading = readMarking(marking.toStdString());
-    QCOMPARE(reading.picofarads.has_value(), significand > 0);
-    QCOMPARE(text(reading.picofarads ? reading.tolerance : reading.refusal), tolerance);
-    if (reading.picofarads)
-        QCOMPARE(*reading.picofarads, (Decimal{significand, exponent}));
-}
-
-void TestValueReader::answers_data() {
-    QTest::addColumn<QString>("marking");
-    QTest::addColumn<QStringList>("columns"); // µF, nF, pF; or the refusal alone
-    QTest::newRow("104") << "104" << QStringList{"0,1", "100", "100 000"};
-    QTest::newRow("1 nF as the guide writes it") << "102" << QStringList{"0,001", "1,0", "1000"};
-    QTest::newRow("1 µF as the guide writes it")
-        << "1u" << QStringList{"1,00", "1000", "1 000 000"};
-    QTest::newRow("smallest") << "108" << QStringList{"0,0000001", "0,0001", "0,1"};
-    QTest::newRow("largest") << "1000m"
-                             << QStringList{"1 000 000", "1 000 000 000", "1 000 000 000 000"};
-    QTest::newRow("too small") << "0,09p" << QStringList{text(refusal::CapacitanceTooSmall)};
-    QTest::newRow("too large") << "1001 mF" << QStringList{text(refusal::CapacitanceTooLarge)};
-}
-
-void TestValueReader::answers() {
-    QFETCH(QString, marking);
-    QFETCH(QStringList, columns);
-    const MarkingAnswer answer = answerMarking(marking.toStdString());
-    QStringList shown{QString::fromStdString(answer.micro), QString::fromStdString(answer.nano),
-                      QString::fromStdString(answer.pico)};
-    if (!answer.refusal.empty())
-        shown = QStringList{QString::fromStdString(answer.refusal)};
-    QCOMPARE(shown, columns);
 }
 
 QTEST_APPLESS_MAIN(TestValueReader)

@@ -4,7 +4,7 @@
 // Renders the main window to PNG files, one per page (and per state worth
 // seeing), headless: QT_QPA_PLATFORM=offscreen chromohm-screenshot OUTDIR
 // With a SUFFIX (chromohm-screenshot OUTDIR 2x, run with QT_SCALE_FACTOR=2),
-// only the pages and the about box, named NAME-SUFFIX.png.
+// only the pages, their entries and the about box, named NAME-SUFFIX.png.
 
 #include "app/program.h"
 #include "app/tprincipale.h"
@@ -45,6 +45,19 @@ void saveAboutBox(TPrincipale &window, const QString &dir) {
     window.BarreAproposClick();
 }
 
+// The LED page's entry: the card's two rows for a supply, then a named LED
+// with its uncertain current, at its longest.
+void saveLedEntry(TPrincipale &window, const QString &dir) {
+    window.openPageEntry(QStringLiteral("9 V"));
+    save(&window, dir, QStringLiteral("page2-led-entry"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(" bleue 20 mA x1"));
+    save(&window, dir, QStringLiteral("page2-led-entry-led"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    window.openPageEntry(QStringLiteral("3,3 V bleue"));
+    save(&window, dir, QStringLiteral("page2-led-entry-uncertain"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -70,8 +83,18 @@ int main(int argc, char *argv[]) {
         save(&window, dir, QString::fromLatin1(names[i]));
     }
     if (!g_suffix.isEmpty()) {
-        // At a scale: the pictures on each page and in the about box.
+        // At a scale: the pictures on each page and in the about box, and the
+        // pages' entries.
+        window.PageControl1->setCurrentIndex(0);
+        window.openPageEntry(QStringLiteral("103"));
+        save(window.GroupBox1, dir, QStringLiteral("page1-resistance-entry"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        window.PageControl1->setCurrentIndex(2);
+        window.openPageEntry(QStringLiteral("2A104J"));
+        save(&window, dir, QStringLiteral("page3-capacite-marking"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         window.PageControl1->setCurrentIndex(1);
+        saveLedEntry(window, dir);
         window.AlimLed->click();
         save(&window, dir, QStringLiteral("page2-led-alternatif"));
         window.PageControl1->setCurrentIndex(0);
@@ -88,7 +111,7 @@ int main(int argc, char *argv[]) {
     window.CheckBox1->click();
 
     // The value entry with what Enter would pick, then with a refusal.
-    window.openValueEntry(QStringLiteral("4705"), false);
+    window.openPageEntry(QStringLiteral("4705"));
     save(&window, dir, QStringLiteral("page1-resistance-entry"));
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(" ±20 %"));
     save(window.GroupBox1, dir, QStringLiteral("page1-resistance-entry-refused"));
@@ -96,9 +119,13 @@ int main(int argc, char *argv[]) {
 
     // The capacitance guide reading a marking.
     window.PageControl1->setCurrentIndex(2);
-    window.openMarkingEntry(QStringLiteral("473J"));
+    window.openPageEntry(QStringLiteral("473J 100V"));
     save(&window, dir, QStringLiteral("page3-capacite-marking"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+
+    // The LED page answering a supply alone, then a named LED.
+    window.PageControl1->setCurrentIndex(1);
+    saveLedEntry(window, dir);
 
     // The LED page with alternating supply.
     window.PageControl1->setCurrentIndex(1);

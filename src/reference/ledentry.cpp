@@ -1,0 +1,170 @@
+// SPDX-FileCopyrightText: Chromohm developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The LED page computes the series resistor, methods of TPrincipale: a supply
+// and an LED typed in the entry beside AlimLed; the typed supply as one more
+// column of the table shown, its columns closing up while the entry is open; the
+// currents, power and rating on the sentence's lines under the table. Enter
+// takes the resistor to the colour-code page.
+
+#include "app/tprincipale.h"
+
+#include "colourcode/typedtext.h"
+#include "reference/ledresistor.h"
+#include "toolkit/tglyphbutton.h"
+#include "toolkit/tgroupbox.h"
+#include "toolkit/tlabel.h"
+#include "toolkit/tpageentry.h"
+
+namespace {
+
+// While the entry is open the card's four columns close up by these many
+// pixels each, making room for the typed supply's column.
+constexpr int CloseUp[] = {10, 20, 29, 39};
+constexpr int SupplyColumnLeft = 290;
+constexpr int HeaderTop = 20;
+constexpr int FirstRowTop = 42;
+constexpr int SecondRowTop = 90;
+constexpr int BetweenRowsTop = (FirstRowTop + SecondRowTop) / 2;
+// The separator runs under the supply's column too when its values are the
+// rows' own; the table's inner right edge ends it.
+constexpr int TableInset = 6;
+// The entry beside AlimLed, over the table's width; the details on the lines
+// of the page's two sentences.
+constexpr int EntryLeft = 120;
+constexpr int EntryWidth = 345;
+constexpr int DetailsLeft = 28;
+constexpr int DetailsRight = 487;
+
+QString utf8(const std::string &text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+void TPrincipale::buildSupplyEntryKeys() {
+    m_supplyEntry = new TPageEntry(
+        TabSheet2,
+        {QStringLiteral("Tension d'alimentation"),
+         [](const QString &typed) { return reference::beginsLedQuestion(typed.toStdString()); },
+         [this](TInlineEntry *entry) { buildSupplyEntry(entry); },
+         [this](bool open) { layOutSupplyEntry(open); },
+         [this](const QString &text) { return supplyAnswer(text); },
+         [this](const QString &text) { acceptSupplyEntry(text); }});
+    m_supplyEntry->openOnDoubleClick(GroupBox3);
+    m_supplyEntry->openOnDoubleClick(GroupBox4);
+}
+
+void TPrincipale::buildSupplyEntry(TInlineEntry *entry) {
+    SupplyEntry = entry;
+    SupplyEntry->setObjectName(QStringLiteral("SupplyEntry"));
+    SupplyEntry->setMaxLength(colourcode::MaxTypedCharacters);
+    const int height = SupplyEntry->sizeHint().height();
+    SupplyEntry->setGeometry(EntryLeft, AlimLed->geometry().center().y() - height / 2 + 1,
+                             EntryWidth, height);
+
+    auto label = [this](const char *name, bool bold, bool maroon) {
+        auto *made = new TLabel(GroupBox3);
+        made->setObjectName(QLatin1String(name));
+        if (bold) {
+            made->setFontStyle(true);
+            made->setFontColor(Qt::black);
+        }
+        if (maroon)
+            made->setFontColor(QColor(0x80, 0x00, 0x00));
+        made->hide();
+        return made;
+    };
+    SupplyColumn = label("SupplyColumn", true, false);
+    SupplyFirstValue = label("SupplyFirstValue", false, true);
+    SupplySecondValue = label("SupplySecondValue", false, true);
+    auto details = [this](const char *name, const TLabel *line) {
+        auto *made = new TLabel(TabSheet2);
+        made->setObjectName(QLatin1String(name));
+        made->setAutoSize(false);
+        made->setWordWrap(true);
+        made->setGeometry(DetailsLeft, line->y(), DetailsRight - DetailsLeft, line->height());
+        made->hide();
+        return made;
+    };
+    SupplyFirstDetails = details("SupplyFirstDetails", Label42);
+    SupplySecondDetails = details("SupplySecondDetails", Label61);
+}
+
+void TPrincipale::layOutSupplyEntry(bool open) {
+    for (auto &table : m_ledColumns)
+        for (int column = 0; column < 4; ++column)
+            for (QWidget *cell : table[column])
+                cell->move(cell->x() + (open ? -CloseUp[column] : CloseUp[column]), cell->y());
+    if (open)
+        m_ledSeparatorWidth = m_ledSeparators[0]->width();
+    for (QWidget *separator : m_ledSeparators)
+        separator->resize(m_ledSeparatorWidth, separator->height());
+    Label42->setVisible(!open);
+    Label61->setVisible(!open && !GroupBox4->isHidden());
+    if (!open)
+        for (TLabel *label : {SupplyColumn, SupplyFirstValue, SupplySecondValue, SupplyFirstDetails,
+                              SupplySecondDetails})
+            label->hide();
+}
+
+QString TPrincipale::supplyAnswer(const QString &text) {
+    using reference::Supply;
+    const Supply shown = GroupBox4->isHidden() ? Supply::Direct : Supply::Alternating;
+    const reference::LedAnswer answer = reference::answerLed(text.toStdString(), shown);
+    if (answer.refusal.empty() && answer.supply != shown) {
+        // "=" or "~" typed: the mode as a click of the switch sets it, the
+        // sentences' lines staying the answer's.
+        AlimLed->click();
+        Label61->hide();
+    }
+    TGroupBox *table = GroupBox4->isHidden() ? GroupBox3 : GroupBox4;
+    QWidget *separator = m_ledSeparators[table == GroupBox4];
+    const bool refused = !answer.refusal.empty();
+    const bool twoRows = !refused && answer.cardRows;
+    for (TLabel *label : {SupplyColumn, SupplyFirstValue, SupplySecondValue})
+        if (label->parentWidget() != table)
+            label->setParent(table);
+    SupplyColumn->setCaption(refused ? QString() : utf8(reference::columnHeader(answer)));
+    SupplyColumn->move(SupplyColumnLeft, HeaderTop);
+    SupplyColumn->setVisible(!refused);
+    if (!refused)
+        SupplyFirstValue->setCaption(utf8(colourcode::frenchNumber(answer.rows[0].above.ohms)));
+    SupplyFirstValue->move(SupplyColumnLeft, twoRows ? FirstRowTop : BetweenRowsTop);
+    SupplyFirstValue->setVisible(!refused);
+    if (twoRows)
+        SupplySecondValue->setCaption(utf8(colourcode::frenchNumber(answer.rows[1].above.ohms)));
+    SupplySecondValue->move(SupplyColumnLeft, SecondRowTop);
+    SupplySecondValue->setVisible(twoRows);
+    // Under the supply's column too where its values are the rows' own; under
+    // the card's closed-up columns alone where the value is a named LED's.
+    separator->resize(twoRows ? table->width() - TableInset - separator->x()
+                              : m_ledSeparatorWidth - CloseUp[3],
+                      separator->height());
+
+    // One row's details may take both lines; two rows take one each.
+    const reference::Warning warning =
+        twoRows ? reference::Warning::Brief : reference::Warning::Full;
+    SupplyFirstDetails->setCaption(refused ? utf8(answer.refusal)
+                                           : utf8(reference::rowDetails(answer.rows[0], warning)));
+    SupplyFirstDetails->resize(SupplyFirstDetails->width(),
+                               (twoRows ? 1 : 2) * Label42->height() +
+                                   (twoRows ? 0 : Label61->y() - Label42->geometry().bottom() - 1));
+    SupplyFirstDetails->show();
+    if (twoRows)
+        SupplySecondDetails->setCaption(utf8(reference::rowDetails(answer.rows[1], warning)));
+    SupplySecondDetails->setVisible(twoRows);
+    for (TLabel *label : {SupplyColumn, SupplyFirstValue, SupplySecondValue})
+        label->raise();
+    return utf8(reference::spokenAnswer(answer));
+}
+
+void TPrincipale::acceptSupplyEntry(const QString &text) {
+    using reference::Supply;
+    const Supply shown = GroupBox4->isHidden() ? Supply::Direct : Supply::Alternating;
+    const reference::LedAnswer answer = reference::answerLed(text.toStdString(), shown);
+    if (!answer.refusal.empty())
+        return; // the details say why
+    m_supplyEntry->dismiss();
+    takeResistance(utf8(colourcode::frenchNumber(answer.rows[0].above.ohms)));
+}
