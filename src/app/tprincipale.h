@@ -125,9 +125,11 @@ public:
     void FillToleranceCombo();
 
     // Typing a value, copying the reading (src/colourcode/resistorentry.cpp).
-    // The entry and its preview are made when first opened.
+    // The entry, its preview and what digits mean printed on a surface-mount
+    // part are made when first opened.
     TInlineEntry *ValueEntry = nullptr;
     TLabel *ValuePreview = nullptr;
+    TLabel *ValueCode = nullptr;
     colourcode::BandSelection bandSelection() const;
     // As the user would pick them: the band count first, then each list in turn.
     void selectBands(const colourcode::BandSelection &bands);

@@ -57,17 +57,66 @@ std::optional<BandSelection> bandsFor(const Decimal &ohms, bool fiveBandsNow, in
 }
 
 std::string preview(const BandSelection &bands, const BandSelection &now,
-                    std::optional<Series> snapped) {
+                    std::optional<Series> snapped, bool eia96) {
     std::string text = "\u2192 " + valueWords(bands) + " \u03A9 " + toleranceWords(bands);
     if (snapped)
         text += ", série " + std::string(seriesName(*snapped));
+    if (eia96)
+        text += ", CMS EIA-96";
     if (bands.fiveBands != now.fiveBands)
         text += bands.fiveBands ? ", cinq anneaux" : ", quatre anneaux";
     return text + "\n" + colourWords(bands);
 }
 
 EntryPlan refused(std::string_view why) {
-    return {std::nullopt, std::string(why)};
+    return {std::nullopt, std::string(why), {}};
+}
+
+std::optional<int> onePercentRow() {
+    for (std::size_t row = 0; row < ToleranceTable.size(); ++row)
+        if (ToleranceTable[row].hundredths == 100)
+            return int(row);
+    return std::nullopt;
+}
+
+std::string printedCodeNote(std::string_view typed) {
+    const std::optional<Decimal> ohms = printedCodeOhms(typed);
+    if (!ohms)
+        return {};
+    std::string digits;
+    for (char c : typed)
+        if (isDigit(c))
+            digits += c;
+    return "CMS " + digits + " : " +
+           (ohms->significand == 0 ? "pont 0 \u03A9" : ohmWords(*ohms) + " \u03A9");
+}
+
+// What Enter selects for the text typed, or why it cannot.
+EntryPlan planValue(std::string_view typed, const BandSelection &now) {
+    const ValueReading reading = readValue(typed);
+    if (!reading.value)
+        return refused(reading.refusal);
+    const Decimal &ohms = reading.value->ohms;
+    // A code of a 1 % part: five bands where they can show it, at ±1 %.
+    const bool eia96 = reading.value->eia96;
+    const int tolerance = eia96 ? onePercentRow().value_or(now.tolerance)
+                                : reading.value->toleranceRow.value_or(now.tolerance);
+    const bool fiveBands = eia96 || now.fiveBands;
+    if (compare(ohms, Smallest) < 0)
+        return refused(refusal::TooSmall);
+    if (compare(ohms, Largest) > 0)
+        return refused(refusal::TooLarge);
+    if (auto bands = bandsFor(ohms, fiveBands, tolerance))
+        return {bands, preview(*bands, now, std::nullopt, eia96), {}};
+    // More digits than the bands carry: the nearest value worth making.
+    const auto row = toleranceRow(tolerance);
+    const Series series = seriesForTolerance(row ? row->hundredths : 500);
+    const Decimal nearest = nearestInSeries(ohms, series);
+    if (compare(nearest, Largest) > 0)
+        return refused(refusal::TooLarge);
+    if (auto bands = bandsFor(nearest, fiveBands, tolerance))
+        return {bands, preview(*bands, now, series, eia96), {}};
+    return refused(refusal::ThreeDigitsTooSmall);
 }
 
 } // namespace
@@ -111,27 +160,19 @@ std::string entryNotation(const BandSelection &bands) {
     return text;
 }
 
+std::string ohmWords(const Decimal &ohms) {
+    constexpr std::pair<int, std::string_view> Prefixes[] = {{9, " G"}, {6, " M"}, {3, " K"}};
+    const int lead = ohms.digitCount() + ohms.exponent; // digits before the comma
+    for (const auto &[exponent, prefix] : Prefixes)
+        if (ohms.significand != 0 && lead > exponent)
+            return frenchNumber({ohms.significand, ohms.exponent - exponent}) + std::string(prefix);
+    return frenchNumber(ohms);
+}
+
 EntryPlan planEntry(std::string_view typed, const BandSelection &now) {
-    const ValueReading reading = readValue(typed);
-    if (!reading.value)
-        return refused(reading.refusal);
-    const Decimal &ohms = reading.value->ohms;
-    const int tolerance = reading.value->toleranceRow.value_or(now.tolerance);
-    if (compare(ohms, Smallest) < 0)
-        return refused(refusal::TooSmall);
-    if (compare(ohms, Largest) > 0)
-        return refused(refusal::TooLarge);
-    if (auto bands = bandsFor(ohms, now.fiveBands, tolerance))
-        return {bands, preview(*bands, now, std::nullopt)};
-    // More digits than the bands carry: the nearest value worth making.
-    const auto row = toleranceRow(tolerance);
-    const Series series = seriesForTolerance(row ? row->hundredths : 500);
-    const Decimal nearest = nearestInSeries(ohms, series);
-    if (compare(nearest, Largest) > 0)
-        return refused(refusal::TooLarge);
-    if (auto bands = bandsFor(nearest, now.fiveBands, tolerance))
-        return {bands, preview(*bands, now, series)};
-    return refused(refusal::ThreeDigitsTooSmall);
+    EntryPlan plan = planValue(typed, now);
+    plan.printedCode = printedCodeNote(typed);
+    return plan;
 }
 
 } // namespace colourcode

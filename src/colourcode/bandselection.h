@@ -7,6 +7,8 @@
 // else the nearest value of the standard series for the tolerance), the reading
 // as one line of text, and the value in the notation the entry reads.
 
+#include "colourcode/typedtext.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,6 +38,9 @@ std::string valueWords(const BandSelection &bands);
 std::string toleranceWords(const BandSelection &bands);
 std::string colourWords(const BandSelection &bands);
 
+// "10 K", "4,7 K", "470": a resistance with the value line's prefixes.
+std::string ohmWords(const Decimal &ohms);
+
 // "12 K Ω ±5% : marron, rouge, orange, doré"
 std::string readingText(const BandSelection &bands);
 // "12k", "4,7k", "2,49M": what the entry reads back as the same bands.
@@ -44,6 +49,9 @@ std::string entryNotation(const BandSelection &bands);
 struct EntryPlan {
     std::optional<BandSelection> bands; // what Enter selects; none when refused
     std::string preview;                // what Enter will do, or why it cannot
+    // What the digits typed mean printed on a surface-mount part, where they
+    // could be its code: "CMS 103 : 10 K Ω"; empty otherwise.
+    std::string printedCode;
 };
 
 EntryPlan planEntry(std::string_view typed, const BandSelection &now);

@@ -42,17 +42,25 @@ void pickEntry(TColourComboBox *list, int index) {
 void TPrincipale::buildValueEntryKeys() {
     m_valueEntry = new TPageEntry(
         TabSheet1,
-        {QStringLiteral("Valeur à saisir"),
-         [](const QString &typed) { return colourcode::beginsValue(typed.toStdString()); },
-         [this](TInlineEntry *entry) { buildValueEntry(entry); },
-         [this](bool open) {
-             for (TLabel *label : {Label1, Label2, Label3})
-                 label->setVisible(!open);
-             ValuePreview->setVisible(open);
-         },
-         [this](const QString &text) { return valuePreview(text); },
-         [this](const QString &text) { acceptValueEntry(text); },
-         [this] { return QString::fromStdString(colourcode::entryNotation(bandSelection())); }});
+        {.accessibleName = QStringLiteral("Valeur à saisir"),
+         .container = GroupBox1,
+         .begins =
+             [](const QString &typed) { return colourcode::beginsValue(typed.toStdString()); },
+         .build = [this](TInlineEntry *entry) { buildValueEntry(entry); },
+         .layOut =
+             [this](bool open) {
+                 for (TLabel *label : {Label1, Label2, Label3})
+                     label->setVisible(!open);
+                 ValuePreview->setVisible(open);
+                 if (!open)
+                     ValueCode->hide();
+             },
+         .answer = [this](const QString &text) { return valuePreview(text); },
+         .enter = [this](const QString &text) { acceptValueEntry(text); },
+         .restingText =
+             [this] {
+                 return QString::fromStdString(colourcode::entryNotation(bandSelection()));
+             }});
     m_valueEntry->openOnDoubleClick(GroupBox1);
     auto *copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, [this] {
@@ -79,6 +87,16 @@ void TPrincipale::buildValueEntry(TInlineEntry *entry) {
     ValuePreview->setGeometry(Label1->x(), top, GroupBox1->width() - 2 * Label1->x(),
                               GroupBox1->contentsRect().bottom() - top);
     ValuePreview->hide();
+
+    // What digits mean printed on a surface-mount part, between the box's
+    // caption and the entry.
+    ValueCode = new TLabel(GroupBox1);
+    ValueCode->setObjectName(QStringLiteral("ValueCode"));
+    const int captionBottom = GroupBox1->contentsRect().top();
+    ValueCode->move(Label1->x(),
+                    captionBottom +
+                        (ValueEntry->y() - captionBottom - ValueCode->fontMetrics().height()) / 2);
+    ValueCode->hide();
 }
 
 QString TPrincipale::valuePreview(const QString &text) {
@@ -92,7 +110,13 @@ QString TPrincipale::valuePreview(const QString &text) {
     ValuePreview->setAccessibleName(spoken);
     QAccessibleEvent nameChanged(ValuePreview, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&nameChanged);
-    return spoken;
+    const QString code = QString::fromStdString(plan.printedCode);
+    ValueCode->setCaption(code);
+    ValueCode->setVisible(!code.isEmpty());
+    if (code.isEmpty())
+        return spoken;
+    return spoken + QStringLiteral(", ") +
+           QString(code).replace(u'\u03A9', QStringLiteral(" ohm ")).simplified();
 }
 
 void TPrincipale::acceptValueEntry(const QString &text) {

@@ -4,6 +4,7 @@
 #include "colourcode/valuereader.h"
 
 #include "colourcode/bandtables.h"
+#include "colourcode/standardseries.h"
 
 namespace colourcode {
 
@@ -41,7 +42,64 @@ std::optional<int> readTolerance(TextScanner &in, std::string_view &refused) {
     return std::nullopt;
 }
 
+// The EIA-96 multiplier letters. R, which some tables give for Y, keeps its
+// meaning as the decimal mark of plain ohms ("47R").
+struct EiaLetter {
+    char letter;
+    int exponent;
+};
+
+constexpr EiaLetter EiaLetters[] = {
+    {'Z', -3}, {'Y', -2}, {'X', -1}, {'S', -1}, {'A', 0}, {'B', 1},
+    {'H', 1},  {'C', 2},  {'D', 3},  {'E', 4},  {'F', 5},
+};
+
+std::string_view trimmed(std::string_view text) {
+    TextScanner in(text);
+    in.skipBlanks();
+    text.remove_prefix(in.pos());
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Two digits and a multiplier letter: the code's E96 value.
+std::optional<ValueReading> readEia96(std::string_view text) {
+    if (text.size() != 3 || !isDigit(text[0]) || !isDigit(text[1]))
+        return std::nullopt;
+    for (const EiaLetter &letter : EiaLetters) {
+        if (letter.letter != text[2])
+            continue;
+        const int code = (text[0] - '0') * 10 + (text[1] - '0');
+        const std::vector<std::uint64_t> e96 = seriesDecade(Series::E96);
+        if (code < 1 || code > int(e96.size()))
+            return ValueReading{std::nullopt, refusal::Eia96Code};
+        TypedValue value;
+        value.ohms = normalised({e96[std::size_t(code - 1)], letter.exponent});
+        value.eia96 = true;
+        return ValueReading{value, {}};
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+std::optional<Decimal> printedCodeOhms(std::string_view text) {
+    text = trimmed(text);
+    if (text.empty() || text.size() > 4)
+        return std::nullopt;
+    for (char c : text)
+        if (!isDigit(c))
+            return std::nullopt;
+    if (text.find_first_not_of('0') == std::string_view::npos)
+        return Decimal{};
+    if (text.size() < 3)
+        return std::nullopt;
+    NumberText number{std::string(text.substr(0, text.size() - 1)), text.back() - '0'};
+    Decimal ohms;
+    toDecimal(number, ohms);
+    return ohms;
+}
 
 bool beginsValue(std::string_view character) {
     return beginsNumber(character, Prefixes);
@@ -54,6 +112,8 @@ ValueReading readValue(std::string_view text) {
     in.skipBlanks();
     if (in.atEnd())
         return {std::nullopt, refusal::Empty};
+    if (const auto code = readEia96(trimmed(text)))
+        return *code;
     const std::optional<Quantity> number = readQuantity(in, Prefixes);
     if (!number)
         return {std::nullopt, refusal::NotRecognised};

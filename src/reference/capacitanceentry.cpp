@@ -27,18 +27,21 @@ constexpr int Gap = 4;
 void TPrincipale::buildMarkingEntryKeys() {
     m_markingEntry = new TPageEntry(
         TabSheet3,
-        {QStringLiteral("Marquage à lire"),
-         [](const QString &typed) { return reference::beginsMarking(typed.toStdString()); },
-         [this](TInlineEntry *entry) { buildMarkingEntry(entry); },
-         [this](bool open) {
-             if (!open)
-                 for (TLabel *label :
-                      {MarkingMicro, MarkingNano, MarkingPico, MarkingTolerance, MarkingReason})
-                     label->hide();
-         },
-         [this](const QString &text) { return markingAnswer(text); },
+        {.accessibleName = QStringLiteral("Marquage à lire"),
+         .container = GroupBox2,
+         .begins =
+             [](const QString &typed) { return reference::beginsMarking(typed.toStdString()); },
+         .build = [this](TInlineEntry *entry) { buildMarkingEntry(entry); },
+         .layOut =
+             [this](bool open) {
+                 if (!open)
+                     for (TLabel *label :
+                          {MarkingMicro, MarkingNano, MarkingPico, MarkingTolerance, MarkingReason})
+                         label->hide();
+             },
+         .answer = [this](const QString &text) { return markingAnswer(text); },
          // The answer is all there is to a marking.
-         [](const QString &) {}});
+         .enter = [](const QString &) {}});
     m_markingEntry->openOnDoubleClick(GroupBox2);
 }
 

@@ -45,12 +45,14 @@ QString utf8(const std::string &text) {
 void TPrincipale::buildSupplyEntryKeys() {
     m_supplyEntry = new TPageEntry(
         TabSheet2,
-        {QStringLiteral("Tension d'alimentation"),
-         [](const QString &typed) { return reference::beginsLedQuestion(typed.toStdString()); },
-         [this](TInlineEntry *entry) { buildSupplyEntry(entry); },
-         [this](bool open) { layOutSupplyEntry(open); },
-         [this](const QString &text) { return supplyAnswer(text); },
-         [this](const QString &text) { acceptSupplyEntry(text); }});
+        {.accessibleName = QStringLiteral("Tension d'alimentation"),
+         .container = TabSheet2,
+         .begins =
+             [](const QString &typed) { return reference::beginsLedQuestion(typed.toStdString()); },
+         .build = [this](TInlineEntry *entry) { buildSupplyEntry(entry); },
+         .layOut = [this](bool open) { layOutSupplyEntry(open); },
+         .answer = [this](const QString &text) { return supplyAnswer(text); },
+         .enter = [this](const QString &text) { acceptSupplyEntry(text); }});
     m_supplyEntry->openOnDoubleClick(GroupBox3);
     m_supplyEntry->openOnDoubleClick(GroupBox4);
 }

@@ -35,7 +35,7 @@ void TPageEntry::dismiss() {
 
 void TPageEntry::open(const QString &text, TInlineEntry::Cursor cursor) {
     if (!m_entry) {
-        m_entry = new TInlineEntry(parentWidget());
+        m_entry = new TInlineEntry(m_page.container ? m_page.container : parentWidget());
         m_entry->setAccessibleName(m_page.accessibleName);
         m_page.build(m_entry);
         connect(m_entry, &QLineEdit::textChanged, this, &TPageEntry::update);

@@ -21,6 +21,8 @@ class TPageEntry : public QObject {
 public:
     struct Page {
         QString accessibleName;
+        // Where the entry stands: the page, or a box on it.
+        QWidget *container = nullptr;
         // Whether a text the page reads can begin with this typed character.
         std::function<bool(const QString &)> begins;
         // Once, at first use: the entry's place and the answer's controls.

@@ -866,7 +866,8 @@ void TestResistorPage::repaintsOnlyWhatChanged() {
 
 // --- A value typed in, the reading copied ---------------------------------------
 
-// A digit typed on a colour list, closed or open, opens the entry in place of the value line;
+// A key that can begin a value, typed on a colour list, closed or open, opens the
+// entry holding it in place of the value line;
 // Enter picks each list as the user would, switching the band count where the
 // value needs it; Escape, or Enter on a refused value, changes nothing.
 void TestResistorPage::typedValue_data() {
@@ -884,6 +885,13 @@ void TestResistorPage::typedValue_data() {
     QTest::newRow("below 100: four bands")
         << 1 << "47" << true << false << QList<int>{3, 7, 0, 0, 1} << "Valeur = 47 ";
     QTest::newRow("refused") << 0 << "9" << false << false << start << "Valeur = 12 K";
+    // The first key is part of the value: a decimal mark, or a prefix standing for it.
+    QTest::newRow("a comma first")
+        << 0 << ",47k" << true << false << QList<int>{3, 7, 0, 1, 1} << "Valeur = 470";
+    QTest::newRow("a prefix first")
+        << 0 << "K47" << true << false << QList<int>{3, 7, 0, 1, 1} << "Valeur = 470";
+    QTest::newRow("R first: 0,47 Ω, refused")
+        << 0 << "R47" << false << false << start << "Valeur = 12 K";
 }
 
 void TestResistorPage::typedValue() {

@@ -21,6 +21,8 @@ private slots:
     void nearest();
     void plans_data();
     void plans();
+    void printedCodes_data();
+    void printedCodes();
 };
 
 namespace {
@@ -123,6 +125,44 @@ void TestValueReader::plans_data() {
     QTest::newRow("tera") << "1T" << true << 1 << text(refusal::TooLarge);
     QTest::newRow("rounds past the top") << "999,6G" << true << 6 << text(refusal::TooLarge);
     QTest::newRow("E96 under 100") << "47,3" << false << 2 << text(refusal::ThreeDigitsTooSmall);
+    // EIA-96 codes of 1 % surface-mount parts: the first, a middle and the last
+    // code, S beside X, a code past the series.
+    QTest::newRow("01C") << "01C" << false << 1
+                         << "→ 10,0 K Ω ±1%, CMS EIA-96, cinq anneaux\n"
+                            "marron, noir, noir, rouge, marron";
+    QTest::newRow("68A") << "68A" << true << 1
+                         << "→ 499 Ω ±1%, CMS EIA-96\njaune, blanc, blanc, noir, marron";
+    QTest::newRow("96F") << " 96F " << false << 1
+                         << "→ 97,6 M Ω ±1%, CMS EIA-96, cinq anneaux\n"
+                            "blanc, violet, bleu, vert, marron";
+    QTest::newRow("01S: two digits below 100") << "01S" << true << 1
+                                               << "→ 10 Ω ±1%, CMS EIA-96, quatre anneaux\n"
+                                                  "marron, noir, noir, marron";
+    QTest::newRow("47S") << "47S" << true << 1 << text(refusal::ThreeDigitsTooSmall);
+    QTest::newRow("97A") << "97A" << true << 1 << text(refusal::Eia96Code);
+}
+
+void TestValueReader::printedCodes_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("103") << "103"
+                         << "CMS 103 : 10 K Ω";
+    QTest::newRow("4702") << "4702"
+                          << "CMS 4702 : 47 K Ω";
+    QTest::newRow("4700: 470 Ω on a part") << " 4700"
+                                           << "CMS 4700 : 470 Ω";
+    QTest::newRow("000") << "000"
+                         << "CMS 000 : pont 0 Ω";
+    QTest::newRow("0") << "0"
+                       << "CMS 0 : pont 0 Ω";
+    for (const char *typed : {"47", "4k7", "47000", "103 Ω", "4 700"})
+        QTest::newRow(typed) << typed << "";
+}
+
+void TestValueReader::printedCodes() {
+    QFETCH(QString, typed);
+    QFETCH(QString, note);
+    QCOMPARE(QString::fromStdString(planEntry(typed.toStdString(), Start).printedCode), note);
 }
 
 void TestValueReader::plans() {

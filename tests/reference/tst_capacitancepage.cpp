@@ -21,6 +21,7 @@
 
 #include <QAccessible>
 #include <QRegularExpression>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -60,6 +61,7 @@ private slots:
     void textsIgnoreLocale();
     // Last: the answer's labels stay in the box, hidden, once made.
     void readsAMarking();
+    void firstKeyKept();
 
 private:
     // The guide's labels column by column, left to right, each from its header
@@ -316,6 +318,20 @@ void TestCapacitancePage::readsAMarking() {
     QTest::keyClick(w->MarkingEntry, Qt::Key_Escape);
     QVERIFY(!w->MarkingEntry->isVisible() && !w->MarkingPico->isVisible());
     QCOMPARE(w->GroupBox2->grab().toImage(), before);
+}
+
+// The unit letter that opens the entry is the marking's decimal mark; a voltage
+// code after it stands at the row's end.
+void TestCapacitancePage::firstKeyKept() {
+    w->PageControl1->tabBar()->setFocus();
+    QTest::keyClick(w->PageControl1->tabBar(), Qt::Key_N);
+    QVERIFY(w->MarkingEntry->hasFocus());
+    QTest::keyClicks(w->MarkingEntry, QStringLiteral("47 2A"));
+    QCOMPARE(w->MarkingPico->text(), QStringLiteral("470"));
+    QCOMPARE(w->MarkingTolerance->text(), QStringLiteral("100 V"));
+    QVERIFY(w->MarkingTolerance->geometry().left() > w->MarkingPico->geometry().right());
+    QVERIFY(w->GroupBox2->contentsRect().contains(w->MarkingTolerance->geometry()));
+    QTest::keyClick(w->MarkingEntry, Qt::Key_Escape);
 }
 
 int main(int argc, char **argv) {

@@ -18,9 +18,12 @@
 #include "toolkit/tstatusbar.h"
 
 #include "toolkit/tgroupbox.h"
+#include "toolkit/tinlineentry.h"
+
 #include <QAccessible>
 #include <QGroupBox>
 #include <QRegularExpression>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -152,6 +155,8 @@ private slots:
     void hints();
     void tablesReadAsSeen_data();
     void tablesReadAsSeen();
+    void computesTheResistor();
+    void enterTakesTheResistor();
 
 private:
     PageState state() const;
@@ -506,6 +511,61 @@ void TestLedPage::tablesReadAsSeen() {
     QAccessibleInterface *button = QAccessible::queryAccessibleInterface(w->AlimLed);
     QCOMPARE(button->text(QAccessible::Name), mode);
     QCOMPARE(button->text(QAccessible::Description), ButtonHint);
+}
+
+// A digit typed on the page opens the supply entry holding it: the supply stands
+// as one more column of the table shown, the card's columns closed up, the
+// details on the sentences' lines, and a screen reader hears the answer with its
+// units as words. "~" switches the mode as the switch does; Escape leaves the
+// page as laid out.
+void TestLedPage::computesTheResistor() {
+    w->PageControl1->tabBar()->setFocus();
+    const QImage before = w->TabSheet2->grab().toImage();
+    QTest::keyClick(w->PageControl1->tabBar(), Qt::Key_9);
+    QVERIFY(w->SupplyEntry && w->SupplyEntry->hasFocus());
+    QCOMPARE(w->SupplyEntry->text(), QStringLiteral("9"));
+    const QList<TLabel *> column{w->SupplyColumn, w->SupplyFirstValue, w->SupplySecondValue};
+    QCOMPARE(layout::textsOf(column), (QStringList{"9 V=", "820", "390"}));
+    const Table table = tableOf(w->GroupBox3);
+    QVERIFY(w->SupplyColumn->x() > table.headers[3]->geometry().right());
+    QCOMPARE(w->SupplyColumn->y(), table.headers[3]->y());
+    QCOMPARE(w->SupplyFirstValue->y(), table.rows[0].values[3]->y());
+    QCOMPARE(w->SupplySecondValue->y(), table.rows[1].values[3]->y());
+    QCOMPARE(w->SupplyFirstValue->palette().color(QPalette::WindowText), Maroon);
+    for (TLabel *label : column)
+        QVERIFY(label->isVisible() && w->GroupBox3->contentsRect().contains(label->geometry()));
+    QCOMPARE(
+        w->SupplyFirstDetails->text(),
+        QStringLiteral("Led rouge 2,0 V, 10 mA : 820 Ω, 8,5 mA ou 680 Ω, 10 mA · 0,06 W → ⅛ W"));
+    for (TLabel *details : {w->SupplyFirstDetails, w->SupplySecondDetails})
+        QVERIFY(details->fontMetrics().horizontalAdvance(details->text()) <= details->width());
+    QVERIFY(!w->Label42->isVisible());
+    QCOMPARE(w->SupplyEntry->accessibleName(), QStringLiteral("Tension d'alimentation"));
+    QVERIFY(w->SupplyEntry->accessibleDescription().startsWith(
+        QStringLiteral("9 volts continu. Led rouge 2,0 volts, 10 milliampères : 820 ohms")));
+
+    QTest::keyClicks(w->SupplyEntry, QStringLiteral(" V~"));
+    QCOMPARE(w->AlimLed->text(), Alternating);
+    QCOMPARE(w->SupplyColumn->parentWidget(), w->GroupBox4);
+    QCOMPARE(w->SupplyColumn->text(), QStringLiteral("9 V~"));
+    QVERIFY(!w->Label61->isVisible());
+    QTest::keyClick(w->SupplyEntry, Qt::Key_Escape);
+    QVERIFY(!w->SupplyEntry->isVisible() && w->Label61->isVisible());
+    w->AlimLed->click();
+    QCOMPARE(w->TabSheet2->grab().toImage(), before);
+}
+
+// Enter takes the answer's resistor to the colour-code page, picked as the value
+// entry picks it; the LED page is at rest again.
+void TestLedPage::enterTakesTheResistor() {
+    QTest::keyClick(w->PageControl1->tabBar(), Qt::Key_9);
+    QTest::keyClicks(w->SupplyEntry, QStringLiteral(" V bleue"));
+    QTest::keyClick(w->SupplyEntry, Qt::Key_Return);
+    QCOMPARE(w->PageControl1->currentWidget(), w->TabSheet1);
+    QCOMPARE(w->Label1->text(), QStringLiteral("Valeur = 330"));
+    QVERIFY(!w->ValueEntry || !w->ValueEntry->isVisible());
+    QVERIFY(!w->SupplyEntry->isVisible() && w->Label42->isVisibleTo(w->TabSheet2));
+    w->BarreDiodeClick();
 }
 
 int main(int argc, char **argv) {
