@@ -10,6 +10,7 @@
 
 #include "colourcode/typedtext.h"
 #include "reference/capacitancemarking.h"
+#include "toolkit/tbevel.h"
 #include "toolkit/tgroupbox.h"
 #include "toolkit/tlabel.h"
 #include "toolkit/tpageentry.h"
@@ -108,6 +109,12 @@ QString TPrincipale::markingAnswer(const QString &text) {
                            MarkingTolerance->y());
     const bool tolerance = !refused && !answer.tolerance.empty();
     MarkingTolerance->setVisible(tolerance);
+    // A long picofarad answer gives way to the row's end, as far as its column's rule.
+    if (tolerance)
+        MarkingPico->move(std::max(std::min(MarkingPico->x(), MarkingTolerance->x() - Gap -
+                                                                  MarkingPico->width()),
+                                   Bevel2->x() + Gap),
+                          MarkingPico->y());
     if (tolerance)
         spoken << MarkingTolerance->caption().replace(u'\u00B7', u',');
     return refused ? MarkingReason->caption() : spoken.join(QStringLiteral(", "));

@@ -300,8 +300,14 @@ MarkingAnswer answerMarking(std::string_view text) {
     if (compare(pico, Largest) > 0)
         return {{}, {}, {}, {}, std::string(refusal::CapacitanceTooLarge)};
     std::string ending(reading.tolerance);
-    if (reading.volts)
-        ending += (ending.empty() ? "" : " \u00B7 ") + frenchNumber(*reading.volts) + " V";
+    if (reading.volts) {
+        // Kilovolts from a thousand volts on, short enough for the row's end.
+        const Decimal &volts = *reading.volts;
+        const bool kilo = compare(volts, {1, 3}) >= 0;
+        ending += (ending.empty() ? "" : " \u00B7 ") +
+                  frenchNumber(kilo ? Decimal{volts.significand, volts.exponent - 3} : volts) +
+                  (kilo ? " kV" : " V");
+    }
     return {guideText(pico, GuideColumn::Micro),
             guideText(pico, GuideColumn::Nano),
             guideText(pico, GuideColumn::Pico),

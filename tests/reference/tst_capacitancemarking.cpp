@@ -98,7 +98,7 @@ void TestCapacitanceMarking::answers_data() {
                                << QStringList{"470", "470 000", "470 000 000", "16 V"};
     QTest::newRow("104 0J") << "104 0J" << (nano100 + QStringList{"6,3 V"});
     QTest::newRow("4n7J 2,5kV") << "4n7J 2,5kV"
-                                << QStringList{"0,0047", "4,7", "4700", "± 5 % · 2500 V"};
+                                << QStringList{"0,0047", "4,7", "4700", "± 5 % · 2,5 kV"};
     QTest::newRow("104J2I") << "104J2I" << QStringList{text(refusal::VoltageCodeUnknown)};
     for (const char *marking : {"104 20 kV", "104 0,5V"})
         QTest::newRow(marking) << marking << QStringList{text(refusal::VoltageOutOfRange)};

@@ -331,6 +331,11 @@ void TestCapacitancePage::firstKeyKept() {
     QCOMPARE(w->MarkingTolerance->text(), QStringLiteral("100 V"));
     QVERIFY(w->MarkingTolerance->geometry().left() > w->MarkingPico->geometry().right());
     QVERIFY(w->GroupBox2->contentsRect().contains(w->MarkingTolerance->geometry()));
+    // A long answer and a long ending share the row.
+    w->MarkingEntry->setText(QStringLiteral("10000µF M 100V"));
+    QCOMPARE(w->MarkingTolerance->text(), QStringLiteral("± 20 % · 100 V"));
+    QVERIFY(w->MarkingTolerance->geometry().left() > w->MarkingPico->geometry().right());
+    QVERIFY(w->MarkingPico->x() > w->Bevel2->x());
     QTest::keyClick(w->MarkingEntry, Qt::Key_Escape);
 }
 
