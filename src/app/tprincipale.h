@@ -25,6 +25,7 @@
 #include "app/settings.h"
 #include "colourcode/bandselection.h"
 #include "colourcode/colourcode.h"
+#include "toolkit/tpageentry.h"
 #include "toolkit/ttabsheet.h"
 
 #include <QWidget>
@@ -51,7 +52,6 @@ class TBevel;
 class TImage;
 class TGlyphButton;
 class TInlineEntry;
-class TPageEntry;
 
 class TPrincipale : public QWidget {
     Q_OBJECT
@@ -233,7 +233,7 @@ private:
     void buildLedPage();
     void buildSupplyEntryKeys();
     void buildSupplyEntry(TInlineEntry *entry);
-    void layOutSupplyEntry(bool open);
+    void layOutSupplyEntry(TPageEntry::Layout layout);
     QString supplyAnswer(const QString &text);
     void acceptSupplyEntry(const QString &text);
     // src/reference/capacitancepage.cpp, src/reference/capacitanceentry.cpp

@@ -48,7 +48,8 @@ void TPrincipale::buildValueEntryKeys() {
              [](const QString &typed) { return colourcode::beginsValue(typed.toStdString()); },
          .build = [this](TInlineEntry *entry) { buildValueEntry(entry); },
          .layOut =
-             [this](bool open) {
+             [this](TPageEntry::Layout layout) {
+                 const bool open = layout == TPageEntry::Layout::EntryOpen;
                  for (TLabel *label : {Label1, Label2, Label3})
                      label->setVisible(!open);
                  ValuePreview->setVisible(open);

@@ -48,7 +48,7 @@ TColourComboBox *colourList(QWidget *parent, const char *name, const QRect &geom
 // The value line's labels: bold, 13 pixels high, black.
 TLabel *valueLabel(QWidget *parent, const char *name, const QRect &geometry, const QString &text) {
     auto *label = tk::place<TLabel>(parent, name, geometry);
-    label->setFontStyle(true, 13);
+    label->setFontStyle(TLabel::Weight::Bold, 13);
     label->setFontColor(Qt::black);
     label->setCaption(text);
     return label;

@@ -114,8 +114,9 @@ struct Location {
 };
 
 // Only the first section of that name counts, and in it the first key.
-Location locate(std::string_view text, std::string_view section, std::string_view key,
-                bool stopAtKey) {
+enum class Scan { ToTheKey, WholeSection };
+
+Location locate(std::string_view text, std::string_view section, std::string_view key, Scan scan) {
     Location where;
     where.sectionEnd = text.size();
     LineReader reader(text);
@@ -141,7 +142,7 @@ Location locate(std::string_view text, std::string_view section, std::string_vie
             where.keyLine = line;
             where.keyName = p.name;
             where.keyValue = p.value;
-            if (stopAtKey)
+            if (scan == Scan::ToTheKey)
                 break;
         }
     }
@@ -171,7 +172,7 @@ std::string_view lineEndOf(std::string_view text) {
 
 std::optional<std::string> readValue(std::string_view text, std::string_view section,
                                      std::string_view key) {
-    const Location where = locate(text, oneLine(section), oneLine(key), true);
+    const Location where = locate(text, oneLine(section), oneLine(key), Scan::ToTheKey);
     if (!where.keyLine)
         return std::nullopt;
     std::string_view value = unquote(where.keyValue);
@@ -186,7 +187,7 @@ std::string writeValue(std::string_view text, std::string_view section, std::str
     key = oneLine(key);
     value = oneLine(value);
     const std::string_view eol = lineEndOf(text);
-    const Location where = locate(text, section, key, true);
+    const Location where = locate(text, section, key, Scan::ToTheKey);
     std::string out;
     out.reserve(text.size() + section.size() + key.size() + value.size() + 8);
 
@@ -219,7 +220,7 @@ std::string writeValue(std::string_view text, std::string_view section, std::str
 }
 
 std::string eraseSection(std::string_view text, std::string_view section) {
-    const Location where = locate(text, oneLine(section), {}, false);
+    const Location where = locate(text, oneLine(section), {}, Scan::WholeSection);
     if (!where.header)
         return std::string(text);
     std::string out(text.substr(0, where.header->begin));

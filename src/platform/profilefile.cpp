@@ -185,9 +185,13 @@ bool keepOwnerAndMode(int fd, const struct stat *old) {
 }
 
 enum class Outcome { Replaced, Failed, Unnamable };
+// The new content's file: one without a name until it takes the old one's
+// place, or, where the file system has none such, a named one.
+enum class NewFile { Unnamed, Named };
 
 Outcome writeAndRename(const std::string &target, const struct stat *old, const std::string &bytes,
-                       const std::function<void()> &beforeRename, bool unnamed) {
+                       const std::function<void()> &beforeRename, NewFile kind) {
+    const bool unnamed = kind == NewFile::Unnamed;
     std::string path;
     Fd fd(unnamed ? openUnnamed(target) : createNamed(target, path));
     if (!fd.valid())
@@ -294,9 +298,9 @@ bool replaceFile(const std::string &path, const std::string &bytes,
         return false;
     removeLeftovers(target);
     const struct stat *old = exists ? &st : nullptr;
-    Outcome outcome = writeAndRename(target, old, bytes, beforeRename, true);
+    Outcome outcome = writeAndRename(target, old, bytes, beforeRename, NewFile::Unnamed);
     if (outcome == Outcome::Unnamable)
-        outcome = writeAndRename(target, old, bytes, beforeRename, false);
+        outcome = writeAndRename(target, old, bytes, beforeRename, NewFile::Named);
     if (outcome != Outcome::Replaced)
         return false;
     // Make the rename itself durable; the content is in place either way.

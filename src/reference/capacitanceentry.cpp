@@ -34,8 +34,8 @@ void TPrincipale::buildMarkingEntryKeys() {
              [](const QString &typed) { return reference::beginsMarking(typed.toStdString()); },
          .build = [this](TInlineEntry *entry) { buildMarkingEntry(entry); },
          .layOut =
-             [this](bool open) {
-                 if (!open)
+             [this](TPageEntry::Layout layout) {
+                 if (layout == TPageEntry::Layout::AtRest)
                      for (TLabel *label :
                           {MarkingMicro, MarkingNano, MarkingPico, MarkingTolerance, MarkingReason})
                          label->hide();
@@ -111,10 +111,10 @@ QString TPrincipale::markingAnswer(const QString &text) {
     MarkingTolerance->setVisible(tolerance);
     // A long picofarad answer gives way to the row's end, as far as its column's rule.
     if (tolerance)
-        MarkingPico->move(std::max(std::min(MarkingPico->x(), MarkingTolerance->x() - Gap -
-                                                                  MarkingPico->width()),
-                                   Bevel2->x() + Gap),
-                          MarkingPico->y());
+        MarkingPico->move(
+            std::max(std::min(MarkingPico->x(), MarkingTolerance->x() - Gap - MarkingPico->width()),
+                     Bevel2->x() + Gap),
+            MarkingPico->y());
     if (tolerance)
         spoken << MarkingTolerance->caption().replace(u'\u00B7', u',');
     return refused ? MarkingReason->caption() : spoken.join(QStringLiteral(", "));

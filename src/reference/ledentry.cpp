@@ -11,6 +11,7 @@
 
 #include "colourcode/typedtext.h"
 #include "reference/ledresistor.h"
+#include "reference/pagerows.h"
 #include "toolkit/tglyphbutton.h"
 #include "toolkit/tgroupbox.h"
 #include "toolkit/tlabel.h"
@@ -50,7 +51,7 @@ void TPrincipale::buildSupplyEntryKeys() {
          .begins =
              [](const QString &typed) { return reference::beginsLedQuestion(typed.toStdString()); },
          .build = [this](TInlineEntry *entry) { buildSupplyEntry(entry); },
-         .layOut = [this](bool open) { layOutSupplyEntry(open); },
+         .layOut = [this](TPageEntry::Layout layout) { layOutSupplyEntry(layout); },
          .answer = [this](const QString &text) { return supplyAnswer(text); },
          .enter = [this](const QString &text) { acceptSupplyEntry(text); }});
     m_supplyEntry->openOnDoubleClick(GroupBox3);
@@ -65,21 +66,16 @@ void TPrincipale::buildSupplyEntry(TInlineEntry *entry) {
     SupplyEntry->setGeometry(EntryLeft, AlimLed->geometry().center().y() - height / 2 + 1,
                              EntryWidth, height);
 
-    auto label = [this](const char *name, bool bold, bool maroon) {
-        auto *made = new TLabel(GroupBox3);
-        made->setObjectName(QLatin1String(name));
-        if (bold) {
-            made->setFontStyle(true);
-            made->setFontColor(Qt::black);
-        }
-        if (maroon)
-            made->setFontColor(QColor(0x80, 0x00, 0x00));
+    // The supply's column, in the card's looks; each answer puts it in the table shown.
+    auto cell = [this](const char *name, int top, reference::Look look) {
+        auto *made = static_cast<TLabel *>(reference::addControl(
+            TabSheet2, {name, "GroupBox3", SupplyColumnLeft, top, 0, 0, "", look}));
         made->hide();
         return made;
     };
-    SupplyColumn = label("SupplyColumn", true, false);
-    SupplyFirstValue = label("SupplyFirstValue", false, true);
-    SupplySecondValue = label("SupplySecondValue", false, true);
+    SupplyColumn = cell("SupplyColumn", HeaderTop, reference::Look::Bold);
+    SupplyFirstValue = cell("SupplyFirstValue", FirstRowTop, reference::Look::Maroon);
+    SupplySecondValue = cell("SupplySecondValue", SecondRowTop, reference::Look::Maroon);
     auto details = [this](const char *name, const TLabel *line) {
         auto *made = new TLabel(TabSheet2);
         made->setObjectName(QLatin1String(name));
@@ -93,7 +89,8 @@ void TPrincipale::buildSupplyEntry(TInlineEntry *entry) {
     SupplySecondDetails = details("SupplySecondDetails", Label61);
 }
 
-void TPrincipale::layOutSupplyEntry(bool open) {
+void TPrincipale::layOutSupplyEntry(TPageEntry::Layout layout) {
+    const bool open = layout == TPageEntry::Layout::EntryOpen;
     for (auto &table : m_ledColumns)
         for (int column = 0; column < 4; ++column)
             for (QWidget *cell : table[column])

@@ -25,7 +25,7 @@ TShape *makeCircle(QWidget *parent, const QColor &brush) {
 TLabel *makeLabel(QWidget *parent, const PageRow &row) {
     auto *label = new TLabel(parent);
     if (row.look == Look::Bold) {
-        label->setFontStyle(true);
+        label->setFontStyle(TLabel::Weight::Bold);
         label->setFontColor(Qt::black);
     } else if (row.look == Look::Maroon) {
         label->setFontColor(MaroonColour);

@@ -29,14 +29,14 @@ void TInlineEntry::open(const QString &text, Cursor cursor) {
 }
 
 void TInlineEntry::dismiss() {
-    finish(true);
+    finish(Focus::GivenBack);
 }
 
-void TInlineEntry::finish(bool giveFocusBack) {
+void TInlineEntry::finish(Focus focus) {
     if (!m_open)
         return;
     m_open = false;
-    if (giveFocusBack && m_focusBefore && m_focusBefore->isVisible())
+    if (focus == Focus::GivenBack && m_focusBefore && m_focusBefore->isVisible())
         m_focusBefore->setFocus(Qt::OtherFocusReason);
     hide();
     emit closed();
@@ -66,7 +66,7 @@ void TInlineEntry::focusOutEvent(QFocusEvent *event) {
     QLineEdit::focusOutEvent(event);
     // A menu or another window taking the keyboard for a while is no leaving.
     if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
-        finish(false);
+        finish(Focus::LeftWhereItGoes);
 }
 
 void TInlineEntry::hideEvent(QHideEvent *event) {
@@ -74,5 +74,5 @@ void TInlineEntry::hideEvent(QHideEvent *event) {
     // Hidden with its page. A minimised window keeps what was typed; a window
     // closing or going away has no one left to tell.
     if (!event->spontaneous() && window()->isVisible())
-        finish(false);
+        finish(Focus::LeftWhereItGoes);
 }

@@ -36,7 +36,8 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    void finish(bool giveFocusBack);
+    enum class Focus { GivenBack, LeftWhereItGoes };
+    void finish(Focus focus);
 
     QPointer<QWidget> m_focusBefore;
     bool m_open = false;

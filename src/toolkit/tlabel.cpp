@@ -26,9 +26,9 @@ void TLabel::setAutoSize(bool on) {
         fitToCaption();
 }
 
-void TLabel::setFontStyle(bool bold, int pixelHeight) {
+void TLabel::setFontStyle(Weight weight, int pixelHeight) {
     QFont f = font();
-    f.setBold(bold);
+    f.setBold(weight == Weight::Bold);
     f.setPixelSize(pixelHeight);
     setFont(f);
 }

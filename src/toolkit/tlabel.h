@@ -20,7 +20,8 @@ public:
     bool autoSize() const { return m_autoSize; }
 
     // Font helpers for the window's face: bold, pixel height, colour.
-    void setFontStyle(bool bold, int pixelHeight = 11);
+    enum class Weight { Regular, Bold };
+    void setFontStyle(Weight weight, int pixelHeight = 11);
     void setFontColor(const QColor &color);
 
 protected:

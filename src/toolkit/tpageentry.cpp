@@ -41,11 +41,11 @@ void TPageEntry::open(const QString &text, TInlineEntry::Cursor cursor) {
         connect(m_entry, &QLineEdit::textChanged, this, &TPageEntry::update);
         connect(m_entry, &TInlineEntry::accepted, this,
                 TApplication::handler([this] { m_page.enter(m_entry->text()); }));
-        connect(m_entry, &TInlineEntry::closed, this, [this] { m_page.layOut(false); });
+        connect(m_entry, &TInlineEntry::closed, this, [this] { m_page.layOut(Layout::AtRest); });
     }
     if (m_entry->isOpen())
         return;
-    m_page.layOut(true);
+    m_page.layOut(Layout::EntryOpen);
     const QSignalBlocker quiet(m_entry); // one answer for the text it opens with
     m_entry->open(text, cursor);
     update();

@@ -19,6 +19,7 @@
 class TPageEntry : public QObject {
     Q_OBJECT
 public:
+    enum class Layout { EntryOpen, AtRest };
     struct Page {
         QString accessibleName;
         // Where the entry stands: the page, or a box on it.
@@ -27,8 +28,8 @@ public:
         std::function<bool(const QString &)> begins;
         // Once, at first use: the entry's place and the answer's controls.
         std::function<void(TInlineEntry *)> build;
-        // The page while the entry is open (true), or as laid out (false).
-        std::function<void(bool)> layOut;
+        // The page while the entry is open, or as laid out again.
+        std::function<void(Layout)> layOut;
         // Shows what the text gives; returns it as a screen reader should say it.
         std::function<QString(const QString &)> answer;
         // Enter; the page dismisses the entry when it takes the text.
