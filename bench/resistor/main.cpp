@@ -141,7 +141,7 @@ int main(int argc, char **argv) {
 
     // One keystroke in an entry, its answer and its repaint: on the resistor page
     // "4 70" is refused and "4 705" falls back on the E24 series; on the LED page
-    // "9 V bleue 2" has no unit for its 2 and "9 V bleue 20 mA"'s answer is whole.
+    // "9 V bleue 20 m" has no unit for its 20 and "9 V bleue 20 mA" is answered.
     struct Typing {
         const char *name;
         QWidget *page;
@@ -152,8 +152,8 @@ int main(int argc, char **argv) {
     const Typing typings[] = {
         {"value entry keystroke (4 70 <-> 4 705)", window.TabSheet1, "4 70", "5",
          &TPrincipale::ValueEntry},
-        {"supply entry keystroke (9 V bleue 2 <-> 20 mA)", window.TabSheet2, "9 V bleue 2", "0 mA",
-         &TPrincipale::SupplyEntry},
+        {"supply entry keystroke (9 V bleue 20 m <-> 20 mA)", window.TabSheet2, "9 V bleue 20 m",
+         "A", &TPrincipale::SupplyEntry},
     };
     for (const Typing &typing : typings) {
         window.PageControl1->setCurrentWidget(typing.page);
@@ -166,7 +166,7 @@ int main(int argc, char **argv) {
             QElapsedTimer timer;
             timer.start();
             if (i % 2)
-                entry->setText(QString::fromUtf8(typing.text));
+                entry->backspace();
             else
                 entry->insert(typed);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);

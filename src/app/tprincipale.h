@@ -25,6 +25,7 @@
 #include "app/settings.h"
 #include "colourcode/bandselection.h"
 #include "colourcode/colourcode.h"
+#include "reference/ledresistor.h"
 #include "toolkit/tpageentry.h"
 #include "toolkit/ttabsheet.h"
 
@@ -236,6 +237,7 @@ private:
     void layOutSupplyEntry(TPageEntry::Layout layout);
     QString supplyAnswer(const QString &text);
     void acceptSupplyEntry(const QString &text);
+    reference::Supply ledSupplyShown() const;
     // src/reference/capacitancepage.cpp, src/reference/capacitanceentry.cpp
     void buildCapacitancePage();
     void buildMarkingEntryKeys();
@@ -264,6 +266,7 @@ private:
     QList<QWidget *> m_ledColumns[2][4];
     QWidget *m_ledSeparators[2] = {};
     int m_ledSeparatorWidth = 0;
+    std::pair<int, int> m_supplyRowTops; // the two rows' values, in the tables
     TLabel *m_guideBottomRow[3] = {};
     int m_guideRowStep = 0;
 

@@ -23,19 +23,9 @@ namespace {
 // pixels each, making room for the typed supply's column.
 constexpr int CloseUp[] = {10, 20, 29, 39};
 constexpr int SupplyColumnLeft = 290;
-constexpr int HeaderTop = 20;
-constexpr int FirstRowTop = 42;
-constexpr int SecondRowTop = 90;
-constexpr int BetweenRowsTop = (FirstRowTop + SecondRowTop) / 2;
 // The separator runs under the supply's column too when its values are the
 // rows' own; the table's inner right edge ends it.
 constexpr int TableInset = 6;
-// The entry beside AlimLed, over the table's width; the details on the lines
-// of the page's two sentences.
-constexpr int EntryLeft = 120;
-constexpr int EntryWidth = 345;
-constexpr int DetailsLeft = 28;
-constexpr int DetailsRight = 487;
 
 QString utf8(const std::string &text) {
     return QString::fromStdString(text);
@@ -62,26 +52,32 @@ void TPrincipale::buildSupplyEntry(TInlineEntry *entry) {
     SupplyEntry = entry;
     SupplyEntry->setObjectName(QStringLiteral("SupplyEntry"));
     SupplyEntry->setMaxLength(colourcode::MaxTypedCharacters);
+    // Beside AlimLed, over the table's width.
     const int height = SupplyEntry->sizeHint().height();
-    SupplyEntry->setGeometry(EntryLeft, AlimLed->geometry().center().y() - height / 2 + 1,
-                             EntryWidth, height);
+    SupplyEntry->setGeometry(GroupBox3->x(), AlimLed->geometry().center().y() - height / 2 + 1,
+                             GroupBox3->width(), height);
 
-    // The supply's column, in the card's looks; each answer puts it in the table shown.
-    auto cell = [this](const char *name, int top, reference::Look look) {
+    // The supply's column, in the card's looks, on the lines of the last column's
+    // header and values; each answer puts it in the table shown.
+    const QList<QWidget *> &last = m_ledColumns[0][3];
+    auto cell = [this](const char *name, const QWidget *beside, reference::Look look) {
         auto *made = static_cast<TLabel *>(reference::addControl(
-            TabSheet2, {name, "GroupBox3", SupplyColumnLeft, top, 0, 0, "", look}));
+            TabSheet2, {name, "GroupBox3", SupplyColumnLeft, beside->y(), 0, 0, "", look}));
         made->hide();
         return made;
     };
-    SupplyColumn = cell("SupplyColumn", HeaderTop, reference::Look::Bold);
-    SupplyFirstValue = cell("SupplyFirstValue", FirstRowTop, reference::Look::Maroon);
-    SupplySecondValue = cell("SupplySecondValue", SecondRowTop, reference::Look::Maroon);
+    SupplyColumn = cell("SupplyColumn", last[0], reference::Look::Bold);
+    SupplyFirstValue = cell("SupplyFirstValue", last[1], reference::Look::Maroon);
+    SupplySecondValue = cell("SupplySecondValue", last[2], reference::Look::Maroon);
+    m_supplyRowTops = {SupplyFirstValue->y(), SupplySecondValue->y()};
+    // On the lines of the page's two sentences, as wide as the page leaves them.
     auto details = [this](const char *name, const TLabel *line) {
         auto *made = new TLabel(TabSheet2);
         made->setObjectName(QLatin1String(name));
         made->setAutoSize(false);
         made->setWordWrap(true);
-        made->setGeometry(DetailsLeft, line->y(), DetailsRight - DetailsLeft, line->height());
+        made->setGeometry(line->x(), line->y(), TabSheet2->width() - 2 * Label42->x(),
+                          line->height());
         made->hide();
         return made;
     };
@@ -108,8 +104,7 @@ void TPrincipale::layOutSupplyEntry(TPageEntry::Layout layout) {
 }
 
 QString TPrincipale::supplyAnswer(const QString &text) {
-    using reference::Supply;
-    const Supply shown = GroupBox4->isHidden() ? Supply::Direct : Supply::Alternating;
+    const reference::Supply shown = ledSupplyShown();
     const reference::LedAnswer answer = reference::answerLed(text.toStdString(), shown);
     if (answer.refusal.empty() && answer.supply != shown) {
         // "=" or "~" typed: the mode as a click of the switch sets it, the
@@ -125,15 +120,15 @@ QString TPrincipale::supplyAnswer(const QString &text) {
         if (label->parentWidget() != table)
             label->setParent(table);
     SupplyColumn->setCaption(refused ? QString() : utf8(reference::columnHeader(answer)));
-    SupplyColumn->move(SupplyColumnLeft, HeaderTop);
     SupplyColumn->setVisible(!refused);
     if (!refused)
         SupplyFirstValue->setCaption(utf8(colourcode::frenchNumber(answer.rows[0].above.ohms)));
-    SupplyFirstValue->move(SupplyColumnLeft, twoRows ? FirstRowTop : BetweenRowsTop);
+    // A named LED's value belongs to neither row: it stands between them.
+    const auto [firstTop, secondTop] = m_supplyRowTops;
+    SupplyFirstValue->move(SupplyColumnLeft, twoRows ? firstTop : (firstTop + secondTop) / 2);
     SupplyFirstValue->setVisible(!refused);
     if (twoRows)
         SupplySecondValue->setCaption(utf8(colourcode::frenchNumber(answer.rows[1].above.ohms)));
-    SupplySecondValue->move(SupplyColumnLeft, SecondRowTop);
     SupplySecondValue->setVisible(twoRows);
     // Under the supply's column too where its values are the rows' own; under
     // the card's closed-up columns alone where the value is a named LED's.
@@ -159,11 +154,13 @@ QString TPrincipale::supplyAnswer(const QString &text) {
 }
 
 void TPrincipale::acceptSupplyEntry(const QString &text) {
-    using reference::Supply;
-    const Supply shown = GroupBox4->isHidden() ? Supply::Direct : Supply::Alternating;
-    const reference::LedAnswer answer = reference::answerLed(text.toStdString(), shown);
+    const reference::LedAnswer answer = reference::answerLed(text.toStdString(), ledSupplyShown());
     if (!answer.refusal.empty())
         return; // the details say why
     m_supplyEntry->dismiss();
     takeResistance(utf8(colourcode::frenchNumber(answer.rows[0].above.ohms)));
+}
+
+reference::Supply TPrincipale::ledSupplyShown() const {
+    return GroupBox4->isHidden() ? reference::Supply::Direct : reference::Supply::Alternating;
 }
