@@ -117,8 +117,10 @@ QString TPrincipale::supplyAnswer(const QString &text) {
     const bool refused = !answer.refusal.empty();
     const bool twoRows = !refused && answer.cardRows;
     for (TLabel *label : {SupplyColumn, SupplyFirstValue, SupplySecondValue})
-        if (label->parentWidget() != table)
+        if (label->parentWidget() != table) {
             label->setParent(table);
+            label->raise();
+        }
     SupplyColumn->setCaption(refused ? QString() : utf8(reference::columnHeader(answer)));
     SupplyColumn->setVisible(!refused);
     if (!refused)
@@ -148,8 +150,6 @@ QString TPrincipale::supplyAnswer(const QString &text) {
     if (twoRows)
         SupplySecondDetails->setCaption(utf8(reference::rowDetails(answer.rows[1], warning)));
     SupplySecondDetails->setVisible(twoRows);
-    for (TLabel *label : {SupplyColumn, SupplyFirstValue, SupplySecondValue})
-        label->raise();
     return utf8(reference::spokenAnswer(answer));
 }
 
