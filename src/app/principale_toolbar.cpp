@@ -75,7 +75,7 @@ void TPrincipale::buildToolbar() {
         item->setGlyph(tk::loadImage(QLatin1String(row.glyph)));
         item->setNumGlyphs(ItemNumGlyphs);
         item->setVisible(true);
-        SpeedBar1->AddItem(SpeedbarSection1->Caption(), item);
+        SpeedBar1->AddItem(SpeedbarSection1, item);
         connect(item, &TSpeedItem::Click, this, TApplication::handler(this, row.handler));
         this->*row.member = item;
     }

@@ -99,11 +99,8 @@ void TSpeedBar::setOptions(TSpeedbarOptions options) {
 }
 
 void TSpeedBar::applyButtonSettings(TSpeedItem *item) const {
-    TSpeedbarButton *button = item->button();
-    button->setFlat(m_options.testFlag(sbFlatBtns));
-    button->setGrayedInactive(m_options.testFlag(sbGrayedBtns));
     if (m_options.testFlag(sbTransparentBtns))
-        button->setBackgroundPainter([this](QPainter &painter, const QRect &area) {
+        item->button()->setBackgroundPainter([this](QPainter &painter, const QRect &area) {
             painter.setClipRect(area & rect());
             paintBackground(painter);
         });
@@ -167,26 +164,16 @@ void TSpeedBar::setAlign(tk::Align align) {
 
 // --- Sections and items ------------------------------------------------------------
 
-TSpeedbarSection *TSpeedBar::FindSection(const QString &caption) const {
-    for (TSpeedbarSection *section : m_sections)
-        if (section->Caption() == caption)
-            return section;
-    return nullptr;
-}
-
 TSpeedbarSection *TSpeedBar::AddSection(const QString &caption) {
-    // The program makes one section; nothing here renames a duplicate.
-    Q_ASSERT(!FindSection(caption));
     auto *section = new TSpeedbarSection(caption, this);
     m_sections.append(section);
     return section;
 }
 
-void TSpeedBar::AddItem(const QString &sectionName, TSpeedItem *item) {
-    TSpeedbarSection *section = FindSection(sectionName);
+void TSpeedBar::AddItem(TSpeedbarSection *section, TSpeedItem *item) {
     // The program adds each item once, to the section it made.
-    Q_ASSERT(section && !allItems().contains(item));
-    if (!section)
+    Q_ASSERT(m_sections.contains(section) && !allItems().contains(item));
+    if (!m_sections.contains(section))
         return;
     section->addItem(item);
     // An item that goes before the bar leaves its section.

@@ -26,13 +26,7 @@ public:
     void setNumGlyphs(int count);
 
     // Between glyph and caption; the block of both is centred top to bottom.
-    int Spacing() const { return m_spacing; }
     void setSpacing(int spacing);
-
-    bool Flat() const { return m_flat; }
-    void setFlat(bool on);
-    bool GrayedInactive() const { return m_grayedInactive; }
-    void setGrayedInactive(bool on);
 
     // What shows through the button, painted by whoever holds it: its surface
     // under area, the button's rectangle in the holder's coordinates, which the
@@ -66,11 +60,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    State look() const;
-    State drawState() const;
     bool isPressedLook() const;
     bool hasFrame() const;
-    int frameWidth() const;
     QSize captionSize() const;
     void layout(const QRect &content, QRect *glyph, QRect *caption) const;
     void drawFrame(QPainter &painter) const;
@@ -85,8 +76,6 @@ private:
     TGlyphStrip m_glyph;
     QString m_caption;
     int m_spacing = 4;
-    bool m_flat = false;
-    bool m_grayedInactive = false;
     State m_state = State::Up;
     bool m_dragging = false;
     bool m_mouseInside = false;

@@ -5,7 +5,6 @@
 // handlers, docking at each edge by dragging, the drag threshold and frame, the
 // cursors and hints.
 
-#include "app/taboutbox.h"
 #include "common/modal.h"
 #include "common/mouse.h"
 #include "common/recordinghelp.h"
@@ -22,7 +21,6 @@
 #include <QMenu>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <QToolTip>
 
 namespace {

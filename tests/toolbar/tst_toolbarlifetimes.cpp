@@ -27,7 +27,7 @@ private slots:
     void itemDeletedOnTheBar();
 
 private:
-    TSpeedItem *addItem(const QString &section, int left);
+    TSpeedItem *addItem(TSpeedbarSection *section, int left);
     QPoint centreOf(TSpeedItem *item) const { return item->button()->geometry().center(); }
     // A click on the bar where the item's button stands (or stood).
     int clicksAt(TSpeedItem *item, QPoint where);
@@ -40,7 +40,7 @@ private:
     QList<QPointer<TSpeedItem>> m_items;
 };
 
-TSpeedItem *TestToolbarLifetimes::addItem(const QString &section, int left) {
+TSpeedItem *TestToolbarLifetimes::addItem(TSpeedbarSection *section, int left) {
     auto *item = new TSpeedItem(m_owner.get());
     item->setObjectName(QStringLiteral("Barre%1").arg(m_items.size()));
     item->setBtnCaption(item->objectName());
@@ -66,9 +66,9 @@ void TestToolbarLifetimes::init() {
     m_bar->setBtnHeight(54);
     m_sections = {m_bar->AddSection(QStringLiteral("Principale")),
                   m_bar->AddSection(QStringLiteral("Autre"))};
-    addItem(QStringLiteral("Principale"), 4);
-    addItem(QStringLiteral("Principale"), 67);
-    addItem(QStringLiteral("Autre"), 200);
+    addItem(m_sections[0], 4);
+    addItem(m_sections[0], 67);
+    addItem(m_sections[1], 200);
     m_bar->Loaded();
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
