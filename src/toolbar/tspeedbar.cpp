@@ -164,13 +164,13 @@ void TSpeedBar::setAlign(tk::Align align) {
 
 // --- Sections and items ------------------------------------------------------------
 
-TSpeedbarSection *TSpeedBar::AddSection(const QString &caption) {
+TSpeedbarSection *TSpeedBar::addSection(const QString &caption) {
     auto *section = new TSpeedbarSection(caption, this);
     m_sections.append(section);
     return section;
 }
 
-void TSpeedBar::AddItem(TSpeedbarSection *section, TSpeedItem *item) {
+void TSpeedBar::addItem(TSpeedbarSection *section, TSpeedItem *item) {
     // The program adds each item once, to the section it made.
     Q_ASSERT(m_sections.contains(section) && !allItems().contains(item));
     if (!m_sections.contains(section))
@@ -188,7 +188,7 @@ QList<TSpeedItem *> TSpeedBar::allItems() const {
     return items;
 }
 
-void TSpeedBar::Loaded() {
+void TSpeedBar::finishLoading() {
     for (TSpeedItem *item : allItems()) {
         placeButton(item, item->button()->pos());
         item->setHost(this);
@@ -275,7 +275,7 @@ void TSpeedBar::disarm() {
 }
 
 void TSpeedBar::startDrag() {
-    m_dragging = true;
+    m_beingDragged = true;
     showFrame(QRect(mapToGlobal(QPoint(0, 0)), size()));
     QApplication::setOverrideCursor(Application()->cursor(DragCursor));
 }
@@ -297,7 +297,7 @@ void TSpeedBar::endDrag() {
         m_frame = nullptr;
     }
     QApplication::restoreOverrideCursor();
-    m_dragging = false;
+    m_beingDragged = false;
 }
 
 void TSpeedBar::drop(const QPointF &parentPos) {
@@ -309,7 +309,7 @@ void TSpeedBar::loseMouse() {
     if (!m_armed)
         return;
     disarm();
-    if (m_dragging)
+    if (m_beingDragged)
         endDrag();
 }
 
@@ -349,7 +349,7 @@ bool TSpeedBar::eventFilter(QObject *watched, QEvent *event) {
 void TSpeedBar::mouseMoveEvent(QMouseEvent *event) {
     if (!m_armed || !(event->buttons() & Qt::LeftButton))
         return;
-    if (!m_dragging) {
+    if (!m_beingDragged) {
         const QPoint d = event->position().toPoint() - m_pressPoint;
         if (std::abs(d.x()) <= DragThreshold && std::abs(d.y()) <= DragThreshold)
             return;
@@ -363,6 +363,6 @@ void TSpeedBar::mouseReleaseEvent(QMouseEvent *event) {
     if (event->button() != Qt::LeftButton || !m_armed)
         return;
     disarm();
-    if (m_dragging)
+    if (m_beingDragged)
         drop(mapToParent(event->position()));
 }

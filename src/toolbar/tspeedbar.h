@@ -67,19 +67,20 @@ public:
     void setWallpaper(const QPixmap &wallpaper);
 
     // Sections and items, added while the bar is built.
-    TSpeedbarSection *AddSection(const QString &caption);
+    TSpeedbarSection *addSection(const QString &caption);
     // Appends the item to one of the bar's sections and hands it the button
     // settings of the bar.
-    void AddItem(TSpeedbarSection *section, TSpeedItem *item);
+    void addItem(TSpeedbarSection *section, TSpeedItem *item);
 
-    // Building: the buttons stay hidden until Loaded() places and shows them.
-    void Loaded();
+    // Building: the buttons stay hidden until finishLoading() places and shows them.
+    void finishLoading();
 
     // Inside the bevel, where the wallpaper lies.
     QRect innerRect() const;
 
-    // Dragging.
-    bool isDragging() const { return m_dragging; }
+    // Dragging: the pointer went past the threshold with the left button held on
+    // the bar's own surface, and the frame shows where it would dock.
+    bool isBeingDragged() const { return m_beingDragged; }
     QRect dragFrame() const { return m_dragFrame; }
     // The edge for a point of the parent's client area, by the two diagonals.
     static tk::Align edgeAt(const QPointF &pos, const QSizeF &client);
@@ -123,7 +124,7 @@ private:
     QRect m_dragFrame;
     TSpeedbarOptions m_options{sbAllowDrag};
     bool m_armed = false;
-    bool m_dragging = false;
+    bool m_beingDragged = false;
     QPoint m_pressPoint;
     QPixmap m_wallpaper;
     QPointer<TDragFrame> m_frame;

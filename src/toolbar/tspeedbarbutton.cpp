@@ -58,7 +58,7 @@ void TSpeedbarButton::setBackgroundPainter(BackgroundPainter painter) {
 void TSpeedbarButton::fixState() {
     if (!isEnabled()) {
         m_state = State::Disabled;
-        m_dragging = false;
+        m_held = false;
     } else if (m_state == State::Disabled) {
         m_state = State::Up;
     }
@@ -211,7 +211,7 @@ void TSpeedbarButton::enterEvent(QEnterEvent *) {
 }
 
 void TSpeedbarButton::leaveEvent(QEvent *) {
-    if (m_mouseInside && isEnabled() && !m_dragging)
+    if (m_mouseInside && isEnabled() && !m_held)
         setMouseInside(false);
 }
 
@@ -224,7 +224,7 @@ void TSpeedbarButton::mousePressEvent(QMouseEvent *event) {
             m_state = State::Down;
             update();
         }
-        m_dragging = true;
+        m_held = true;
     } else if (event->button() == Qt::RightButton) {
         recomputeMouseInside(event->position().toPoint());
     }
@@ -236,7 +236,7 @@ void TSpeedbarButton::mouseDoubleClickEvent(QMouseEvent *event) {
 }
 
 void TSpeedbarButton::mouseMoveEvent(QMouseEvent *event) {
-    if (!m_dragging) {
+    if (!m_held) {
         // Catches a pointer that came in without an enter event (a window just shown).
         if (!m_mouseInside && isEnabled() && programIsActive())
             setMouseInside(true);
@@ -251,8 +251,8 @@ void TSpeedbarButton::mouseMoveEvent(QMouseEvent *event) {
 
 void TSpeedbarButton::mouseReleaseEvent(QMouseEvent *event) {
     const QPoint pos = event->position().toPoint();
-    if (event->button() == Qt::LeftButton && m_dragging) {
-        m_dragging = false;
+    if (event->button() == Qt::LeftButton && m_held) {
+        m_held = false;
         m_state = State::Up;
         update();
         const bool inside = rect().contains(pos);

@@ -36,7 +36,9 @@ public:
 
     State state() const { return m_state; }
     bool isMouseInside() const { return m_mouseInside; }
-    bool isDragging() const { return m_dragging; }
+    // The left button went down on this button and is not yet released,
+    // wherever the pointer has gone since.
+    bool isHeld() const { return m_held; }
 
     // Where things land for the current state; shared by painting and tests.
     QRect contentRect() const;
@@ -77,7 +79,7 @@ private:
     QString m_caption;
     int m_spacing = 4;
     State m_state = State::Up;
-    bool m_dragging = false;
+    bool m_held = false;
     bool m_mouseInside = false;
     QPixmap m_offscreen;
     BackgroundPainter m_background;

@@ -8,7 +8,7 @@
 #include "toolkit/tapplication.h"
 
 TSpeedItem::TSpeedItem(QObject *owner) : QObject(owner), m_button(new TSpeedbarButton) {
-    connect(m_button, &TSpeedbarButton::clicked, this, &TSpeedItem::Click);
+    connect(m_button, &TSpeedbarButton::clicked, this, &TSpeedItem::clicked);
 }
 
 TSpeedItem::~TSpeedItem() {

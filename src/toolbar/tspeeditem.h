@@ -56,7 +56,7 @@ public:
 
 signals:
     // OnClick: a click completed on the item's button.
-    void Click();
+    void clicked();
 
 private:
     void updateButton();
