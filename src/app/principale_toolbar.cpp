@@ -60,7 +60,7 @@ void TPrincipale::buildToolbar() {
     SpeedBar1->setBtnHeight(54);
     tk::setShowHint(SpeedBar1, true);
 
-    SpeedbarSection1 = SpeedBar1->AddSection(QStringLiteral("Principale"));
+    SpeedbarSection1 = SpeedBar1->addSection(QStringLiteral("Principale"));
     SpeedbarSection1->setObjectName(QStringLiteral("SpeedbarSection1"));
 
     for (const ItemRow &row : ItemRows) {
@@ -75,11 +75,11 @@ void TPrincipale::buildToolbar() {
         item->setGlyph(tk::loadImage(QLatin1String(row.glyph)));
         item->setNumGlyphs(ItemNumGlyphs);
         item->setVisible(true);
-        SpeedBar1->AddItem(SpeedbarSection1->Caption(), item);
-        connect(item, &TSpeedItem::Click, this, TApplication::handler(this, row.handler));
+        SpeedBar1->addItem(SpeedbarSection1, item);
+        connect(item, &TSpeedItem::clicked, this, TApplication::handler(this, row.handler));
         this->*row.member = item;
     }
-    SpeedBar1->Loaded();
+    SpeedBar1->finishLoading();
 }
 
 void TPrincipale::loadToolbarWallpaper() {

@@ -4,7 +4,6 @@
 #include "toolbar/tdragframe.h"
 
 #include <QEvent>
-#include <QPaintEvent>
 #include <QPainter>
 
 namespace {

@@ -14,7 +14,6 @@ class TDragFrame : public QWidget {
 public:
     explicit TDragFrame(QWidget *window);
 
-    QRect frame() const { return m_frame; }
     // Erases the frame shown and draws the new one (an empty rectangle: none).
     void setFrame(const QRect &frame);
 

@@ -99,11 +99,8 @@ void TSpeedBar::setOptions(TSpeedbarOptions options) {
 }
 
 void TSpeedBar::applyButtonSettings(TSpeedItem *item) const {
-    TSpeedbarButton *button = item->button();
-    button->setFlat(m_options.testFlag(sbFlatBtns));
-    button->setGrayedInactive(m_options.testFlag(sbGrayedBtns));
     if (m_options.testFlag(sbTransparentBtns))
-        button->setBackgroundPainter([this](QPainter &painter, const QRect &area) {
+        item->button()->setBackgroundPainter([this](QPainter &painter, const QRect &area) {
             painter.setClipRect(area & rect());
             paintBackground(painter);
         });
@@ -167,26 +164,16 @@ void TSpeedBar::setAlign(tk::Align align) {
 
 // --- Sections and items ------------------------------------------------------------
 
-TSpeedbarSection *TSpeedBar::FindSection(const QString &caption) const {
-    for (TSpeedbarSection *section : m_sections)
-        if (section->Caption() == caption)
-            return section;
-    return nullptr;
-}
-
-TSpeedbarSection *TSpeedBar::AddSection(const QString &caption) {
-    // The program makes one section; nothing here renames a duplicate.
-    Q_ASSERT(!FindSection(caption));
+TSpeedbarSection *TSpeedBar::addSection(const QString &caption) {
     auto *section = new TSpeedbarSection(caption, this);
     m_sections.append(section);
     return section;
 }
 
-void TSpeedBar::AddItem(const QString &sectionName, TSpeedItem *item) {
-    TSpeedbarSection *section = FindSection(sectionName);
+void TSpeedBar::addItem(TSpeedbarSection *section, TSpeedItem *item) {
     // The program adds each item once, to the section it made.
-    Q_ASSERT(section && !allItems().contains(item));
-    if (!section)
+    Q_ASSERT(m_sections.contains(section) && !allItems().contains(item));
+    if (!m_sections.contains(section))
         return;
     section->addItem(item);
     // An item that goes before the bar leaves its section.
@@ -201,7 +188,7 @@ QList<TSpeedItem *> TSpeedBar::allItems() const {
     return items;
 }
 
-void TSpeedBar::Loaded() {
+void TSpeedBar::finishLoading() {
     for (TSpeedItem *item : allItems()) {
         placeButton(item, item->button()->pos());
         item->setHost(this);
@@ -288,7 +275,7 @@ void TSpeedBar::disarm() {
 }
 
 void TSpeedBar::startDrag() {
-    m_dragging = true;
+    m_beingDragged = true;
     showFrame(QRect(mapToGlobal(QPoint(0, 0)), size()));
     QApplication::setOverrideCursor(Application()->cursor(DragCursor));
 }
@@ -310,7 +297,7 @@ void TSpeedBar::endDrag() {
         m_frame = nullptr;
     }
     QApplication::restoreOverrideCursor();
-    m_dragging = false;
+    m_beingDragged = false;
 }
 
 void TSpeedBar::drop(const QPointF &parentPos) {
@@ -322,7 +309,7 @@ void TSpeedBar::loseMouse() {
     if (!m_armed)
         return;
     disarm();
-    if (m_dragging)
+    if (m_beingDragged)
         endDrag();
 }
 
@@ -362,7 +349,7 @@ bool TSpeedBar::eventFilter(QObject *watched, QEvent *event) {
 void TSpeedBar::mouseMoveEvent(QMouseEvent *event) {
     if (!m_armed || !(event->buttons() & Qt::LeftButton))
         return;
-    if (!m_dragging) {
+    if (!m_beingDragged) {
         const QPoint d = event->position().toPoint() - m_pressPoint;
         if (std::abs(d.x()) <= DragThreshold && std::abs(d.y()) <= DragThreshold)
             return;
@@ -376,6 +363,6 @@ void TSpeedBar::mouseReleaseEvent(QMouseEvent *event) {
     if (event->button() != Qt::LeftButton || !m_armed)
         return;
     disarm();
-    if (m_dragging)
+    if (m_beingDragged)
         drop(mapToParent(event->position()));
 }

@@ -25,15 +25,12 @@ class TSpeedbarSection;
 class TSpeedBar : public QWidget {
     Q_OBJECT
 public:
-    // sbAllowResize and sbStretchBitmap keep their bits but do nothing: the program
-    // sets neither.
+    // The buttons are always flat; sbFlatBtns only spares the room a raised
+    // button frame would need (the minimum offset).
     enum TSpeedbarOption {
         sbAllowDrag = 0x01,
-        sbAllowResize = 0x02,
         sbFlatBtns = 0x04,
-        sbGrayedBtns = 0x08,
         sbTransparentBtns = 0x10,
-        sbStretchBitmap = 0x20,
     };
     Q_DECLARE_FLAGS(TSpeedbarOptions, TSpeedbarOption)
 
@@ -46,8 +43,8 @@ public:
     ~TSpeedBar() override;
 
     // Options, button size and offsets are set while the bar is built, before its
-    // items come: they reach a button when its item is added.
-    TSpeedbarOptions Options() const { return m_options; }
+    // items come: a button takes the transparency when its item is added, its
+    // size and place when the bar has loaded.
     void setOptions(TSpeedbarOptions options);
 
     tk::Align Align() const;
@@ -69,21 +66,21 @@ public:
     QPixmap Wallpaper() const { return m_wallpaper; }
     void setWallpaper(const QPixmap &wallpaper);
 
-    // Sections and items, added while the bar is built. A caption names one
-    // section of the bar.
-    TSpeedbarSection *AddSection(const QString &caption);
-    // Appends the item to the section of that caption and hands it the button
+    // Sections and items, added while the bar is built.
+    TSpeedbarSection *addSection(const QString &caption);
+    // Appends the item to one of the bar's sections and hands it the button
     // settings of the bar.
-    void AddItem(const QString &sectionName, TSpeedItem *item);
+    void addItem(TSpeedbarSection *section, TSpeedItem *item);
 
-    // Building: the buttons stay hidden until Loaded() places and shows them.
-    void Loaded();
+    // Building: the buttons stay hidden until finishLoading() places and shows them.
+    void finishLoading();
 
     // Inside the bevel, where the wallpaper lies.
     QRect innerRect() const;
 
-    // Dragging.
-    bool isDragging() const { return m_dragging; }
+    // Dragging: the pointer went past the threshold with the left button held on
+    // the bar's own surface, and the frame shows where it would dock.
+    bool isBeingDragged() const { return m_beingDragged; }
     QRect dragFrame() const { return m_dragFrame; }
     // The edge for a point of the parent's client area, by the two diagonals.
     static tk::Align edgeAt(const QPointF &pos, const QSizeF &client);
@@ -99,7 +96,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    TSpeedbarSection *FindSection(const QString &caption) const;
     QList<TSpeedItem *> allItems() const;
     void applyButtonSettings(TSpeedItem *item) const;
     void placeButton(TSpeedItem *item, QPoint pos) const;
@@ -126,9 +122,9 @@ private:
     int m_offsetHorz = 0;
     int m_offsetVert = 0;
     QRect m_dragFrame;
-    TSpeedbarOptions m_options{sbAllowDrag | sbGrayedBtns};
+    TSpeedbarOptions m_options{sbAllowDrag};
     bool m_armed = false;
-    bool m_dragging = false;
+    bool m_beingDragged = false;
     QPoint m_pressPoint;
     QPixmap m_wallpaper;
     QPointer<TDragFrame> m_frame;

@@ -48,18 +48,8 @@ void TSpeedbarButton::setSpacing(int spacing) {
     update();
 }
 
-void TSpeedbarButton::setFlat(bool on) {
-    m_flat = on;
-    update();
-}
-
 void TSpeedbarButton::setBackgroundPainter(BackgroundPainter painter) {
     m_background = std::move(painter);
-    update();
-}
-
-void TSpeedbarButton::setGrayedInactive(bool on) {
-    m_grayedInactive = on;
     update();
 }
 
@@ -68,34 +58,19 @@ void TSpeedbarButton::setGrayedInactive(bool on) {
 void TSpeedbarButton::fixState() {
     if (!isEnabled()) {
         m_state = State::Disabled;
-        m_dragging = false;
+        m_held = false;
     } else if (m_state == State::Disabled) {
         m_state = State::Up;
     }
 }
 
-TSpeedbarButton::State TSpeedbarButton::look() const {
-    if (m_flat && !m_mouseInside)
-        return State::Inactive;
-    return m_state;
-}
-
-TSpeedbarButton::State TSpeedbarButton::drawState() const {
-    if (m_state == State::Disabled)
-        return State::Disabled;
-    return m_grayedInactive ? look() : m_state;
-}
-
 bool TSpeedbarButton::isPressedLook() const {
-    return m_state == State::Down || m_state == State::Exclusive;
+    return m_state == State::Down;
 }
 
+// Flat: framed only under the pointer.
 bool TSpeedbarButton::hasFrame() const {
-    return !(look() == State::Inactive && m_state != State::Exclusive);
-}
-
-int TSpeedbarButton::frameWidth() const {
-    return m_flat ? 1 : 2;
+    return m_mouseInside;
 }
 
 // --- Layout -------------------------------------------------------------------
@@ -103,7 +78,8 @@ int TSpeedbarButton::frameWidth() const {
 QRect TSpeedbarButton::contentRect() const {
     QRect r = rect();
     if (hasFrame()) {
-        const int inset = frameWidth() + 1;
+        // The one-pixel frame and a pixel of air inside it.
+        const int inset = 2;
         r.adjust(inset, inset, -inset, -inset);
     }
     if (isPressedLook())
@@ -153,20 +129,10 @@ QRect TSpeedbarButton::captionRect() const {
 void TSpeedbarButton::drawFrame(QPainter &painter) const {
     const QPalette &pal = palette();
     const QColor highlight = pal.color(QPalette::Light);
-    const QColor shadow = pal.color(QPalette::Dark);
-    const QColor face = pal.color(QPalette::Button);
-    const QColor frame = pal.color(QPalette::Shadow);
-    const QRect outer = rect();
-    const QRect inner = outer.adjusted(1, 1, -1, -1);
-    if (isPressedLook()) {
-        TBevelPanel::drawEdge(painter, outer, frame, highlight);
-        if (!m_flat)
-            TBevelPanel::drawEdge(painter, inner, shadow, face);
-    } else {
-        TBevelPanel::drawEdge(painter, outer, highlight, m_flat ? shadow : frame);
-        if (!m_flat)
-            TBevelPanel::drawEdge(painter, inner, face, shadow);
-    }
+    if (isPressedLook())
+        TBevelPanel::drawEdge(painter, rect(), pal.color(QPalette::Shadow), highlight);
+    else
+        TBevelPanel::drawEdge(painter, rect(), highlight, pal.color(QPalette::Dark));
 }
 
 void TSpeedbarButton::drawContents(QPainter &painter) {
@@ -175,7 +141,7 @@ void TSpeedbarButton::drawContents(QPainter &painter) {
     QRect glyph, caption;
     layout(contentRect(), &glyph, &caption);
     if (!m_glyph.isEmpty()) {
-        const QImage &image = m_glyph.image(drawState(), palette());
+        const QImage &image = m_glyph.image(m_state, palette());
         tk::prepareToDraw(painter, image.devicePixelRatio());
         painter.drawImage(glyph.topLeft(), image);
     }
@@ -232,8 +198,7 @@ void TSpeedbarButton::setMouseInside(bool inside) {
     if (inside == m_mouseInside)
         return;
     m_mouseInside = inside;
-    if (m_flat)
-        update();
+    update();
 }
 
 void TSpeedbarButton::recomputeMouseInside(const QPoint &pos) {
@@ -246,7 +211,7 @@ void TSpeedbarButton::enterEvent(QEnterEvent *) {
 }
 
 void TSpeedbarButton::leaveEvent(QEvent *) {
-    if (m_mouseInside && isEnabled() && !m_dragging)
+    if (m_mouseInside && isEnabled() && !m_held)
         setMouseInside(false);
 }
 
@@ -259,7 +224,7 @@ void TSpeedbarButton::mousePressEvent(QMouseEvent *event) {
             m_state = State::Down;
             update();
         }
-        m_dragging = true;
+        m_held = true;
     } else if (event->button() == Qt::RightButton) {
         recomputeMouseInside(event->position().toPoint());
     }
@@ -271,7 +236,7 @@ void TSpeedbarButton::mouseDoubleClickEvent(QMouseEvent *event) {
 }
 
 void TSpeedbarButton::mouseMoveEvent(QMouseEvent *event) {
-    if (!m_dragging) {
+    if (!m_held) {
         // Catches a pointer that came in without an enter event (a window just shown).
         if (!m_mouseInside && isEnabled() && programIsActive())
             setMouseInside(true);
@@ -286,8 +251,8 @@ void TSpeedbarButton::mouseMoveEvent(QMouseEvent *event) {
 
 void TSpeedbarButton::mouseReleaseEvent(QMouseEvent *event) {
     const QPoint pos = event->position().toPoint();
-    if (event->button() == Qt::LeftButton && m_dragging) {
-        m_dragging = false;
+    if (event->button() == Qt::LeftButton && m_held) {
+        m_held = false;
         m_state = State::Up;
         update();
         const bool inside = rect().contains(pos);

@@ -26,13 +26,7 @@ public:
     void setNumGlyphs(int count);
 
     // Between glyph and caption; the block of both is centred top to bottom.
-    int Spacing() const { return m_spacing; }
     void setSpacing(int spacing);
-
-    bool Flat() const { return m_flat; }
-    void setFlat(bool on);
-    bool GrayedInactive() const { return m_grayedInactive; }
-    void setGrayedInactive(bool on);
 
     // What shows through the button, painted by whoever holds it: its surface
     // under area, the button's rectangle in the holder's coordinates, which the
@@ -42,7 +36,9 @@ public:
 
     State state() const { return m_state; }
     bool isMouseInside() const { return m_mouseInside; }
-    bool isDragging() const { return m_dragging; }
+    // The left button went down on this button and is not yet released,
+    // wherever the pointer has gone since.
+    bool isHeld() const { return m_held; }
 
     // Where things land for the current state; shared by painting and tests.
     QRect contentRect() const;
@@ -66,11 +62,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    State look() const;
-    State drawState() const;
     bool isPressedLook() const;
     bool hasFrame() const;
-    int frameWidth() const;
     QSize captionSize() const;
     void layout(const QRect &content, QRect *glyph, QRect *caption) const;
     void drawFrame(QPainter &painter) const;
@@ -85,10 +78,8 @@ private:
     TGlyphStrip m_glyph;
     QString m_caption;
     int m_spacing = 4;
-    bool m_flat = false;
-    bool m_grayedInactive = false;
     State m_state = State::Up;
-    bool m_dragging = false;
+    bool m_held = false;
     bool m_mouseInside = false;
     QPixmap m_offscreen;
     BackgroundPainter m_background;

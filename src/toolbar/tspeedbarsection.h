@@ -16,7 +16,7 @@ class TSpeedbarSection : public QObject {
 public:
     TSpeedbarSection(const QString &caption, QObject *owner);
 
-    // Unique within its bar.
+    // Its name in a customisation list.
     QString Caption() const { return m_caption; }
 
     QList<TSpeedItem *> items() const { return m_items; }

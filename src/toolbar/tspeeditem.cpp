@@ -8,7 +8,7 @@
 #include "toolkit/tapplication.h"
 
 TSpeedItem::TSpeedItem(QObject *owner) : QObject(owner), m_button(new TSpeedbarButton) {
-    connect(m_button, &TSpeedbarButton::clicked, this, &TSpeedItem::Click);
+    connect(m_button, &TSpeedbarButton::clicked, this, &TSpeedItem::clicked);
 }
 
 TSpeedItem::~TSpeedItem() {
@@ -33,9 +33,6 @@ int TSpeedItem::NumGlyphs() const {
 void TSpeedItem::setNumGlyphs(int count) {
     m_button->setNumGlyphs(count);
 }
-int TSpeedItem::Spacing() const {
-    return m_button->Spacing();
-}
 void TSpeedItem::setSpacing(int spacing) {
     m_button->setSpacing(spacing);
 }
@@ -45,14 +42,8 @@ QString TSpeedItem::Hint() const {
 void TSpeedItem::setHint(const QString &hint) {
     tk::setHint(m_button, hint);
 }
-int TSpeedItem::Left() const {
-    return m_button->x();
-}
 void TSpeedItem::setLeft(int left) {
     m_button->move(left, m_button->y());
-}
-int TSpeedItem::Top() const {
-    return m_button->y();
 }
 void TSpeedItem::setTop(int top) {
     m_button->move(m_button->x(), top);

@@ -28,7 +28,6 @@ public:
     TSpeedbarButton *button() const { return m_button; }
 
     // The item's name in a customisation list; never painted.
-    QString Caption() const { return m_caption; }
     void setCaption(const QString &caption) { m_caption = caption; }
     QString BtnCaption() const;
     void setBtnCaption(const QString &caption);
@@ -37,7 +36,6 @@ public:
     void setGlyph(const QImage &glyph);
     int NumGlyphs() const;
     void setNumGlyphs(int count);
-    int Spacing() const;
     void setSpacing(int spacing);
 
     QString Hint() const;
@@ -47,14 +45,10 @@ public:
     int Cursor() const { return m_cursor; }
     void setCursor(int cursor);
 
-    int Left() const;
     void setLeft(int left);
-    int Top() const;
     void setTop(int top);
 
-    bool Visible() const { return m_visible; }
     void setVisible(bool visible);
-    bool Enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
 
     // Where the button shows; none hides it and takes it off whatever held it.
@@ -62,7 +56,7 @@ public:
 
 signals:
     // OnClick: a click completed on the item's button.
-    void Click();
+    void clicked();
 
 private:
     void updateButton();

@@ -5,7 +5,6 @@
 // handlers, docking at each edge by dragging, the drag threshold and frame, the
 // cursors and hints.
 
-#include "app/taboutbox.h"
 #include "common/modal.h"
 #include "common/mouse.h"
 #include "common/recordinghelp.h"
@@ -22,7 +21,6 @@
 #include <QMenu>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <QToolTip>
 
 namespace {
@@ -272,12 +270,12 @@ void TestToolbarDocking::dragThreshold() {
     QTest::mouseMove(window, from);
     QTest::mousePress(window, Qt::LeftButton, {}, from);
     QTest::mouseMove(window, from + offset);
-    QCOMPARE(bar->isDragging(), drags);
+    QCOMPARE(bar->isBeingDragged(), drags);
     QCOMPARE(QGuiApplication::overrideCursor() != nullptr, drags);
     if (drags)
         QCOMPARE(bar->dragFrame(), QRect(m_window->mapToGlobal(QPoint(0, 0)), QSize(495, 62)));
     QTest::mouseRelease(window, Qt::LeftButton, {}, from + offset);
-    QVERIFY(!bar->isDragging());
+    QVERIFY(!bar->isBeingDragged());
     QVERIFY(!QGuiApplication::overrideCursor());
     QCOMPARE(bar->geometry(), QRect(0, 0, 495, 62));
     QCOMPARE(buttonGeometries().at(3), m_horizontal[3]);
@@ -357,7 +355,7 @@ void TestToolbarDocking::drop() {
     for (int i = 0; i < 6; ++i)
         QCOMPARE(buttonGeometries().at(i),
                  vertical ? transposed(m_horizontal[i]) : m_horizontal[i]);
-    QVERIFY(!speedBar->isDragging());
+    QVERIFY(!speedBar->isBeingDragged());
     QVERIFY(!QGuiApplication::overrideCursor());
 }
 
@@ -464,7 +462,7 @@ void TestToolbarDocking::dragEndsWhenTheMouseIsTaken() {
     TSpeedBar *bar = m_window->SpeedBar1;
     QWindow *window = m_window->windowHandle();
     const QImage before = startDragToTheLeft();
-    QVERIFY(bar->isDragging());
+    QVERIFY(bar->isBeingDragged());
 
     QWidget other;
     if (taker == u"popup") {
@@ -480,7 +478,7 @@ void TestToolbarDocking::dragEndsWhenTheMouseIsTaken() {
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
     }
-    QVERIFY(!bar->isDragging());
+    QVERIFY(!bar->isBeingDragged());
     QVERIFY(bar->dragFrame().isNull());
     QVERIFY(!QGuiApplication::overrideCursor());
     QCOMPARE(shotWithoutClock(), before);
@@ -489,7 +487,7 @@ void TestToolbarDocking::dragEndsWhenTheMouseIsTaken() {
     m_window->PopupMenu1->hide();
     QTest::mouseMove(window, QPoint(247, 300));
     QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(247, 300));
-    QVERIFY(!bar->isDragging());
+    QVERIFY(!bar->isBeingDragged());
     QCOMPARE(bar->Align(), tk::Align::Top);
     QCOMPARE(bar->geometry(), QRect(0, 0, 495, 62));
 }

@@ -27,7 +27,7 @@ private slots:
     void itemDeletedOnTheBar();
 
 private:
-    TSpeedItem *addItem(const QString &section, int left);
+    TSpeedItem *addItem(TSpeedbarSection *section, int left);
     QPoint centreOf(TSpeedItem *item) const { return item->button()->geometry().center(); }
     // A click on the bar where the item's button stands (or stood).
     int clicksAt(TSpeedItem *item, QPoint where);
@@ -40,14 +40,14 @@ private:
     QList<QPointer<TSpeedItem>> m_items;
 };
 
-TSpeedItem *TestToolbarLifetimes::addItem(const QString &section, int left) {
+TSpeedItem *TestToolbarLifetimes::addItem(TSpeedbarSection *section, int left) {
     auto *item = new TSpeedItem(m_owner.get());
     item->setObjectName(QStringLiteral("Barre%1").arg(m_items.size()));
     item->setBtnCaption(item->objectName());
     item->setLeft(left);
     item->setTop(4);
     item->setVisible(true);
-    m_bar->AddItem(section, item);
+    m_bar->addItem(section, item);
     m_items.append(item);
     return item;
 }
@@ -64,12 +64,12 @@ void TestToolbarLifetimes::init() {
                       TSpeedBar::sbTransparentBtns);
     m_bar->setBtnWidth(63);
     m_bar->setBtnHeight(54);
-    m_sections = {m_bar->AddSection(QStringLiteral("Principale")),
-                  m_bar->AddSection(QStringLiteral("Autre"))};
-    addItem(QStringLiteral("Principale"), 4);
-    addItem(QStringLiteral("Principale"), 67);
-    addItem(QStringLiteral("Autre"), 200);
-    m_bar->Loaded();
+    m_sections = {m_bar->addSection(QStringLiteral("Principale")),
+                  m_bar->addSection(QStringLiteral("Autre"))};
+    addItem(m_sections[0], 4);
+    addItem(m_sections[0], 67);
+    addItem(m_sections[1], 200);
+    m_bar->finishLoading();
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
@@ -83,7 +83,7 @@ void TestToolbarLifetimes::cleanup() {
 }
 
 int TestToolbarLifetimes::clicksAt(TSpeedItem *item, QPoint where) {
-    QSignalSpy spy(item, &TSpeedItem::Click);
+    QSignalSpy spy(item, &TSpeedItem::clicked);
     mouse::click(m_bar, where);
     return int(spy.count());
 }
