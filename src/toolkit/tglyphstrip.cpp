@@ -91,23 +91,5 @@ QImage TGlyphStrip::makeImage(State state, const QPalette &palette) const {
         paintShape(palette.color(QPalette::Dark), 0);
         return out;
     }
-    if (state == Inactive) {
-        // Greyed: black, white and the see-through pixels stay, navy turns black,
-        // and the rest becomes shadow or face by its brightness.
-        const QRgb shadow = palette.color(QPalette::Dark).rgb();
-        const QRgb face = palette.color(QPalette::Button).rgb();
-        for (int y = 0; y < source.height(); ++y) {
-            auto *line = reinterpret_cast<QRgb *>(source.scanLine(y));
-            for (int x = 0; x < source.width(); ++x) {
-                const QRgb p = line[x];
-                if (qAlpha(p) == 0 || (p & 0xFFFFFF) == 0 || (p & 0xFFFFFF) == 0xFFFFFF)
-                    continue;
-                if ((p & 0xFFFFFF) == 0x000080)
-                    line[x] = qRgb(0, 0, 0);
-                else
-                    line[x] = qRed(p) + qGreen(p) + qBlue(p) <= 384 ? shadow : face;
-            }
-        }
-    }
     return source;
 }

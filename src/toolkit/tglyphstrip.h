@@ -3,9 +3,9 @@
 
 #pragma once
 // The glyph of an image button: a strip of up to five images side by side (up,
-// disabled, down, exclusive, inactive), the colour that stays transparent, and the
-// per-state images made from the strip on first need, at the strip's device pixel
-// ratio.
+// disabled, down, then exclusive and inactive, which no button of the program
+// shows), the colour that stays transparent, and the per-state images made from
+// the strip on first need, at the strip's device pixel ratio.
 
 #include <QColor>
 #include <QImage>
@@ -15,8 +15,9 @@
 
 class TGlyphStrip {
 public:
-    enum State { Up = 0, Disabled = 1, Down = 2, Exclusive = 3, Inactive = 4 };
+    enum State { Up = 0, Disabled = 1, Down = 2 };
     static constexpr int MaxGlyphs = 5;
+    static constexpr int StateCount = 3;
 
     void setGlyph(const QImage &strip);
     QImage glyph() const { return m_strip; }
@@ -43,5 +44,5 @@ private:
     QImage m_strip;
     int m_numGlyphs = 1;
     QColor m_transparent;
-    std::array<std::optional<QImage>, MaxGlyphs> m_images;
+    std::array<std::optional<QImage>, StateCount> m_images;
 };
