@@ -8,6 +8,8 @@
 #include "colourcode/standardseries.h"
 #include "colourcode/valuereader.h"
 
+#include "common/coretext.h"
+
 #include <QTest>
 
 using namespace colourcode;
@@ -26,10 +28,6 @@ private slots:
 };
 
 namespace {
-
-QString text(std::string_view view) {
-    return QString::fromUtf8(view.data(), qsizetype(view.size()));
-}
 
 constexpr BandSelection Start{false, 0, 2, 0, 3, 1}; // brown, red, orange, gold
 

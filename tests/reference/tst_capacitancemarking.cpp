@@ -6,6 +6,8 @@
 
 #include "reference/capacitancemarking.h"
 
+#include "common/coretext.h"
+
 #include <QTest>
 
 using namespace reference;
@@ -18,14 +20,6 @@ private slots:
     void answers_data();
     void answers();
 };
-
-namespace {
-
-QString text(std::string_view view) {
-    return QString::fromUtf8(view.data(), qsizetype(view.size()));
-}
-
-} // namespace
 
 void TestCapacitanceMarking::markings_data() {
     QTest::addColumn<QString>("marking");

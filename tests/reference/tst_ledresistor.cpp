@@ -6,6 +6,8 @@
 
 #include "reference/ledresistor.h"
 
+#include "common/coretext.h"
+
 #include <QTest>
 
 using namespace reference;
@@ -22,10 +24,6 @@ private slots:
 };
 
 namespace {
-
-QString text(std::string_view view) {
-    return QString::fromUtf8(view.data(), qsizetype(view.size()));
-}
 
 QString ohms(const Decimal &value) {
     return QString::fromStdString(colourcode::frenchNumber(value));

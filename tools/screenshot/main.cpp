@@ -45,6 +45,15 @@ void saveAboutBox(TPrincipale &window, const QString &dir) {
     window.BarreAproposClick();
 }
 
+// A page's entry holding a text as typed there, saved, then closed.
+void saveEntry(TPrincipale &window, int page, const char *typed, QWidget *shown, const QString &dir,
+               const char *name) {
+    window.PageControl1->setCurrentIndex(page);
+    window.openPageEntry(QString::fromUtf8(typed));
+    save(shown, dir, QString::fromLatin1(name));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+}
+
 // The LED page's entry: the card's two rows for a supply, then a named LED
 // with its uncertain current, at its longest.
 void saveLedEntry(TPrincipale &window, const QString &dir) {
@@ -53,9 +62,7 @@ void saveLedEntry(TPrincipale &window, const QString &dir) {
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(" bleue 20 mA x1"));
     save(&window, dir, QStringLiteral("page2-led-entry-led"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    window.openPageEntry(QStringLiteral("3,3 V bleue"));
-    save(&window, dir, QStringLiteral("page2-led-entry-uncertain"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    saveEntry(window, 1, "3,3 V bleue", &window, dir, "page2-led-entry-uncertain");
 }
 
 } // namespace
@@ -85,14 +92,8 @@ int main(int argc, char *argv[]) {
     if (!g_suffix.isEmpty()) {
         // At a scale: the pictures on each page and in the about box, and the
         // pages' entries.
-        window.PageControl1->setCurrentIndex(0);
-        window.openPageEntry(QStringLiteral("103"));
-        save(window.GroupBox1, dir, QStringLiteral("page1-resistance-entry"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        window.PageControl1->setCurrentIndex(2);
-        window.openPageEntry(QStringLiteral("2A104J"));
-        save(&window, dir, QStringLiteral("page3-capacite-marking"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        saveEntry(window, 0, "103", window.GroupBox1, dir, "page1-resistance-entry");
+        saveEntry(window, 2, "2A104J", &window, dir, "page3-capacite-marking");
         window.PageControl1->setCurrentIndex(1);
         saveLedEntry(window, dir);
         window.AlimLed->click();
@@ -118,10 +119,7 @@ int main(int argc, char *argv[]) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
 
     // The capacitance guide reading a marking.
-    window.PageControl1->setCurrentIndex(2);
-    window.openPageEntry(QStringLiteral("473J 100V"));
-    save(&window, dir, QStringLiteral("page3-capacite-marking"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    saveEntry(window, 2, "473J 100V", &window, dir, "page3-capacite-marking");
 
     // The LED page answering a supply alone, then a named LED.
     window.PageControl1->setCurrentIndex(1);
