@@ -44,9 +44,11 @@ public:
     virtual void bringToTop(WindowId window) = 0;
     virtual bool isMinimised(WindowId window) = 0;
     // Brings a minimised window back onto the screen, in front, with the keyboard.
+    // Like activate, returns once the window system has the request.
     virtual void restore(WindowId window) = 0;
     // Gives a window on the screen the front and the keyboard; one that is not
-    // on the screen stays off it.
+    // on the screen stays off it. Returns once the window system has taken the
+    // request, so that the caller may end at once.
     virtual void activate(WindowId window) = 0;
 
     // Makes every request sent so far, ours and the toolkit's, take effect.

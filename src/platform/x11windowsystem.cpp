@@ -315,7 +315,9 @@ struct X11WindowSystem::Private {
         send(xcb_send_event_checked(
             c, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
             reinterpret_cast<const char *>(&event)));
-        xcb_flush(c);
+        // Waited for: the copy that asks ends right after, and the server drops
+        // what it has not yet read from a client that has gone.
+        sync();
     }
 
     void raise(xcb_window_t w) {
