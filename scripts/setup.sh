@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools qt6-wayland
 libgl-dev libx11-dev libfontconfig-dev libxkbcommon-x11-0 xvfb xauth openbox x11-utils fonts-liberation
-desktop-file-utils appstream qt6-gtk-platformtheme"
+desktop-file-utils appstream qt6-gtk-platformtheme weston dbus-daemon"
 
 missing=""
 for p in $PACKAGES; do

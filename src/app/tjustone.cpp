@@ -3,9 +3,12 @@
 
 #include "app/tjustone.h"
 
+#include "app/programinfo.h"
+#include "platform/applicationbus.h"
 #include "platform/windowsystemlock.h"
 #include "platform/x11windowsystem.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
@@ -27,6 +30,9 @@ using platform::WindowSystem;
 // hangs before showing its window does not hold every later start.
 constexpr std::chrono::milliseconds LockTimeout(10000);
 constexpr std::chrono::milliseconds PollInterval(10);
+// All that a start waits on the session bus: one that answers slowly must not
+// hold it for long.
+constexpr std::chrono::milliseconds BusTimeout(2000);
 
 // The display held for the length of a scope.
 class Grab {
@@ -87,6 +93,25 @@ bool isMatch(WindowSystem &windows, WindowId window, const std::string &savedCla
     return windows.isShown(window) || windows.isClaimed(window);
 }
 
+// Natively on Wayland, where the compositor decides and only an activation
+// token lets a window take the front: the open dialog if there is one (the quit
+// question, the about box), else the main window, back from minimised.
+void bringForward(QWidget *mainWindow, const QString &activationToken) {
+    if (mainWindow->isMinimized())
+        mainWindow->setWindowState(mainWindow->windowState() & ~Qt::WindowMinimized);
+    QWidget *target = QApplication::activeModalWidget();
+    QWindow *window = (target ? target : mainWindow)->windowHandle();
+    if (!window)
+        return;
+    // Qt's Wayland plugin takes the token from the environment when asked.
+    if (activationToken.isEmpty())
+        qunsetenv("XDG_ACTIVATION_TOKEN");
+    else
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
+    window->requestActivate();
+    qunsetenv("XDG_ACTIVATION_TOKEN");
+}
+
 } // namespace
 
 TJustOne::Outcome TJustOne::CheckAndActivate(WindowSystem &windows, WindowId applicationWindow,
@@ -130,6 +155,10 @@ TJustOne::Outcome TJustOne::CheckAndActivate(WindowSystem &windows, WindowId app
 
 TJustOne::TJustOne(QWidget *owner) : QObject(owner) {
     setObjectName(QStringLiteral("JustOne1"));
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        guardOnSessionBus(owner);
+        return;
+    }
     std::unique_ptr<WindowSystem> windows = nativeWindowSystem();
     const std::string display = windows->displayName();
     // Taken before our window exists: a copy let through finds the one before
@@ -162,6 +191,22 @@ TJustOne::TJustOne(QWidget *owner) : QObject(owner) {
 }
 
 TJustOne::~TJustOne() = default;
+
+void TJustOne::guardOnSessionBus(QWidget *owner) {
+    auto *bus = new platform::ApplicationBus(QString::fromUtf8(programinfo::AppId), this);
+    switch (bus->claim(platform::ApplicationBus::startPlatformData(), BusTimeout)) {
+    case platform::ApplicationBus::Claim::Owned:
+        connect(bus, &platform::ApplicationBus::activated, owner,
+                [owner](const QString &token) { bringForward(owner, token); });
+        return;
+    case platform::ApplicationBus::Claim::OwnerActivated:
+        std::exit(0);
+    case platform::ApplicationBus::Claim::NoBus:
+        // Starts as it would without a bus: its own window.
+        delete bus;
+        return;
+    }
+}
 
 bool TJustOne::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::Expose) {

@@ -3,9 +3,9 @@
 
 #pragma once
 // TJustOne, the single-instance guard of the main window: constructing it looks
-// for another copy of the program on the same display; if there is one, that
-// copy is brought to the front and this process ends with exit code 0 before
-// any window of its own appears.
+// for another copy of the program on the same display (natively on Wayland, on
+// the session bus); if there is one, that copy is brought to the front and this
+// process ends with exit code 0 before any window of its own appears.
 
 #include "platform/windowsystem.h"
 
@@ -47,5 +47,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Natively on Wayland no program sees another's windows: the name on the
+    // session bus decides instead. Does not return when another copy owns it.
+    void guardOnSessionBus(QWidget *owner);
+
     std::unique_ptr<platform::DisplayLock> m_lock;
 };

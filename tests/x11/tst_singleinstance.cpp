@@ -4,6 +4,8 @@
 // Real copies of the program on a private X server, with openbox and without
 // a window manager.
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -42,6 +44,7 @@ private slots:
     void openDialogIsActivated();
     void simultaneousStartsLeaveOneCopy_data();
     void simultaneousStartsLeaveOneCopy();
+    void sessionBusLeftAlone();
 
 private:
     void simultaneousStartsOnce(int copies);
@@ -368,6 +371,20 @@ void TestSingleInstance::simultaneousStartsOnce(int copies) {
     QVERIFY(mainWindowOf(survivor));
     QCOMPARE(runningCopies(), 1);
     QCOMPARE(countMainWindows(true), 1);
+}
+
+void TestSingleInstance::sessionBusLeftAlone() {
+    // On X11 the window list decides, whether a session bus is there or not.
+    const QByteArray address = qgetenv("CHROMOHM_TEST_BUS");
+    qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+    QProcess *first = startCopy();
+    QVERIFY(mainWindowOf(first));
+    TopLevelWatch watch(*m_x);
+    startSecondCopyAndCheckItLeaves(watch);
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+    QDBusConnection bus = QDBusConnection::connectToBus(QString::fromUtf8(address), "test");
+    QVERIFY(bus.isConnected());
+    QVERIFY(!bus.interface()->isServiceRegistered(QStringLiteral(CHROMOHM_APP_ID)).value());
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)
