@@ -219,6 +219,10 @@ void TestSingleInstance::secondStartActivatesFirst() {
     QProcess *first = startCopy();
     const Window main = mainWindowOf(first);
     QVERIFY(main);
+    // The manager gives a new window the keyboard; taking it away before then
+    // is undone when it does. Without one, no one gives it.
+    if (windowManager)
+        QVERIFY(waitFor([&] { return m_x->activeWindow() == main; }));
 
     // Another program has the keyboard when the second copy starts.
     m_other = m_x->createOtherWindow("Autre", std::string("other\0Other", 11));
@@ -274,6 +278,8 @@ void TestSingleInstance::openDialogIsActivated() {
                  return dialog != 0;
              }),
              "the quit confirmation did not open");
+    // The dialog takes the keyboard once it is shown, with or without a manager.
+    QVERIFY(waitFor([&] { return m_x->activeWindow() == dialog; }));
 
     m_other = m_x->createOtherWindow("Autre", std::string("other\0Other", 11));
     QVERIFY(waitFor([&] { return m_x->viewable(m_other); }));
