@@ -449,7 +449,8 @@ std::string rowDetails(const LedRow &row, Warning warning) {
 std::string spokenAnswer(const LedAnswer &answer) {
     if (!answer.refusal.empty())
         return answer.refusal;
-    std::string text = columnHeader(answer);
+    // A blank before, so that the first number reads as any other.
+    std::string text = ' ' + columnHeader(answer);
     for (const LedRow &row : answer.rows)
         text += ". " + rowDetails(row, Warning::Full);
     // Units and signs as words, the longer forms first.
@@ -459,6 +460,13 @@ std::string spokenAnswer(const LedAnswer &answer) {
         {"\u00BD W", "un demi-watt"},
         {" \u2192 ", ", à prendre en "},
         {" \u00B7 ", ", "},
+        // One of a unit is said in the singular.
+        {" 1 V=", " 1 volt continu"},
+        {" 1 V~", " 1 volt alternatif"},
+        {" 1 \u03A9", " 1 ohm"},
+        {" 1 mA", " 1 milliampère"},
+        {" 1 W", " 1 watt"},
+        {" 1 V", " 1 volt"},
         {" V=", " volts continu"},
         {" V~", " volts alternatif"},
         {" \u00D7 ", " fois "},
@@ -469,7 +477,7 @@ std::string spokenAnswer(const LedAnswer &answer) {
     };
     for (const auto &[from, to] : words)
         text = replaceAll(text, from, to);
-    return text;
+    return text.substr(1);
 }
 
 } // namespace reference

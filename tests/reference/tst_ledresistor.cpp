@@ -21,6 +21,8 @@ private slots:
     void answers();
     void refusals_data();
     void refusals();
+    void spoken_data();
+    void spoken();
 };
 
 namespace {
@@ -138,6 +140,29 @@ void TestLedResistor::refusals() {
     QFETCH(QString, typed);
     QFETCH(QString, refusal);
     QCOMPARE(text(answerLed(typed.toStdString(), Supply::Direct).refusal), refusal);
+}
+
+// What a screen reader says: units as words, one of a unit in the singular.
+void TestLedResistor::spoken_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("24 V~") << "24 V~"
+                           << "24 volts alternatif. Led rouge 2,0 volts, 20 milliampères : "
+                              "1200 ohms, 18 milliampères ou 1000 ohms, 22 milliampères, "
+                              "0,48 watts, à prendre en 1 watt. Led verte, jaune 2,2 volts, "
+                              "40 milliampères : 560 ohms, 39 milliampères ou 470 ohms, "
+                              "46 milliampères, 1 watt, à prendre en 3 watts";
+    QTest::newRow("1 V") << "1 V 0,5 V 1 mA"
+                         << "1 volt continu. Led 0,5 volts, 1 milliampère : 560 ohms, "
+                            "0,89 milliampères ou 470 ohms, 1,1 milliampères, 0,0004 watts, "
+                            "à prendre en un huitième de watt";
+}
+
+void TestLedResistor::spoken() {
+    QFETCH(QString, typed);
+    QFETCH(QString, spoken);
+    QCOMPARE(QString::fromStdString(spokenAnswer(answerLed(typed.toStdString(), Supply::Direct))),
+             spoken);
 }
 
 QTEST_APPLESS_MAIN(TestLedResistor)
