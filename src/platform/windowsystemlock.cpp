@@ -46,10 +46,15 @@ std::string lowerCase(std::string text) {
     return text;
 }
 
+// A link to a folder counts as the folder where the user put it; one we have
+// just made must be the folder itself.
+enum class Link { Followed, Refused };
+
 // A folder of ours that no one else may write into.
-bool isPrivateFolder(const std::string &path, bool followLink) {
+bool isPrivateFolder(const std::string &path, Link link) {
     struct stat st {};
-    const int found = followLink ? ::stat(path.c_str(), &st) : ::lstat(path.c_str(), &st);
+    const int found =
+        link == Link::Followed ? ::stat(path.c_str(), &st) : ::lstat(path.c_str(), &st);
     return found == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
            (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
@@ -75,12 +80,12 @@ std::string hostName() {
 // Makes the folder for the lock if need be; false when it is not ours alone.
 bool preparePlace(const std::string &lockPath) {
     const std::string folder = lockPath.substr(0, lockPath.rfind('/'));
-    if (isPrivateFolder(folder, true))
+    if (isPrivateFolder(folder, Link::Followed))
         return true;
     const std::string parent = folder.substr(0, folder.rfind('/'));
     ::mkdir(parent.c_str(), 0700);
     ::mkdir(folder.c_str(), 0700);
-    return isPrivateFolder(folder, false);
+    return isPrivateFolder(folder, Link::Refused);
 }
 
 // The lock file at path, if it is a plain file of ours; -1 otherwise.
@@ -119,7 +124,7 @@ std::vector<std::string> DisplayLock::placesFor(const std::string &displayName,
     const std::string display = fileNamePart(normalisedDisplay(displayName));
     std::vector<std::string> places;
     const std::string runtime = absoluteVariable("XDG_RUNTIME_DIR");
-    if (!runtime.empty() && isPrivateFolder(runtime, true))
+    if (!runtime.empty() && isPrivateFolder(runtime, Link::Followed))
         places.push_back(runtime + '/' + fileNamePart(className) + '-' + display + ".lock");
     const std::string cache = cacheFolder();
     if (!cache.empty())

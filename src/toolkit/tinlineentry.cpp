@@ -25,7 +25,7 @@ void TInlineEntry::open(const QString &text, Cursor cursor) {
     if (cursor == Cursor::SelectingAll)
         selectAll();
     else
-        end(false);
+        setCursorPosition(int(text.size()));
 }
 
 void TInlineEntry::dismiss() {
